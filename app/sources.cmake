@@ -1,0 +1,5 @@
+# Sources of app/.
+set(APP_PORTABLE
+)
+set(APP_WIN32
+)

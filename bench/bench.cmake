@@ -1,0 +1,7 @@
+# Native benchmarks (build with -DVERKO_BENCH=ON -DVERKO_SANITIZE=OFF, Release).
+file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/bench_*.cpp)
+foreach(src ${BENCH_SOURCES})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_link_libraries(${name} verko_portable)
+endforeach()

@@ -1,0 +1,31 @@
+// Paragraph alignment to a fixed width in characters: reflowed words, spaces
+// for indents and padding, CR LF after every line.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+enum AlignMode { AlignJustify, AlignCenter, AlignLeft, AlignRight };
+
+struct AlignParams {
+    int32_t firstIndent = 0;      // "FI"
+    int32_t leftIndent = 0;       // "LI"
+    int32_t rightIndent = 80;     // "RI", the line width
+    bool ignoreLineBreaks = false;  // "IG"
+};
+
+// Replaces `out` with the aligned text. False only when memory runs out
+// (then `out` is empty).
+bool AlignParagraphs(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& params,
+                     std::vector<uint8_t>& out);
+
+struct ByteRange {
+    int32_t start;
+    int32_t end;
+};
+
+// Widens a non-empty selection to whole lines. startLineStart is the start of the
+// line holding selection.start; endLineStart and endLineLength (without its break)
+// describe the line holding selection.end.
+ByteRange WidenToLines(ByteRange selection, int32_t startLineStart, int32_t endLineStart,
+                       int32_t endLineLength);

@@ -1,0 +1,5 @@
+# Sources of coding/.
+set(CODING_PORTABLE
+)
+set(CODING_WIN32
+)

@@ -1,0 +1,5 @@
+# Sources of editor/.
+set(EDITOR_PORTABLE
+)
+set(EDITOR_WIN32
+)

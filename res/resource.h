@@ -1,0 +1,69 @@
+/* Command and resource numbers, shared by the resource script and the code. */
+#ifndef VERKO_RESOURCE_H
+#define VERKO_RESOURCE_H
+
+#define IDR_MAINMENU        1
+#define IDR_ACCELERATORS    1
+#define IDI_PROGRAM         1
+#define IDI_PROGRAM_SMALL   2
+#define IDC_ZOOM_IN         1
+#define IDC_ZOOM_OUT        2
+
+#define CMD_VIEW_ANSI       1
+#define CMD_VIEW_OEM        2
+#define CMD_VIEW_KOI8       3
+#define CMD_CUT             4
+#define CMD_COPY            5
+#define CMD_FIND            6
+#define CMD_HELP            7
+#define CMD_NEW             8
+#define CMD_OPEN            9
+#define CMD_UNDO            10
+#define CMD_PASTE           11
+#define CMD_SAVE            12
+#define CMD_PRINT           13
+#define CMD_PREVIEW         14
+#define CMD_PAGE_NUMBERS    15
+#define CMD_PAGE_SETUP      16
+#define CMD_DELETE          17
+#define CMD_WORD_WRAP       18
+#define CMD_CHAR_MAP        19
+#define CMD_SAVE_AS         20
+#define CMD_SEARCH_AGAIN    21
+#define CMD_REPLACE         22
+#define CMD_TO_ANSI         23
+#define CMD_TO_OEM          24
+#define CMD_TO_KOI8         25
+#define CMD_TO_FIDO         26
+#define CMD_TRANSLIT        27
+#define CMD_RTF_TO_ANSI     28
+#define CMD_QP_DECODE       29
+#define CMD_LINE_BREAK      30
+#define CMD_JUSTIFY         31
+#define CMD_CENTER          32
+#define CMD_LEFT            33
+#define CMD_RIGHT           34
+#define CMD_CODING_DIALOG   35
+#define CMD_OPTIONS         36
+#define CMD_INSERT_FILE     37
+#define CMD_DATE_TIME       38
+#define CMD_FONT_ANSI       39
+#define CMD_FONT_OEM        40
+#define CMD_FONT_KOI8       41
+#define CMD_BYTE_EDITOR     42
+#define CMD_EXIT            101
+#define CMD_HTML_REFRESH    102
+#define CMD_TOOLBAR         103
+#define CMD_COLOR_TEXT      104
+#define CMD_COLOR_BACKGROUND 105
+#define CMD_COLOR_HTML      106
+#define CMD_SELECT_ALL      112
+#define CMD_SIZE_DOWN       134
+#define CMD_SIZE_UP         135
+#define CMD_ABOUT           161
+#define CMD_BEEP_FIRST      200
+#define CMD_BEEP_LAST       207
+#define CMD_RECENT_FIRST    900
+#define CMD_RECENT_LAST     909
+
+#endif

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds Verko and starts it under Wine: run.sh [--screenshot FILE.png] [FILE]
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+shot=
+if [ "${1:-}" = --screenshot ]; then shot=$(realpath -m "$2"); shift 2; fi
+file=${1:-}
+
+bash "$ROOT/scripts/setup.sh"
+arch=$(runnable_arch)
+build_windows "$arch" OFF >/dev/null
+ensure_prefix "$arch"
+exe="$BUILD/$arch/verko.exe"
+args=()
+[ -n "$file" ] && args=("$(winepath -w "$(realpath "$file")" 2>/dev/null || realpath "$file")")
+
+if [ -z "$shot" ]; then
+  if [ -n "${DISPLAY:-}" ]; then exec "$(wine_loader "$arch")" "$exe" "${args[@]}"; fi
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$(wine_loader "$arch")" "$exe" "${args[@]}"
+fi
+
+# Screenshot: start under Xvfb, wait for the main window, save the screen, quit.
+cat > "$BUILD/shot.sh" <<SH
+"$(wine_loader "$arch")" "$exe" ${args[@]+"${args[@]@Q}"} &
+for i in \$(seq 1 120); do
+  xwininfo -root -tree 2>/dev/null | grep -q -- '-VERKO"' && break
+  sleep 0.5
+done
+sleep 2
+import -window root "$shot"
+wineserver -k 2>/dev/null || true
+SH
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$BUILD/shot.sh"
+echo "screenshot: $shot"

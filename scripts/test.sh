@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: native unit tests, then the program tests under Wine.
+set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+bash "$ROOT/scripts/setup.sh" || exit 1
+arch=$(runnable_arch)
+
+set -e
+configure "$BUILD/native"
+ninja -C "$BUILD/native"
+# The 32-bit program is always built; its tests run where Wine can run it.
+build_windows win32 "$([ "$arch" = win32 ] && echo ON || echo OFF)"
+[ "$arch" = win64 ] && build_windows win64 ON
+ensure_prefix "$arch"
+set +e
+
+log="$BUILD/test-summary.log"
+: > "$log"
+ctest --test-dir "$BUILD/native" -j2 --output-on-failure 2>&1 | tee -a "$log"
+native_rc=${PIPESTATUS[0]}
+run_wine_tests() { ctest --test-dir "$BUILD/$arch" --output-on-failure --timeout 300; }
+if [ -n "${DISPLAY:-}" ]; then
+  run_wine_tests 2>&1 | tee -a "$log"; wine_rc=${PIPESTATUS[0]}
+else
+  export -f run_wine_tests; export BUILD arch
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c run_wine_tests 2>&1 | tee -a "$log"; wine_rc=${PIPESTATUS[0]}
+fi
+wineserver -k 2>/dev/null || true
+
+passed=0; failed=0
+while read -r p f; do passed=$((passed + p)); failed=$((failed + f)); done < <(
+  sed -n 's/.*tests passed, \([0-9]*\) tests\? failed out of \([0-9]*\).*/\2 \1/p' "$log" |
+  awk '{print $1 - $2, $2}')
+echo
+echo "verko tests: $passed passed, $failed failed"
+[ "$native_rc" -eq 0 ] && [ "$wine_rc" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]

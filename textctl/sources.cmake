@@ -1,0 +1,5 @@
+# Sources of textctl/.
+set(TEXTCTL_PORTABLE
+)
+set(TEXTCTL_WIN32
+)

@@ -1,0 +1,43 @@
+// The document bytes of the text control, with its line index.
+// No Windows header: unit-tested natively.
+//
+// Lines: CR LF, a lone CR and a lone LF each end a line. CR LF counts 2
+// positions, a lone CR or LF one. The text after the last break is the last
+// line (possibly empty), so an empty buffer has one line.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+class TextBuffer {
+public:
+    TextBuffer();
+    ~TextBuffer();
+    TextBuffer(const TextBuffer&) = delete;
+    TextBuffer& operator=(const TextBuffer&) = delete;
+
+    size_t Length() const;
+    uint8_t At(size_t pos) const;                       // pos < Length()
+    // Copies min(count, Length() - pos) bytes; returns how many.
+    size_t CopyOut(size_t pos, size_t count, uint8_t* dest) const;
+    // Contiguous bytes from pos (at least 1 when pos < Length()); *available gets their number.
+    const uint8_t* Span(size_t pos, size_t* available) const;
+
+    // Editing. False (and nothing changed) when memory runs out.
+    bool Insert(size_t pos, const uint8_t* bytes, size_t count);
+    void Erase(size_t pos, size_t count);
+    bool Replace(size_t pos, size_t eraseCount, const uint8_t* bytes, size_t count);
+    void Clear();
+    // Room for a total of `length` bytes without further growth (a hint).
+    bool Reserve(size_t length);
+
+    // Line index.
+    size_t LineCount() const;
+    size_t LineStart(size_t line) const;                // line < LineCount()
+    size_t LineFromPos(size_t pos) const;               // pos <= Length()
+    size_t LineLength(size_t line) const;               // without its break
+    size_t LineBreakLength(size_t line) const;          // 0, 1 or 2
+
+private:
+    struct Impl;
+    Impl* impl_;
+};
