@@ -1,0 +1,15 @@
+// Reading and writing document files, the file commands and the save-changes question.
+#pragma once
+
+bool LoadDocument(const char* name);
+bool SaveDocument();
+void SaveDocumentAs();    // command 20
+void SaveCommand();       // command 12
+void OpenDocument();      // command 9, after ConfirmDiscard
+void InsertFile();        // command 37
+void NewDocument();       // command 8
+// False when the user cancelled and the pending action must not happen.
+bool ConfirmDiscard();
+void UpdateWindowTitle();
+// Start-up: the shared file dialog record and its filter list.
+void InitializeFileDialogRecord();
