@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (optimised, no sanitizers) and runs them: native ones, then those under Wine.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+bash "$ROOT/scripts/setup.sh"
+arch=$(runnable_arch)
+
+configure "$BUILD/bench-native" -DCMAKE_BUILD_TYPE=Release -DVERKO_SANITIZE=OFF -DVERKO_BENCH=ON
+ninja -C "$BUILD/bench-native"
+for b in "$BUILD"/bench-native/bench_*; do
+  [ -x "$b" ] || continue
+  echo "== $(basename "$b")"; "$b"
+done
+
+dir="$BUILD/bench-$arch"
+configure "$dir" -DCMAKE_TOOLCHAIN_FILE="$(toolchain "$arch")" -DCMAKE_BUILD_TYPE=Release \
+          -DVERKO_BENCH=ON -DVERKO_PROGRAM_TESTS=OFF
+ninja -C "$dir"
+export WINEPREFIX="$BUILD/$arch/wineprefix"
+ensure_prefix "$arch"
+run_wine_benches() {
+  for b in "$dir"/win_bench_*.exe; do
+    [ -f "$b" ] || continue
+    echo "== $(basename "$b")"; "$(wine_loader "$arch")" "$b"
+  done
+}
+if [ -n "${DISPLAY:-}" ]; then run_wine_benches
+else
+  export -f run_wine_benches wine_loader; export dir arch
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c run_wine_benches
+fi
