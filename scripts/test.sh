@@ -18,7 +18,11 @@ log="$BUILD/test-summary.log"
 : > "$log"
 ctest --test-dir "$BUILD/native" -j2 --output-on-failure 2>&1 | tee -a "$log"
 native_rc=${PIPESTATUS[0]}
-run_wine_tests() { ctest --test-dir "$BUILD/$arch" --output-on-failure --timeout 300; }
+# A persistent wine server spares every test program its start-up.
+run_wine_tests() {
+  WINEPREFIX="$BUILD/$arch/wineprefix" wineserver -p 2>/dev/null || true
+  ctest --test-dir "$BUILD/$arch" --output-on-failure --timeout 300
+}
 if [ -n "${DISPLAY:-}" ]; then
   run_wine_tests 2>&1 | tee -a "$log"; wine_rc=${PIPESTATUS[0]}
 else
