@@ -2,4 +2,5 @@
 set(APP_PORTABLE
 )
 set(APP_WIN32
+  app/recent_files.cpp
 )

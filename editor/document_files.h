@@ -7,6 +7,8 @@ void SaveDocumentAs();    // command 20
 void SaveCommand();       // command 12
 void OpenDocument();      // command 9, after ConfirmDiscard
 void InsertFile();        // command 37
+// Streams a file in over the selection as one undo step; silent when it cannot be read.
+void InsertFileContents(const char* name);
 void NewDocument();       // command 8
 // False when the user cancelled and the pending action must not happen.
 bool ConfirmDiscard();

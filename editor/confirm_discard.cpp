@@ -1,0 +1,54 @@
+// The save-changes question asked before the document is replaced or closed.
+#include "editor/document_files.h"
+#include "app/app_state.h"
+#include "app/settings.h"
+#include "editor/undo.h"
+#include <cstring>
+#include <string>
+
+// The short form of a path, or the path itself when it has none (a vanished file).
+static void ShortPath(const char* path, char* shortPath)
+{
+    DWORD length = GetShortPathNameA(path, shortPath, PathCapacity);
+    if (length == 0 || length >= PathCapacity)
+        lstrcpynA(shortPath, path, PathCapacity);
+}
+
+// Stores the caret in the recent-files slot that holds the document's file.
+static void RememberCaretForRecentSlot()
+{
+    char document[PathCapacity];
+    ShortPath(App.CurrentFileName, document);
+    for (char slot = '0'; slot <= '9'; ++slot) {
+        char valueName[4] = {slot, 'F', '\0', '\0'};
+        char listed[PathCapacity], listedShort[PathCapacity];
+        ReadSettingText(valueName, listed, sizeof listed);
+        if (listed[0] == '\0')
+            continue;
+        ShortPath(listed, listedShort);
+        if (lstrcmpiA(listedShort, document) != 0)
+            continue;
+        CHARRANGE selection{};
+        SendMessageA(App.EditorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+        valueName[2] = 'C';
+        WriteSettingNumber(valueName, static_cast<uint32_t>(selection.cpMin));
+        return;
+    }
+}
+
+bool ConfirmDiscard()
+{
+    bool untitled = std::strcmp(App.CurrentFileName, UntitledName) == 0;
+    if (!untitled)
+        RememberCaretForRecentSlot();
+    if (!DocumentDirty())
+        return true;
+    std::string question = std::string("Save changes to ") + App.CurrentFileName + "?";
+    int answer = MessageBoxA(App.MainWindow, question.c_str(), ProgramName,
+                             MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL)
+        return false;
+    if (answer == IDYES)
+        SaveCommand();   // the pending action goes ahead whatever the save's outcome
+    return true;
+}

@@ -1,0 +1,80 @@
+#include "editor/document_files.h"
+#include "app/app_state.h"
+#include "app/recent_files.h"
+#include "coding/detect.h"
+#include "coding/view_coding.h"
+#include "editor/file_streams.h"
+#include "editor/undo.h"
+#include <cstring>
+
+// Switches the view to the coding guessed from the beginning of the text.
+static void FollowGuessedViewCoding()
+{
+    uint8_t sample[DetectSampleLimit + 3] = {};   // the look-ahead past the text sees zeros
+    LRESULT length = SendMessageA(App.EditorWindow, WM_GETTEXT, DetectSampleLimit + 1,
+                                  reinterpret_cast<LPARAM>(sample));
+    Coding guess = DetectViewCoding(sample, static_cast<size_t>(length));
+    if (guess != App.ViewCoding) {
+        App.ViewCoding = static_cast<uint8_t>(guess);
+        RefreshViewCoding();
+    }
+}
+
+bool LoadDocument(const char* name)
+{
+    HANDLE file = OpenFileForReading(name);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    if (!FileFitsTextLimit(file)) {
+        CloseHandle(file);
+        ShowSystemErrorCode(ERROR_FILE_TOO_LARGE);
+        return false;
+    }
+    DWORD error = StreamFileIn(file, SF_TEXT);
+    CloseHandle(file);
+    if (error) {
+        ShowSystemErrorCode(error);
+        return false;
+    }
+    FreeUndoHistory();
+    SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
+    if (name != App.CurrentFileName)
+        lstrcpynA(App.CurrentFileName, name, PathCapacity);
+    RecordRecentFile(App.CurrentFileName, true);
+    UpdateWindowTitle();
+    FollowGuessedViewCoding();
+    return true;
+}
+
+void InsertFileContents(const char* name)
+{
+    HANDLE file = OpenFileForReading(name);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    if (FileFitsTextLimit(file)) {
+        RecordUndo(UndoWholeText, 0);
+        DWORD error = StreamFileIn(file, SF_TEXT | SFF_SELECTION);
+        if (error)
+            ShowSystemErrorCode(error);
+    }
+    CloseHandle(file);
+}
+
+void SaveCommand()
+{
+    if (std::strcmp(App.CurrentFileName, UntitledName) == 0)
+        SaveDocumentAs();
+    else
+        SaveDocument();
+}
+
+void NewDocument()
+{
+    if (!ConfirmDiscard())
+        return;
+    SetWindowTextA(App.EditorWindow, "");
+    FreeUndoHistory();
+    SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
+    lstrcpynA(App.CurrentFileName, UntitledName, PathCapacity);
+    UpdateWindowTitle();
+}

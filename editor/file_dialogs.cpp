@@ -1,0 +1,98 @@
+// The one file dialog record shared by Open, Insert and Save As.
+#include "editor/document_files.h"
+#include "app/app_state.h"
+#include "app/recent_files.h"
+#include "editor/undo.h"
+
+static const char FileFilterList[] =
+    "Text Files (*.txt,*.diz,*.rtf)\0*.txt;*.diz;*.rtf\0"
+    "All Files (*.*)\0*.*\0"
+    "HTML Files (*.htm,*.html)\0*.htm;*.html\0"
+    "Pascal Files (*.pas,*.dpr,*.asm)\0*.pas;*.dpr;*.asm\0"
+    "C Files (*.c,*.cpp,*.h,*.rc)\0*.c;*.h;*.cpp;*.rc\0"
+    "OS Files (*.bat,*.log,*.ini)\0*.bat;*.log;*.ini\0";
+
+// Default extension of each filter, by filter index from 1; null adds none.
+static const char* const FilterExtensions[] = {"txt", nullptr, "htm", "pas", "c", "bat"};
+constexpr DWORD FilterCount = sizeof FilterExtensions / sizeof FilterExtensions[0];
+
+constexpr DWORD ReadDialogFlags =
+    OFN_EXPLORER | OFN_CREATEPROMPT | OFN_FILEMUSTEXIST | OFN_ENABLEHOOK | OFN_HIDEREADONLY;
+constexpr DWORD SaveDialogFlags =
+    OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+
+// Follows the record's filter index; any other index keeps the extension as it was.
+static void SetDefaultExtension()
+{
+    DWORD index = App.FileDialogRecord.nFilterIndex;
+    if (index >= 1 && index <= FilterCount)
+        App.FileDialogRecord.lpstrDefExt = FilterExtensions[index - 1];
+}
+
+// When the user picks another file type, a name typed without extension gets that type's.
+static UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_TYPECHANGE) {
+        SetDefaultExtension();
+        // The open dialog keeps its own copy of the extension; tell it the new one.
+        const char* extension = App.FileDialogRecord.lpstrDefExt;
+        SendMessageA(GetParent(dialog), CDM_SETDEFEXT, 0,
+                     reinterpret_cast<LPARAM>(extension ? extension : ""));
+    }
+    return 0;
+}
+
+void InitializeFileDialogRecord()
+{
+    OPENFILENAMEA& record = App.FileDialogRecord;
+    ZeroMemory(&record, sizeof record);
+    record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    record.hwndOwner = App.MainWindow;
+    record.lpstrFilter = FileFilterList;
+    record.nMaxFile = PathCapacity;
+    record.lpfnHook = FileDialogHook;
+    App.LastFilterIndex = 1;
+}
+
+// Shows the record's dialog over `name` (PathCapacity + 1 bytes); true when confirmed.
+static bool RunFileDialog(char* name, DWORD flags, BOOL(WINAPI* dialog)(LPOPENFILENAMEA))
+{
+    OPENFILENAMEA& record = App.FileDialogRecord;
+    record.lpstrFile = name;
+    record.nFilterIndex = App.LastFilterIndex;
+    record.Flags = flags;
+    SetDefaultExtension();
+    if (!dialog(&record))
+        return false;
+    App.LastFilterIndex = record.nFilterIndex;
+    return true;
+}
+
+void OpenDocument()
+{
+    char name[PathCapacity + 1] = "";
+    if (RunFileDialog(name, ReadDialogFlags, GetOpenFileNameA))
+        LoadDocument(name);
+}
+
+void InsertFile()
+{
+    char name[PathCapacity + 1] = "";
+    if (RunFileDialog(name, ReadDialogFlags, GetOpenFileNameA))
+        InsertFileContents(name);
+}
+
+void SaveDocumentAs()
+{
+    // The dialog works on a copy: a failing dialog may scribble over its buffer.
+    char name[PathCapacity + 1];
+    lstrcpynA(name, App.CurrentFileName, PathCapacity);
+    if (!RunFileDialog(name, SaveDialogFlags, GetSaveFileNameA))
+        return;
+    lstrcpynA(App.CurrentFileName, name, PathCapacity);
+    if (SaveDocument()) {
+        RecordRecentFile(App.CurrentFileName, false);
+        FreeUndoHistory();
+    }
+    UpdateWindowTitle();
+}

@@ -1,0 +1,74 @@
+#include "editor/file_streams.h"
+#include "app/app_state.h"
+#include "editor/system_error.h"
+
+uint64_t FileWriteBudget = UINT64_MAX;
+
+DWORD CALLBACK ReadFileCallback(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got)
+{
+    auto* stream = reinterpret_cast<FileStream*>(cookie);
+    DWORD read = 0;
+    if (!ReadFile(stream->File, buffer, static_cast<DWORD>(wanted), &read, nullptr)) {
+        stream->Error = GetLastError();
+        *got = 0;
+        return 1;
+    }
+    *got = static_cast<LONG>(read);
+    return 0;
+}
+
+DWORD CALLBACK WriteFileCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* written)
+{
+    auto* stream = reinterpret_cast<FileStream*>(cookie);
+    DWORD wanted = static_cast<DWORD>(count);
+    DWORD allowed = FileWriteBudget < wanted ? static_cast<DWORD>(FileWriteBudget) : wanted;
+    DWORD done = 0;
+    BOOL ok = WriteFile(stream->File, buffer, allowed, &done, nullptr);
+    if (FileWriteBudget != UINT64_MAX)
+        FileWriteBudget -= done;
+    *written = static_cast<LONG>(done);
+    if (ok && done == wanted)
+        return 0;
+    stream->Error = ok ? ERROR_DISK_FULL : GetLastError();
+    return 2;
+}
+
+HANDLE OpenFileForReading(const char* name)
+{
+    return CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+}
+
+bool FileFitsTextLimit(HANDLE file)
+{
+    LARGE_INTEGER size;
+    return GetFileSizeEx(file, &size) && static_cast<uint64_t>(size.QuadPart) <= App.TextLimit;
+}
+
+static DWORD StreamFile(HANDLE file, UINT message, DWORD flags, EDITSTREAMCALLBACK callback,
+                        DWORD fallbackError)
+{
+    FileStream stream{file, 0};
+    EDITSTREAM request{reinterpret_cast<DWORD_PTR>(&stream), 0, callback};
+    SendMessageA(App.EditorWindow, message, flags, reinterpret_cast<LPARAM>(&request));
+    if (request.dwError == 0)
+        return 0;
+    // The control itself may end the stream (for example at its text limit).
+    return stream.Error ? stream.Error : fallbackError;
+}
+
+DWORD StreamFileIn(HANDLE file, DWORD flags)
+{
+    return StreamFile(file, EM_STREAMIN, flags, ReadFileCallback, ERROR_NOT_ENOUGH_MEMORY);
+}
+
+DWORD StreamFileOut(HANDLE file)
+{
+    return StreamFile(file, EM_STREAMOUT, SF_TEXT, WriteFileCallback, ERROR_WRITE_FAULT);
+}
+
+void ShowSystemErrorCode(DWORD code)
+{
+    SetLastError(code);
+    ShowSystemError();
+}

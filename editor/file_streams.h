@@ -1,0 +1,29 @@
+// Moving the editor's bytes between a file and the control unchanged.
+#pragma once
+#include <windows.h>
+#include <richedit.h>
+#include <cstdint>
+
+// The EDITSTREAM cookie: the open file and the system error that ended the stream.
+struct FileStream {
+    HANDLE File;
+    DWORD Error;
+};
+
+DWORD CALLBACK ReadFileCallback(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got);
+DWORD CALLBACK WriteFileCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* written);
+
+// INVALID_HANDLE_VALUE when the file cannot be opened.
+HANDLE OpenFileForReading(const char* name);
+// False for a file larger than TextLimit (or one whose size cannot be read).
+bool FileFitsTextLimit(HANDLE file);
+// Streams the open file into the editor (EM_STREAMIN with flags); 0 or the error that ended it.
+DWORD StreamFileIn(HANDLE file, DWORD flags);
+// Streams the whole text out into the open file; 0 or the error that ended it.
+DWORD StreamFileOut(HANDLE file);
+// The program's error box for a known system error code.
+void ShowSystemErrorCode(DWORD code);
+
+// Fault injection for tests: file writes fail with ERROR_DISK_FULL once this
+// many more bytes have been written. Unlimited in normal runs.
+extern uint64_t FileWriteBudget;
