@@ -1,5 +1,7 @@
 # Sources of coding/.
 set(CODING_PORTABLE
+  coding/coding_tables.cpp
+  coding/unicode_tables.cpp
 )
 set(CODING_WIN32
 )
