@@ -4,4 +4,5 @@ set(CODING_PORTABLE
   coding/unicode_tables.cpp
 )
 set(CODING_WIN32
+  coding/view_coding.cpp
 )

@@ -1,0 +1,11 @@
+// The program's command line: an optional print switch, then one file name.
+#pragma once
+#include <string>
+
+struct CommandLineRequest {
+    bool print = false;      // "/p" or any word starting with it ("/print", "/P")
+    std::string fileName;    // as written, not yet made absolute; empty when none
+};
+
+// The whole line, the program's own name first.
+CommandLineRequest ParseCommandLine(const char* line);
