@@ -1,0 +1,110 @@
+// The view coding: the same bytes drawn with the font chosen for ANSI, OEM or KOI8.
+#include "coding/view_coding.h"
+
+#include <windows.h>
+#include <richedit.h>
+#include <commctrl.h>
+
+#include "app/app_state.h"
+#include "app/settings.h"
+#include "coding/coding_tables.h"
+#include "editor/editor_text.h"
+#include "textctl/textctl.h"
+
+namespace {
+
+struct FontValueNames {
+    const char* Size;
+    const char* Effects;
+    const char* CharacterSet;
+    const char* Face;
+    BYTE DefaultCharacterSet;
+};
+
+constexpr FontValueNames FontValues[ViewCodingCount] = {
+    {"SizeW", "EffW", "SetW", "FontW", RUSSIAN_CHARSET},
+    {"SizeD", "EffD", "SetD", "FontD", OEM_CHARSET},
+    {"SizeK", "EffK", "SetK", "FontK", DEFAULT_CHARSET},
+};
+
+constexpr DWORD FormatMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC;
+constexpr COLORREF DefaultTextColor = 8;
+constexpr LONG DefaultHeight = 200;   // twips: 10 points
+
+// Overwrites value only when the setting exists as a number.
+template <typename T>
+void QueryNumber(HKEY key, const char* name, T& value)
+{
+    DWORD number = 0, type = 0, size = sizeof number;
+    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&number), &size) == ERROR_SUCCESS
+        && type == REG_DWORD && size == sizeof number)
+        value = static_cast<T>(number);
+}
+
+void QueryFace(HKEY key, const char* name, char (&face)[LF_FACESIZE])
+{
+    char text[LF_FACESIZE] = {};
+    DWORD type = 0, size = sizeof text - 1;
+    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) == ERROR_SUCCESS
+        && type == REG_SZ)
+        lstrcpynA(face, text, LF_FACESIZE);
+}
+
+// The coding's font settings, all read with one opening of the settings key.
+CHARFORMATA ViewCodingFormat(int coding)
+{
+    const FontValueNames& names = FontValues[coding];
+    CHARFORMATA format = {};
+    format.cbSize = sizeof format;
+    format.dwMask = FormatMask;
+    format.yHeight = DefaultHeight;
+    format.crTextColor = DefaultTextColor;
+    format.bCharSet = names.DefaultCharacterSet;
+    HKEY key;
+    if (RegOpenKeyA(HKEY_CURRENT_USER, SettingsKey, &key) == ERROR_SUCCESS) {
+        QueryNumber(key, "Cl", format.crTextColor);
+        QueryNumber(key, names.Size, format.yHeight);
+        QueryNumber(key, names.CharacterSet, format.bCharSet);
+        QueryNumber(key, names.Effects, format.dwEffects);
+        QueryFace(key, names.Face, format.szFaceName);
+        RegCloseKey(key);
+    }
+    // An empty face lets the system pick a fixed-pitch font of the character set.
+    format.bPitchAndFamily = format.szFaceName[0] ? 0 : FF_MODERN;
+    return format;
+}
+
+}  // namespace
+
+void ApplyViewCoding()
+{
+    LRESULT modified = SendEditor(EM_GETMODIFY);
+    SendEditor(EM_SETSEL, 0, -1);
+    SendEditor(TCM_SETVIEWCODING, App.ViewCoding);
+    CHARFORMATA format = ViewCodingFormat(App.ViewCoding);
+    // Applying a character set must not switch the user's keyboard layout.
+    HKL layout = GetKeyboardLayout(0);
+    SendEditor(EM_SETCHARFORMAT, SCF_SELECTION | SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    ActivateKeyboardLayout(layout, 0);
+    SendEditor(EM_EMPTYUNDOBUFFER);
+    SendEditor(EM_SETMODIFY, modified);
+    CheckMenuRadioItem(GetMenu(App.MainWindow), 1, ViewCodingCount, App.ViewCoding + 1, MF_BYCOMMAND);
+    if (App.StatusBarWindow)
+        SendMessageA(App.StatusBarWindow, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(CodingName[App.ViewCoding]));
+}
+
+void RefreshViewCoding()
+{
+    SendEditor(WM_SETREDRAW, FALSE);
+    CHARRANGE selection = EditorSelection();
+    ApplyViewCoding();
+    SelectEditorRange(selection.cpMin, selection.cpMax);
+    SendEditor(WM_SETREDRAW, TRUE);
+    InvalidateRect(App.EditorWindow, nullptr, FALSE);
+}
+
+void ViewCodingCommand(int command)
+{
+    App.ViewCoding = static_cast<uint8_t>(command - 1);
+    RefreshViewCoding();
+}

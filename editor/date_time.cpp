@@ -1,0 +1,30 @@
+// Date&Time: the user's short date and a space, then the time, as two undo steps.
+#include <cstring>
+
+#include "editor/editor_text.h"
+#include "editor/undo.h"
+
+namespace {
+
+constexpr int FormatCapacity = 33;
+
+void InsertRecorded(const char* text)
+{
+    RecordUndo(UndoReplaceSelection, static_cast<int32_t>(strlen(text)));
+    ReplaceEditorSelection(text);
+}
+
+}  // namespace
+
+void InsertDateTime()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char text[FormatCapacity + 1];
+    if (GetDateFormatA(LOCALE_USER_DEFAULT, 0, &now, nullptr, text, FormatCapacity)) {
+        strcat(text, " ");
+        InsertRecorded(text);
+    }
+    if (GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &now, nullptr, text, FormatCapacity))
+        InsertRecorded(text);
+}

@@ -1,0 +1,51 @@
+#include "editor/editor_text.h"
+
+#include "app/app_state.h"
+
+LRESULT SendEditor(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return SendMessageA(App.EditorWindow, message, wParam, lParam);
+}
+
+LONG EditorTextLength()
+{
+    return static_cast<LONG>(SendEditor(WM_GETTEXTLENGTH));
+}
+
+CHARRANGE EditorSelection()
+{
+    CHARRANGE selection = {0, 0};
+    SendEditor(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    return selection;
+}
+
+void SelectEditorRange(LONG start, LONG end)
+{
+    CHARRANGE range = {start, end};
+    SendEditor(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
+LONG ReadEditorRange(LONG start, LONG end, char* buffer)
+{
+    LONG length = EditorTextLength();
+    if (end > length)
+        end = length;
+    buffer[0] = 0;
+    if (start >= end)
+        return 0;
+    TEXTRANGEA range = {{start, end}, buffer};
+    return static_cast<LONG>(SendEditor(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range)));
+}
+
+int EditorByteAt(LONG position)
+{
+    char text[2];
+    if (ReadEditorRange(position, position + 1, text) != 1)
+        return -1;
+    return static_cast<uint8_t>(text[0]);
+}
+
+void ReplaceEditorSelection(const char* text)
+{
+    SendEditor(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text));
+}

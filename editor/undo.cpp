@@ -1,0 +1,308 @@
+// The multilevel undo history: a list of records, newest first, each noting
+// what a change is about to lose.
+#include "editor/undo.h"
+
+#include "app/app_state.h"
+#include "coding/view_coding.h"
+#include "editor/editor_text.h"
+#include "editor/memory_stream.h"
+#include "editor/system_error.h"
+
+struct UndoRecord {
+    // Kinds 2 and 3: the two bytes read (first in the low byte); kind 8: the
+    // overwritten byte or 0; kind 6: the number of bytes saved.
+    uint32_t SmallText;
+    // The range the record describes; lpstrText is its saved text block or null,
+    // so the whole can be handed to EM_GETTEXTRANGE.
+    TEXTRANGEA Range;
+    uint8_t ViewCodingAtRecord;
+    uint8_t Kind;
+    UndoRecord* Next;
+};
+
+namespace {
+
+constexpr char LineBreak[] = "\r\n";
+
+// A zero-filled record with room for textBytes of saved text (none for 0);
+// null, after the error box, when memory runs out.
+UndoRecord* NewRecord(uint8_t kind, LONG start, LONG end, SIZE_T textBytes)
+{
+    auto* record = static_cast<UndoRecord*>(GlobalAlloc(GPTR, sizeof(UndoRecord)));
+    if (!record) {
+        ShowSystemError();
+        return nullptr;
+    }
+    char* text = nullptr;
+    if (textBytes) {
+        text = static_cast<char*>(GlobalAlloc(GPTR, textBytes));
+        if (!text) {
+            ShowSystemError();
+            GlobalFree(record);
+            return nullptr;
+        }
+    }
+    record->Kind = kind;
+    record->Range = {{start, end}, text};
+    return record;
+}
+
+void PushRecord(UndoRecord* record)
+{
+    record->Next = App.UndoHead;
+    App.UndoHead = record;
+}
+
+void DropNewestRecord()
+{
+    UndoRecord* record = App.UndoHead;
+    App.UndoHead = record->Next;
+    if (record->Range.lpstrText)
+        GlobalFree(record->Range.lpstrText);
+    GlobalFree(record);
+}
+
+bool HoldsLineBreak(uint32_t smallText)
+{
+    return smallText == ('\r' | '\n' << 8);
+}
+
+// Typing and Enter at the position where the newest run of the same kind
+// continues extend that run instead of adding a record.
+void RecordRun(uint8_t kind, int32_t length, LONG start)
+{
+    UndoRecord* head = App.UndoHead;
+    if (!head || head->Kind != kind || head->Range.chrg.cpMax + length != start) {
+        head = NewRecord(kind, start, start, 0);
+        if (!head)
+            return;
+        PushRecord(head);
+    }
+    head->Range.chrg.cpMax = start;
+}
+
+UndoRecord* RecordSmallText(uint8_t kind, LONG start, LONG end)
+{
+    UndoRecord* record = NewRecord(kind, start, end, 0);
+    if (!record)
+        return nullptr;
+    uint8_t bytes[3] = {};
+    ReadEditorRange(start, end, reinterpret_cast<char*>(bytes));
+    record->SmallText = bytes[0] | bytes[1] << 8;
+    PushRecord(record);
+    return record;
+}
+
+void RecordOverwrite(LONG start)
+{
+    UndoRecord* record = RecordSmallText(UndoOverwrite, start, start + 1);
+    // At the end of a line overwrite inserts: there is nothing to put back.
+    if (record && record->SmallText == '\r')
+        record->SmallText = 0;
+}
+
+void RecordReplacement(CHARRANGE selection, int32_t length)
+{
+    LONG selected = selection.cpMax - selection.cpMin;
+    UndoRecord* record = NewRecord(UndoReplaceSelection, selection.cpMin, selection.cpMin + length,
+                                   selected > 0 ? selected + 2 : 0);
+    if (!record)
+        return;
+    if (selected > 0)
+        SendEditor(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(record->Range.lpstrText));
+    PushRecord(record);
+}
+
+// Ctrl+Delete and Ctrl+Backspace: the recorder deletes the word itself, so the
+// record can keep exactly what went.
+void RecordWordDeletion(bool rightward, LONG start, LONG textLength)
+{
+    LONG from = start, to = start;
+    if (rightward) {
+        if (start >= textLength)
+            return;
+        to = static_cast<LONG>(SendEditor(EM_FINDWORDBREAK, WB_MOVEWORDRIGHT, start));
+    } else {
+        if (start == 0)
+            return;
+        from = static_cast<LONG>(SendEditor(EM_FINDWORDBREAK, WB_MOVEWORDLEFT, start));
+    }
+    if (to <= from)
+        return;
+    UndoRecord* record = NewRecord(UndoReplaceSelection, from, from, to - from + 1);
+    if (record)
+        ReadEditorRange(from, to, record->Range.lpstrText);
+    SelectEditorRange(from, to);
+    SendEditor(WM_CLEAR);
+    if (record)
+        PushRecord(record);
+}
+
+// Whole-text changes in a row share the first one's snapshot.
+void RecordSnapshot(CHARRANGE selection, LONG textLength)
+{
+    if (App.UndoHead && App.UndoHead->Kind == UndoWholeText)
+        return;
+    UndoRecord* record = textLength == 0
+        ? NewRecord(UndoWholeText, 0, 0, 0)
+        : NewRecord(UndoWholeText, selection.cpMin, selection.cpMax, static_cast<SIZE_T>(textLength) + 2);
+    if (!record)
+        return;
+    if (textLength > 0) {
+        MemoryStream stream = {0, 0, reinterpret_cast<uint8_t*>(record->Range.lpstrText)};
+        StreamOutToMemory(stream);
+        record->SmallText = stream.Count;
+    }
+    record->ViewCodingAtRecord = App.ViewCoding;
+    PushRecord(record);
+}
+
+void ReplaceRange(LONG start, LONG end, const char* text)
+{
+    SelectEditorRange(start, end);
+    ReplaceEditorSelection(text);
+}
+
+// One step of a typing or line-break run: the last character or break goes.
+void UndoRunStep(UndoRecord& record)
+{
+    LONG unit = record.Kind == UndoTyping ? 1 : 2;
+    CHARRANGE& range = record.Range.chrg;
+    if (range.cpMax >= range.cpMin) {
+        SelectEditorRange(range.cpMax, range.cpMax + unit);
+        SendEditor(WM_CLEAR);
+        range.cpMax -= unit;
+    }
+    if (range.cpMax < range.cpMin)
+        DropNewestRecord();
+}
+
+void UndoDeleteKeyStep(const UndoRecord& record)
+{
+    LONG at = record.Range.chrg.cpMin;
+    char single[2] = {static_cast<char>(record.SmallText & 0xFF), 0};
+    ReplaceRange(at, at, HoldsLineBreak(record.SmallText) ? LineBreak : single);
+    SelectEditorRange(at, at);
+}
+
+void UndoBackspaceStep(const UndoRecord& record)
+{
+    LONG end = record.Range.chrg.cpMax;
+    if (HoldsLineBreak(record.SmallText)) {
+        ReplaceRange(end - 2, end, LineBreak);
+        return;
+    }
+    // The byte that stood right before the caret: the second kept, or the
+    // only one when the caret was at position 1.
+    bool twoKept = end - record.Range.chrg.cpMin == 2;
+    char single[2] = {static_cast<char>(twoKept ? record.SmallText >> 8 : record.SmallText), 0};
+    ReplaceRange(end - 1, end - 1, single);
+}
+
+void UndoSnapshot(const UndoRecord& record)
+{
+    MemoryStream stream = {0, record.SmallText, reinterpret_cast<uint8_t*>(record.Range.lpstrText)};
+    StreamInFromMemory(stream, SF_TEXT);
+    SelectEditorRange(record.Range.chrg.cpMin, record.Range.chrg.cpMax);
+    if (record.ViewCodingAtRecord != App.ViewCoding) {
+        App.ViewCoding = record.ViewCodingAtRecord;
+        RefreshViewCoding();
+    }
+}
+
+}  // namespace
+
+void RecordUndo(uint8_t kind, int32_t length)
+{
+    if (App.SingleLevelUndo)
+        return;
+    LONG textLength = EditorTextLength();
+    CHARRANGE selection = EditorSelection();
+    if (selection.cpMin != selection.cpMax && (kind < UndoReplaceSelection || kind == UndoOverwrite))
+        kind = UndoReplaceSelection;
+    switch (kind) {
+    case UndoTyping:
+    case UndoLineBreak:
+        RecordRun(kind, length, selection.cpMin);
+        break;
+    case UndoDeleteKey:
+        if (selection.cpMin < textLength)
+            RecordSmallText(UndoDeleteKey, selection.cpMin, selection.cpMin + 2);
+        break;
+    case UndoBackspaceKey:
+        if (selection.cpMin > 0)
+            RecordSmallText(UndoBackspaceKey, selection.cpMin > 1 ? selection.cpMin - 2 : 0, selection.cpMin);
+        break;
+    case UndoReplaceSelection:
+        RecordReplacement(selection, length);
+        break;
+    case UndoCtrlDelete:
+    case UndoCtrlBackspace:
+        RecordWordDeletion(kind == UndoCtrlDelete, selection.cpMin, textLength);
+        break;
+    case UndoWholeText:
+        RecordSnapshot(selection, textLength);
+        break;
+    case UndoOverwrite:
+        RecordOverwrite(selection.cpMin);
+        break;
+    default:
+        break;
+    }
+}
+
+void UndoLast()
+{
+    UndoRecord* record = App.UndoHead;
+    if (!record)
+        return;
+    switch (record->Kind) {
+    case UndoTyping:
+    case UndoLineBreak:
+        UndoRunStep(*record);   // drops the record once the run is used up
+        return;
+    case UndoDeleteKey:
+        UndoDeleteKeyStep(*record);
+        break;
+    case UndoBackspaceKey:
+        UndoBackspaceStep(*record);
+        break;
+    case UndoReplaceSelection:
+        ReplaceRange(record->Range.chrg.cpMin, record->Range.chrg.cpMax,
+                     record->Range.lpstrText ? record->Range.lpstrText : "");
+        break;
+    case UndoWholeText:
+        UndoSnapshot(*record);
+        break;
+    case UndoOverwrite: {
+        char single[2] = {static_cast<char>(record->SmallText), 0};
+        ReplaceRange(record->Range.chrg.cpMin, record->Range.chrg.cpMax, single);
+        break;
+    }
+    }
+    DropNewestRecord();
+}
+
+void FreeUndoHistory()
+{
+    while (App.UndoHead)
+        DropNewestRecord();
+}
+
+bool DocumentDirty()
+{
+    return SendEditor(EM_GETMODIFY) && (App.SingleLevelUsed || App.UndoHead);
+}
+
+bool UndoAvailable()
+{
+    return App.SingleLevelUndo ? SendEditor(EM_CANUNDO) != 0 : App.UndoHead != nullptr;
+}
+
+void UndoCommand()
+{
+    if (App.SingleLevelUndo)
+        SendEditor(EM_UNDO);
+    else
+        UndoLast();
+}
