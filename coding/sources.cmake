@@ -1,6 +1,8 @@
 # Sources of coding/.
 set(CODING_PORTABLE
   coding/coding_tables.cpp
+  coding/detect.cpp
+  coding/transform.cpp
   coding/unicode_tables.cpp
 )
 set(CODING_WIN32

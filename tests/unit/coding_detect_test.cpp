@@ -1,0 +1,64 @@
+// The coding guess over the first bytes of a text.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "coding/detect.h"
+#include "coding/unicode_tables.h"
+
+namespace {
+
+std::vector<uint8_t> Encode(const std::u16string& text, Coding coding) {
+    std::vector<uint8_t> bytes;
+    for (char16_t ch : text) bytes.push_back(UnicodeToByte(coding, ch));
+    return bytes;
+}
+
+Coding Detect(const std::vector<uint8_t>& bytes) { return DetectViewCoding(bytes.data(), bytes.size()); }
+
+const std::u16string Prose = u"Мороз и солнце; день чудесный!\r\nЕще ты дремлешь, друг прелестный.\r\n";
+
+}  // namespace
+
+TEST(DetectViewCoding, RecognisesEachViewCoding) {
+    EXPECT_EQ(Detect(Encode(Prose, CodingOem)), CodingOem);
+    EXPECT_EQ(Detect(Encode(Prose, CodingKoi8)), CodingKoi8);
+    EXPECT_EQ(Detect(Encode(Prose, CodingAnsi)), CodingAnsi);
+    EXPECT_EQ(Detect({}), CodingAnsi);
+    EXPECT_EQ(DetectViewCoding(nullptr, 0), CodingAnsi);
+    EXPECT_EQ(Detect(Encode(u"plain ASCII text\r\n", CodingAnsi)), CodingAnsi);
+}
+
+TEST(DetectViewCoding, DecisionOrder) {
+    // OEM wins only with more bytes than ANSI; a tie falls to the KOI8 pattern.
+    EXPECT_EQ(Detect({0x80, 0xF2}), CodingAnsi);
+    EXPECT_EQ(Detect({0x80, 0xA0, 0xF2}), CodingOem);
+    EXPECT_EQ(Detect({0x80, 0xF2, ' ', 0xE0, 0xC0}), CodingKoi8);
+    EXPECT_EQ(Detect({0x80, 0xA0, 0xF2, ' ', 0xE0, 0xC0}), CodingOem);
+    // The pattern needs a byte below 0x61 first, then E0..FF, then C0..DF.
+    EXPECT_EQ(Detect({'a', 0xE0, 0xC0}), CodingAnsi);
+    EXPECT_EQ(Detect({'`', 0xFF, 0xDF}), CodingKoi8);
+    EXPECT_EQ(Detect({' ', 0xDF, 0xC0}), CodingAnsi);
+    EXPECT_EQ(Detect({' ', 0xE0, 0xE0}), CodingAnsi);
+}
+
+TEST(DetectViewCoding, LooksOnlyAtTheSample) {
+    std::vector<uint8_t> text(DetectSampleLimit, 'x');
+    text.insert(text.end(), 10, 0x80);
+    EXPECT_EQ(Detect(text), CodingAnsi);
+    text[DetectSampleLimit - 1] = 0x80;
+    EXPECT_EQ(Detect(text), CodingOem);
+
+    // A pattern that straddles the end of the sample sees zeros there.
+    std::vector<uint8_t> koi(DetectSampleLimit + 2, 'x');
+    koi[DetectSampleLimit - 2] = ' ';
+    koi[DetectSampleLimit - 1] = 0xE0;
+    koi[DetectSampleLimit] = 0xC0;
+    EXPECT_EQ(Detect(koi), CodingAnsi);
+    koi[DetectSampleLimit - 3] = ' ';
+    koi[DetectSampleLimit - 2] = 0xE0;
+    koi[DetectSampleLimit - 1] = 0xC0;
+    EXPECT_EQ(Detect(koi), CodingKoi8);
+    EXPECT_EQ(Detect({' ', 0xE0}), CodingAnsi);
+}
