@@ -3,7 +3,17 @@
 //
 // Lines: CR LF, a lone CR and a lone LF each end a line. CR LF counts 2
 // positions, a lone CR or LF one. The text after the last break is the last
-// line (possibly empty), so an empty buffer has one line.
+// line (possibly empty), so an empty buffer has one line. A position inside
+// CR LF belongs to the line the pair ends.
+//
+// Storage: the bytes live in chunks of at most 64 KB (so growth never copies
+// the whole document, and an edit moves at most one chunk). Each chunk keeps
+// its number of line break ends and the 16-bit offsets of every K-th of them,
+// K a power of two chosen so that the offsets take at most 1/16 of the
+// chunk's room; a query scans from the nearest offset. A file of only LFs
+// thus costs about 1/16 extra, text with ordinary lines is indexed densely.
+// Chunk starts and line counts are renumbered after each edit (cheap: one
+// entry per 64 KB).
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -38,6 +48,7 @@ public:
     size_t LineBreakLength(size_t line) const;          // 0, 1 or 2
 
 private:
+    size_t BreakLengthBefore(size_t lineStart) const;
     struct Impl;
     Impl* impl_;
 };
