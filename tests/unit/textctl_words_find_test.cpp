@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "coding/unicode_tables.h"
+#include "textctl/find_text.h"
+#include "textctl/text_buffer.h"
+#include "textctl/word_break.h"
+
+namespace {
+
+void Fill(TextBuffer& buffer, const std::string& text) {
+    buffer.Clear();
+    ASSERT_TRUE(buffer.Insert(0, reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}
+
+int64_t Find(const TextBuffer& buffer, const std::string& pattern, size_t min = 0, int64_t max = -1,
+             unsigned flags = 0, Coding coding = CodingAnsi) {
+    return FindText(buffer, min, max, reinterpret_cast<const uint8_t*>(pattern.data()), pattern.size(),
+                    flags, coding);
+}
+
+// The bytes of a Unicode string in a coding, by the program's tables.
+std::string Encode(const std::u16string& text, Coding coding) {
+    std::string bytes;
+    for (char16_t ch : text) bytes += static_cast<char>(UnicodeToByte(coding, ch));
+    return bytes;
+}
+
+TEST(WordBreak, MovesRightOverWordAndBlanks) {
+    TextBuffer buffer;
+    Fill(buffer, "one  two,\t\xE0\xE1 x\r\ny");
+    EXPECT_EQ(WordRight(buffer, 0), 5u);    // "one" and two spaces
+    EXPECT_EQ(WordRight(buffer, 1), 5u);
+    EXPECT_EQ(WordRight(buffer, 5), 8u);    // "two" stops at the comma
+    EXPECT_EQ(WordRight(buffer, 8), 10u);   // "," and the tab
+    EXPECT_EQ(WordRight(buffer, 10), 13u);  // bytes >= 0x80 are letters
+    EXPECT_EQ(WordRight(buffer, 14), 16u);  // CR LF is one step
+    EXPECT_EQ(WordRight(buffer, 17), 17u);
+    EXPECT_EQ(WordRight(buffer, 99), 17u);
+}
+
+TEST(WordBreak, MovesLeftToWordStarts) {
+    TextBuffer buffer;
+    Fill(buffer, "one  two,\t\xE0\xE1 x\r\ny");
+    EXPECT_EQ(WordLeft(buffer, 16), 14u);   // back over CR LF
+    EXPECT_EQ(WordLeft(buffer, 14), 13u);
+    EXPECT_EQ(WordLeft(buffer, 13), 10u);
+    EXPECT_EQ(WordLeft(buffer, 10), 8u);    // the tab, then the comma
+    EXPECT_EQ(WordLeft(buffer, 7), 5u);
+    EXPECT_EQ(WordLeft(buffer, 5), 0u);
+    EXPECT_EQ(WordLeft(buffer, 0), 0u);
+    EXPECT_EQ(WordLeft(buffer, 99), 16u);
+}
+
+TEST(WordBreak, DoubleClickSelection) {
+    TextBuffer buffer;
+    Fill(buffer, "ab cd..\r\n");
+    WordRange word = WordAt(buffer, 1);
+    EXPECT_EQ(word.start, 0u);
+    EXPECT_EQ(word.end, 3u);                // with its trailing blank
+    word = WordAt(buffer, 5);
+    EXPECT_EQ(word.start, 5u);
+    EXPECT_EQ(word.end, 7u);                // a punctuation run
+    word = WordAt(buffer, 7);               // just past the line's end
+    EXPECT_EQ(word.start, 5u);
+    Fill(buffer, "\r\n\r\n");
+    word = WordAt(buffer, 3);
+    EXPECT_EQ(word.start, 2u);
+    EXPECT_EQ(word.end, 4u);
+    buffer.Clear();
+    word = WordAt(buffer, 0);
+    EXPECT_EQ(word.end, 0u);
+}
+
+TEST(FindText, RangeFlagsAndMisses) {
+    TextBuffer buffer;
+    Fill(buffer, "cat concat Cat cats");
+    EXPECT_EQ(Find(buffer, "cat"), 0);
+    EXPECT_EQ(Find(buffer, "cat", 1), 7);
+    EXPECT_EQ(Find(buffer, "cat", 1, 9), -1);           // the match must end inside the range
+    EXPECT_EQ(Find(buffer, "cat", 1, 10), 7);
+    EXPECT_EQ(Find(buffer, "Cat", 1, -1, FindMatchCase), 11);
+    EXPECT_EQ(Find(buffer, "cat", 1, -1, FindWholeWord), 11);
+    EXPECT_EQ(Find(buffer, "cat", 12, -1, FindWholeWord), -1);
+    EXPECT_EQ(Find(buffer, "dog"), -1);
+    EXPECT_EQ(Find(buffer, ""), -1);
+    EXPECT_EQ(Find(buffer, "cats", 0, 1000), 15);        // max past the end
+    EXPECT_EQ(Find(buffer, "cat", 500), -1);
+}
+
+TEST(FindText, FoldsCyrillicByTheShownCoding) {
+    const std::u16string small = u"ёжик";
+    const std::u16string capital = u"ЁЖИК";
+    for (Coding coding : {CodingAnsi, CodingOem, CodingKoi8}) {
+        TextBuffer buffer;
+        Fill(buffer, "x " + Encode(capital, coding) + " y");
+        const std::string pattern = Encode(small, coding);
+        EXPECT_EQ(Find(buffer, pattern, 0, -1, 0, coding), 2) << coding;
+        EXPECT_EQ(Find(buffer, pattern, 0, -1, FindMatchCase, coding), -1) << coding;
+    }
+    // OEM's capital and small Р and Ё are no case pairs in ANSI.
+    TextBuffer buffer;
+    Fill(buffer, Encode(u"РЁ", CodingOem));
+    EXPECT_EQ(Find(buffer, Encode(u"рё", CodingOem), 0, -1, 0, CodingOem), 0);
+    EXPECT_EQ(Find(buffer, Encode(u"рё", CodingOem), 0, -1, 0, CodingAnsi), -1);
+}
+
+TEST(FindText, MatchesAcrossChunkBoundaries) {
+    TextBuffer buffer;
+    std::string text(65534, '.');
+    text += "NeedLE";
+    text += std::string(70000, '.') + "needle";
+    Fill(buffer, text);
+    EXPECT_EQ(Find(buffer, "needle"), 65534);
+    EXPECT_EQ(Find(buffer, "needle", 0, -1, FindMatchCase), static_cast<int64_t>(text.size() - 6));
+    EXPECT_EQ(Find(buffer, "LE.", 65535, -1, FindMatchCase), 65538);
+}
+
+}  // namespace
