@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+// The default largest aligned text: the editor's positions are signed 32-bit.
+constexpr size_t AlignOutputLimit = 0x7FFFFFFF;
+
 enum AlignMode { AlignJustify, AlignCenter, AlignLeft, AlignRight };
 
 struct AlignParams {
@@ -12,10 +15,11 @@ struct AlignParams {
     int32_t leftIndent = 0;       // "LI"
     int32_t rightIndent = 80;     // "RI", the line width
     bool ignoreLineBreaks = false;  // "IG"
+    size_t outputLimit = AlignOutputLimit;  // a longer result fails like an allocation
 };
 
-// Replaces `out` with the aligned text. False only when memory runs out
-// (then `out` is empty).
+// Replaces `out` with the aligned text. False only when memory runs out or the
+// text would be longer than params.outputLimit (then `out` is empty).
 bool AlignParagraphs(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& params,
                      std::vector<uint8_t>& out);
 

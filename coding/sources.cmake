@@ -1,5 +1,6 @@
 # Sources of coding/.
 set(CODING_PORTABLE
+  coding/align.cpp
   coding/coding_tables.cpp
   coding/detect.cpp
   coding/transform.cpp

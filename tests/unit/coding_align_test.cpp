@@ -1,0 +1,142 @@
+// Paragraph alignment and the widening of a selection to whole lines.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "coding/align.h"
+
+namespace {
+
+std::string Align(const std::string& text, AlignMode mode, int32_t width, int32_t first = 0, int32_t left = 0,
+                  bool ignoreBreaks = false) {
+    AlignParams p;
+    p.firstIndent = first;
+    p.leftIndent = left;
+    p.rightIndent = width;
+    p.ignoreLineBreaks = ignoreBreaks;
+    std::vector<uint8_t> out{'x'};
+    EXPECT_TRUE(AlignParagraphs(reinterpret_cast<const uint8_t*>(text.data()), text.size(), mode, p, out));
+    return std::string(out.begin(), out.end());
+}
+
+std::string Spaces(int n) { return std::string(size_t(n), ' '); }
+
+bool IsBlank(char c) { return c == 0 || c == '\t' || c == '\n' || c == '\r' || c == ' '; }
+
+std::string NonBlanks(const std::string& s) {
+    std::string r;
+    for (char c : s)
+        if (!IsBlank(c)) r += c;
+    return r;
+}
+
+}  // namespace
+
+TEST(AlignParagraphs, JustifyAlphabetAtWidth20) {
+    EXPECT_EQ(Align("a b c d e f g h i j k l m n o p q r s t u v w x y z\r\n", AlignJustify, 20),
+              "a  b c d e f g h i j\r\n"
+              "k  l m n o p q r s t\r\n"
+              "u v w x y z\r\n");
+}
+
+TEST(AlignParagraphs, FirstIndentOnlyOnTheVeryFirstLine) {
+    EXPECT_EQ(Align("one two three four five six seven eight\r\nnine ten eleven\r\n", AlignLeft, 30, 5, 2),
+              "     one two three four five\r\n"
+              "  six seven eight\r\n"
+              "  nine ten eleven\r\n");
+}
+
+TEST(AlignParagraphs, LineBreaksEndLinesUnlessIgnored) {
+    const std::string text = "aa bb\r\n\r\ncc dd\r\n";
+    EXPECT_EQ(Align(text, AlignLeft, 80, 0, 3), "aa bb\r\n   \r\n   cc dd\r\n");
+    EXPECT_EQ(Align(text, AlignLeft, 80, 0, 3, true), "aa bb cc dd\r\n");
+    // Justify stretches a paragraph's last line, never the range's last line.
+    EXPECT_EQ(Align("aa bb\r\ncc dd\r\n", AlignJustify, 10), "aa      bb\r\ncc dd\r\n");
+    // Tabs and runs of blanks become single gaps; leading blanks go.
+    EXPECT_EQ(Align("  aa\t\t bb   cc\r\n", AlignLeft, 80), "aa bb cc\r\n");
+}
+
+TEST(AlignParagraphs, WideWordStandsAlone) {
+    EXPECT_EQ(Align("ab abcdefghijklmno cd\r\n", AlignLeft, 10), "ab\r\nabcdefghijklmno\r\ncd\r\n");
+}
+
+TEST(AlignParagraphs, CenterAndRight) {
+    EXPECT_EQ(Align("abc\r\n", AlignCenter, 10), Spaces(3) + "abc\r\n");     // F = 7
+    EXPECT_EQ(Align("abcdefghi\r\n", AlignCenter, 10), "abcdefghi\r\n");     // F = 1
+    // Center takes the left indent for the first line too.
+    EXPECT_EQ(Align("ab\r\ncd\r\n", AlignCenter, 20, 10, 4), Spaces(11) + "ab\r\n" + Spaces(11) + "cd\r\n");
+    EXPECT_EQ(Align("ab cd\r\nef gh\r\n", AlignRight, 10), "     ab cd\r\n     ef gh\r\n");
+    // The uncounted last byte pushes the last line one column right.
+    EXPECT_EQ(Align("ab cd\r\nef gh", AlignRight, 10), "     ab cd\r\n      ef gh\r\n");
+}
+
+TEST(AlignParagraphs, IndentsResetNearTheWidth) {
+    EXPECT_EQ(Align("ab cd\r\nef\r\n", AlignLeft, 12, 4, 4), "ab cd\r\nef\r\n");
+    EXPECT_EQ(Align("ab cd\r\nef\r\n", AlignLeft, 13, 4, 4), "    ab cd\r\n    ef\r\n");
+    EXPECT_EQ(Align("ab cd\r\nef\r\n", AlignLeft, 13, 4, 5), "    ab cd\r\nef\r\n");
+    // Tiny widths give one word per line; the overlong last word leaves its
+    // line break to a line of its own.
+    EXPECT_EQ(Align("aa b c\r\n", AlignLeft, 0, 3, 3), "aa\r\nb\r\nc\r\n\r\n");
+    EXPECT_EQ(Align("aa b c\r\n", AlignJustify, -1, 3, 3), "aa\r\nb\r\nc\r\n\r\n");
+}
+
+TEST(AlignParagraphs, LastByteIsWrittenButNotCounted) {
+    EXPECT_EQ(Align("ab c", AlignLeft, 80), "abc\r\n");
+    EXPECT_EQ(Align("x", AlignLeft, 80, 2), "  x\r\n");
+    EXPECT_EQ(Align(" ", AlignRight, 10, 2), Spaces(2) + Spaces(9) + "\r\n");
+    EXPECT_EQ(Align("", AlignLeft, 80, 2), "  ");
+}
+
+TEST(AlignParagraphs, OutputPastTheLimitFailsCleanly) {
+    AlignParams p;
+    p.rightIndent = INT_MAX;
+    p.leftIndent = INT_MAX - 9;
+    p.outputLimit = 1 << 20;
+    const std::string text = "a\r\nb\r\n";
+    std::vector<uint8_t> out{'x'};
+    EXPECT_FALSE(AlignParagraphs(reinterpret_cast<const uint8_t*>(text.data()), text.size(), AlignLeft, p, out));
+    EXPECT_TRUE(out.empty());
+    // "a" CR LF, indent, "b" CR LF: exactly the limit still fits, one more byte does not.
+    p.leftIndent = (1 << 20) - 6;
+    EXPECT_TRUE(AlignParagraphs(reinterpret_cast<const uint8_t*>(text.data()), 4, AlignLeft, p, out));
+    EXPECT_EQ(out.size(), size_t(1 << 20));
+    p.leftIndent += 1;
+    EXPECT_FALSE(AlignParagraphs(reinterpret_cast<const uint8_t*>(text.data()), 4, AlignLeft, p, out));
+}
+
+TEST(AlignParagraphs, RandomTextKeepsEveryWordInOrder) {
+    std::mt19937 rng(7);
+    const std::string alphabet = "ab \r\n\t\x00\xE0";
+    const AlignMode modes[] = {AlignJustify, AlignCenter, AlignLeft, AlignRight};
+    for (int round = 0; round < 2000; ++round) {
+        std::string text(rng() % 300, ' ');
+        for (char& c : text) c = alphabet[rng() % 8];
+        const int32_t width = int32_t(rng() % 40) - 5 + (round % 50 == 0 ? 20000 : 0);
+        const std::string out = Align(text, modes[rng() % 4], width, int32_t(rng() % 50) - 5,
+                                      int32_t(rng() % 50) - 5, rng() % 2);
+        ASSERT_EQ(NonBlanks(out), NonBlanks(text)) << round;
+        if (!text.empty()) {
+            ASSERT_GE(out.size(), 2u);
+            ASSERT_EQ(out.substr(out.size() - 2), "\r\n");
+        }
+        for (char c : out) ASSERT_TRUE(c != '\t' && c != 0) << round;
+    }
+}
+
+TEST(WidenToLines, MovesStartBackAndEndToItsLineEnd) {
+    // Lines "hello\r\n" at 0 and "world\r\n" at 7.
+    auto r = WidenToLines({2, 9}, 0, 7, 5);
+    EXPECT_EQ(r.start, 0);
+    EXPECT_EQ(r.end, 12);
+    r = WidenToLines({2, 12}, 0, 7, 5);  // already at its line end
+    EXPECT_EQ(r.end, 12);
+    r = WidenToLines({0, 9}, 0, 7, 5);   // starts at a line start: unchanged
+    EXPECT_EQ(r.start, 0);
+    EXPECT_EQ(r.end, 9);
+    r = WidenToLines({9, 10}, 7, 7, 5);
+    EXPECT_EQ(r.start, 7);
+    EXPECT_EQ(r.end, 12);
+}
