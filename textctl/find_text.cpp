@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "coding/unicode_tables.h"
-#include "textctl/line_scan.h"
 #include "textctl/text_buffer.h"
 #include "textctl/word_break.h"
 
@@ -27,12 +26,13 @@ void BuildFoldTable(Coding coding, uint8_t* table) {
     }
 }
 
-// How the pattern is matched: bytes compared through `fold` (null: exactly).
+// How the pattern is matched: bytes compared through `fold` (null: exactly),
+// windows advanced by Horspool's rule on their last byte.
 struct Matcher {
     const uint8_t* pattern;
     size_t length;
     const uint8_t* fold;
-    uint8_t first[2];   // the bytes a match can start with
+    size_t shift[256];
 
     bool Same(uint8_t a, uint8_t b) const { return fold ? fold[a] == fold[b] : a == b; }
 
@@ -43,36 +43,23 @@ struct Matcher {
         return true;
     }
 
-    bool MatchesAt(const TextBuffer& text, size_t pos, const uint8_t* run, size_t available) const {
-        if (available >= length) return MatchesRun(run);
+    // For a window that crosses from one run of the buffer into the next.
+    bool MatchesAcross(const TextBuffer& text, size_t pos) const {
         for (size_t k = 0; k < length; ++k)
             if (!Same(text.At(pos + k), pattern[k])) return false;
         return true;
     }
 };
 
-Matcher MakeMatcher(const uint8_t* pattern, size_t length, unsigned flags, Coding coding) {
-    Matcher m{pattern, length, flags & FindMatchCase ? nullptr : CaseFoldTable(coding), {pattern[0], pattern[0]}};
-    if (m.fold) {
-        for (int b = 0; b < 256; ++b)
-            if (b != pattern[0] && m.fold[b] == m.fold[pattern[0]]) m.first[1] = static_cast<uint8_t>(b);
+void PrepareMatcher(Matcher& m, const uint8_t* pattern, size_t length, unsigned flags, Coding coding) {
+    m.pattern = pattern;
+    m.length = length;
+    m.fold = flags & FindMatchCase ? nullptr : CaseFoldTable(coding);
+    for (size_t& shift : m.shift) shift = length;
+    for (int b = 0; b < 256; ++b) {
+        for (size_t j = 0; j + 1 < length; ++j)
+            if (m.Same(static_cast<uint8_t>(b), pattern[j])) m.shift[b] = length - 1 - j;
     }
-    return m;
-}
-
-// First byte of p[0, n) equal to a or b; null when none.
-const uint8_t* FindEitherByte(const uint8_t* p, size_t n, uint8_t a, uint8_t b) {
-    if (a == b) return static_cast<const uint8_t*>(std::memchr(p, a, n));
-    using namespace line_scan_detail;
-    size_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        uint64_t word = LoadWord(p + i);
-        uint64_t hits = EqualBytes(word, a) | EqualBytes(word, b);
-        if (hits) return p + i + static_cast<size_t>(__builtin_ctzll(hits)) / 8;
-    }
-    for (; i < n; ++i)
-        if (p[i] == a || p[i] == b) return p + i;
-    return nullptr;
 }
 
 bool IsWholeWord(const TextBuffer& text, size_t pos, size_t length) {
@@ -97,22 +84,25 @@ int64_t FindText(const TextBuffer& text, size_t min, int64_t max, const uint8_t*
                  size_t length, unsigned flags, Coding coding) {
     size_t end = max < 0 || static_cast<uint64_t>(max) > text.Length() ? text.Length() : static_cast<size_t>(max);
     if (length == 0 || min >= end || end - min < length) return -1;
-    const Matcher matcher = MakeMatcher(pattern, length, flags, coding);
+    Matcher matcher;
+    PrepareMatcher(matcher, pattern, length, flags, coding);
+    auto accept = [&](size_t at) { return !(flags & FindWholeWord) || IsWholeWord(text, at, length); };
+    const uint8_t lastOfPattern = pattern[length - 1];
     const size_t lastStart = end - length;
     for (size_t pos = min; pos <= lastStart;) {
         size_t available = 0;
-        const uint8_t* run = text.Span(pos, &available);
-        size_t scan = available < lastStart - pos + 1 ? available : lastStart - pos + 1;
-        const uint8_t* hit = FindEitherByte(run, scan, matcher.first[0], matcher.first[1]);
-        while (hit) {
-            size_t offset = static_cast<size_t>(hit - run);
-            size_t at = pos + offset;
-            if (matcher.MatchesAt(text, at, hit, available - offset) &&
-                (!(flags & FindWholeWord) || IsWholeWord(text, at, length)))
+        const uint8_t* run = text.Span(pos, &available) - pos;   // indexed by position
+        const size_t runEnd = pos + available;
+        const size_t windowEnd = runEnd < end ? runEnd : end;
+        size_t at = pos;
+        for (; at + length <= windowEnd; at += matcher.shift[run[at + length - 1]]) {
+            if (matcher.Same(run[at + length - 1], lastOfPattern) && matcher.MatchesRun(run + at) && accept(at))
                 return static_cast<int64_t>(at);
-            hit = FindEitherByte(hit + 1, scan - offset - 1, matcher.first[0], matcher.first[1]);
         }
-        pos += scan;
+        for (; at < runEnd && at <= lastStart; ++at) {
+            if (matcher.MatchesAcross(text, at) && accept(at)) return static_cast<int64_t>(at);
+        }
+        pos = at > runEnd ? at : runEnd;
     }
     return -1;
 }

@@ -3,6 +3,19 @@ set(TEXTCTL_PORTABLE
   textctl/text_buffer.cpp
   textctl/word_break.cpp
   textctl/find_text.cpp
+  textctl/wrap_layout.cpp
+  textctl/colour_runs.cpp
 )
 set(TEXTCTL_WIN32
+  textctl/textctl_window.cpp
+  textctl/textctl_text.cpp
+  textctl/textctl_edit.cpp
+  textctl/textctl_lines.cpp
+  textctl/textctl_words.cpp
+  textctl/textctl_view.cpp
+  textctl/textctl_scroll.cpp
+  textctl/textctl_paint.cpp
+  textctl/textctl_format.cpp
+  textctl/textctl_input.cpp
+  textctl/textctl_clipboard.cpp
 )

@@ -194,6 +194,17 @@ struct TextBuffer::Impl {
         return true;
     }
 
+    // Room for `count` chunk entries, growing geometrically.
+    bool ReserveChunks(size_t count) {
+        if (count <= chunks.capacity()) return true;
+        try {
+            chunks.reserve(std::max(count, chunks.capacity() * 2));
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+        return true;
+    }
+
     bool Insert(size_t pos, const uint8_t* bytes, size_t count);
     bool InsertSplitting(size_t i, size_t offset, const uint8_t* bytes, size_t count);
     void Erase(size_t pos, size_t count);
@@ -239,16 +250,15 @@ struct Source {
 bool TextBuffer::Impl::InsertSplitting(size_t i, size_t offset, const uint8_t* bytes, size_t count) {
     const size_t total = chunks[i].size + count;
     const std::vector<size_t> sizes = PieceSizes(total, offset == chunks[i].size);
-    try {
-        chunks.reserve(chunks.size() + sizes.size() - 1);
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
+    if (!ReserveChunks(chunks.size() + sizes.size() - 1)) return false;
     Chunk& chunk = chunks[i];
     // Bytes of this chunk that stay where they are; the rest moves via `moved`.
     const size_t keep = std::min(offset, sizes[0]);
     const size_t movedCount = chunk.size - keep;
 
+    // Grow this chunk first so that the new ones do not stand in its way;
+    // a failure later leaves it larger but unchanged.
+    if (sizes[0] > chunk.capacity && !Reallocate(chunk, CapacityFor(sizes[0]))) return false;
     std::vector<Chunk> added(sizes.size() - 1);
     uint8_t* moved = movedCount ? static_cast<uint8_t*>(std::malloc(movedCount)) : nullptr;
     bool ok = !movedCount || moved;
@@ -257,7 +267,6 @@ bool TextBuffer::Impl::InsertSplitting(size_t i, size_t offset, const uint8_t* b
         added[k].data = AllocateChunkData(added[k].capacity);
         ok = added[k].data != nullptr;
     }
-    ok = ok && (sizes[0] <= chunk.capacity || Reallocate(chunk, CapacityFor(sizes[0])));
     if (!ok) {
         std::free(moved);
         for (Chunk& c : added) std::free(c.data);
@@ -392,14 +401,7 @@ bool TextBuffer::Replace(size_t pos, size_t eraseCount, const uint8_t* bytes, si
 
 void TextBuffer::Clear() { impl_->FreeAll(); }
 
-bool TextBuffer::Reserve(size_t length) {
-    try {
-        impl_->chunks.reserve(length / MaxChunk + 1);
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return true;
-}
+bool TextBuffer::Reserve(size_t length) { return impl_->ReserveChunks(length / MaxChunk + 1); }
 
 size_t TextBuffer::LineCount() const { return impl_->TotalBreaks() + 1; }
 

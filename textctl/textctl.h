@@ -4,6 +4,72 @@
 // keeps the document as raw bytes and draws each byte as the character it
 // stands for in the coding it is told to show (TCM_SETVIEWCODING). The class
 // is an ANSI window class, so text passed with SendMessageA arrives unchanged.
+//
+// Positions are byte offsets. The text holds exactly the bytes given to it:
+// nothing is converted on the way in or out.
+//
+// Lines. CR LF ends a line and counts 2 positions. A lone CR and a lone LF
+// each end a line too and count 1; they are kept and come back as they went
+// in. EM_LINELENGTH excludes the break. Keys and mouse never leave the caret
+// between the CR and the LF of a pair (messages may: they are obeyed exactly).
+// With word wrap on, the line messages (EM_EXLINEFROMCHAR, EM_LINEINDEX,
+// EM_GETFIRSTVISIBLELINE, the vertical scroll box) still count these lines,
+// not the rows they wrap into; EM_LINESCROLL, the arrows, the wheel and the
+// scroll arrows move by rows.
+//
+// Drawing. Each byte is drawn as ByteToUnicode(view coding, byte) with the
+// font made from the character format. Bytes 0x01..0x1F are drawn as the
+// pictures the DOS character set gives them (U+263A..., e.g. 0x0A as U+25D9,
+// 0x0D as U+266A), the zero byte as U+2205 (empty set) and 0x7F as U+2302,
+// so no byte is invisible. A Tab advances to the next multiple of eight
+// space widths. A CR LF pair is not drawn; a lone CR or LF is drawn as its
+// picture at the end of its line. The font's character set only chooses the
+// font: it never changes which character a byte stands for.
+//
+// Word wrap is on when neither WS_HSCROLL nor ES_AUTOHSCROLL is in the
+// style: rows break after the last blank that fits the window, or inside a
+// word longer than the window.
+//
+// Defaults. The text limit is 32767 bytes, as with the system control;
+// EM_EXLIMITTEXT 0 sets 65536. An edit or a WM_SETTEXT that would pass the
+// limit is refused as a whole; a stream-in that would pass it keeps the bytes
+// up to the limit, stops and reports TextLimitStreamError in dwError. The
+// format is 10 points (200 twips), no face with FF_MODERN (any fixed-pitch
+// font), the system's window text colour on the system's window colour.
+//
+// Changes. Every change sets the modify flag, including WM_SETTEXT and every
+// EM_STREAMIN; the program clears it after loading. A whole-text stream-in
+// or WM_SETTEXT leaves the caret at 0 and empties the undo buffer. A stream-in
+// with SFF_SELECTION, EM_REPLACESEL and typing leave the caret after the new
+// bytes. The one-step undo takes back the last edit (a run of typing is one
+// edit); undoing again redoes it. EM_STREAMIN and EM_STREAMOUT call the
+// callback with chunks of up to 1 MB until it moves 0 bytes or returns
+// non-zero, which ends the stream and is reported in dwError.
+//
+// Selection. EM_SETSEL and EM_EXSETSEL: (0, -1) selects all; a negative
+// start removes the selection and keeps the caret; a negative end, or one
+// past the text, means the end of the text; the selection runs from start
+// (anchor) to end (caret) in either order.
+//
+// Character format. EM_SETCHARFORMAT with SCF_ALL, SCF_DEFAULT, or
+// SCF_SELECTION over the whole text sets face, size, bold, italic, character
+// set, pitch and family and colour of the whole text. SCF_SELECTION over part
+// of the text sets only the colour of that part; coloured ranges move with
+// edits. EM_GETCHARFORMAT reports the whole text's format, with SCF_SELECTION
+// the colour at the selection's start.
+//
+// Keys: arrows, Home, End, Page Up/Down, with Ctrl by word or to the ends of
+// the text, with Shift extending; Insert toggles overwrite; Delete, Backspace
+// (WM_CHAR 8) and Ctrl+Backspace (WM_CHAR 0x7F, the word to the left);
+// WM_CHAR 13 inserts CR LF, 9 and 32..255 insert their byte, other control
+// codes are ignored. Ctrl+A/C/X/V/Z, Ctrl+Insert, Shift+Insert, Shift+Delete
+// select all, copy, cut, paste and undo with CF_TEXT bytes as they are.
+// WM_PASTE asks the IRichEditOleCallback (EM_SETOLECALLBACK) QueryAcceptData
+// with RECO_PASTE first and refuses when it fails. The control accepts no
+// OLE drops (the program forbids them with ES_NOOLEDRAGDROP).
+//
+// Not built yet: EM_FORMATRANGE and EM_DISPLAYBAND return 0, and an
+// EM_STREAMIN with SF_RTF reads nothing. The control sends no notifications.
 #pragma once
 #include <windows.h>
 
@@ -17,3 +83,8 @@ bool RegisterTextControl(HINSTANCE instance);
 constexpr UINT TCM_SETVIEWCODING = WM_APP + 0x100;
 // Returns the coding the bytes are drawn in.
 constexpr UINT TCM_GETVIEWCODING = WM_APP + 0x101;
+
+constexpr size_t DefaultTextLimit = 32767;
+constexpr size_t EmptyLimitText = 65536;
+// dwError of a stream-in stopped by the text limit (also set as the last error).
+constexpr DWORD TextLimitStreamError = ERROR_FILE_TOO_LARGE;

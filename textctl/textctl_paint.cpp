@@ -1,0 +1,226 @@
+// The font made from the character format, the glyph and width tables of
+// the coding shown, and painting of the rows on screen.
+#include <algorithm>
+
+#include "coding/unicode_tables.h"
+#include "textctl/textctl_internal.h"
+
+namespace {
+
+// Control bytes are drawn as the pictures the DOS character set gives them,
+// the zero byte as an empty-set sign and 0x7F as a house, so none is invisible.
+constexpr wchar_t ControlPictures[32] = {
+    0x2205, 0x263A, 0x263B, 0x2665, 0x2666, 0x2663, 0x2660, 0x2022,
+    0x25D8, 0x25CB, 0x25D9, 0x2642, 0x2640, 0x266A, 0x266B, 0x263C,
+    0x25BA, 0x25C4, 0x2195, 0x203C, 0x00B6, 0x00A7, 0x25AC, 0x21A8,
+    0x2191, 0x2193, 0x2192, 0x2190, 0x221F, 0x2194, 0x25B2, 0x25BC,
+};
+constexpr wchar_t DeletePicture = 0x2302;
+
+wchar_t GlyphOf(Coding coding, uint8_t byte)
+{
+    if (byte < 0x20) return ControlPictures[byte];
+    if (byte == 0x7F) return DeletePicture;
+    return static_cast<wchar_t>(ByteToUnicode(coding, byte));
+}
+
+int GlyphWidth(HDC dc, wchar_t glyph)
+{
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, &glyph, 1, &size);
+    return size.cx;
+}
+
+HFONT CreateFormatFont(HWND window, const CHARFORMATA& format)
+{
+    LOGFONTA font = {};
+    HDC dc = GetDC(window);
+    font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(dc, LOGPIXELSY), 1440);
+    ReleaseDC(window, dc);
+    font.lfWeight = (format.dwEffects & CFE_BOLD) ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = (format.dwEffects & CFE_ITALIC) ? TRUE : FALSE;
+    font.lfCharSet = format.bCharSet;
+    font.lfPitchAndFamily = format.bPitchAndFamily;
+    // A modern family without a face asks for any fixed-pitch font.
+    if (format.szFaceName[0] == '\0' && (format.bPitchAndFamily & 0xF0) == FF_MODERN)
+        font.lfPitchAndFamily = (format.bPitchAndFamily & 0xF0) | FIXED_PITCH;
+    lstrcpynA(font.lfFaceName, format.szFaceName, LF_FACESIZE);
+    return CreateFontIndirectA(&font);
+}
+
+struct RowPainter {
+    TextControl& c;
+    HDC dc;
+    int y;
+    int right;
+    bool showSelection;
+
+    bool Selected(size_t pos) const
+    {
+        return showSelection && pos >= SelectionStart(c) && pos < SelectionEnd(c);
+    }
+
+    // Colour and end of the run of equal look that starts at pos.
+    COLORREF LookAt(size_t pos, size_t rowEnd, size_t* lookEnd) const
+    {
+        size_t end = rowEnd;
+        COLORREF colour = TextColour(c);
+        const auto& runs = c.colours.runs();
+        size_t i = c.colours.FirstEndingAfter(pos);
+        if (i < runs.size()) {
+            if (runs[i].start <= pos) {
+                colour = runs[i].colour;
+                end = std::min(end, runs[i].end);
+            } else {
+                end = std::min(end, runs[i].start);
+            }
+        }
+        if (showSelection) {
+            size_t selStart = SelectionStart(c), selEnd = SelectionEnd(c);
+            if (pos < selStart) end = std::min(end, selStart);
+            else if (pos < selEnd) end = std::min(end, selEnd);
+        }
+        *lookEnd = end;
+        return colour;
+    }
+
+    void DrawGlyphs(int x, int width, COLORREF colour, bool selected, size_t count)
+    {
+        RECT box = {std::max(x, TextLeft(c)), y, x + width, y + c.lineHeight};
+        SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : colour);
+        SetBkColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHT) : BackgroundColour(c));
+        ExtTextOutW(dc, x, y, ETO_OPAQUE | ETO_CLIPPED, &box, c.paintText.data(),
+                    static_cast<UINT>(count), c.paintAdvances.data());
+    }
+
+    // Draws [pos, end) of the row from screen x on; returns the x reached.
+    int DrawRun(size_t pos, size_t end, int x, COLORREF colour, bool selected)
+    {
+        int rowX = x - TextLeft(c) + c.xOffset;
+        int startX = x;
+        size_t count = 0;
+        while (pos < end && x < right) {
+            size_t available = 0;
+            const uint8_t* bytes = c.text.Span(pos, &available);
+            available = std::min(available, end - pos);
+            for (size_t i = 0; i < available && x < right; ++i, ++pos) {
+                if (count == c.paintText.size()) {
+                    c.paintText.resize(count * 2 + 256);
+                    c.paintAdvances.resize(count * 2 + 256);
+                }
+                int next = AdvanceX(c.metrics, bytes[i], rowX);
+                c.paintText[count] = bytes[i] == '\t' ? L' ' : c.glyphs[bytes[i]];
+                c.paintAdvances[count++] = next - rowX;
+                x += next - rowX;
+                rowX = next;
+            }
+        }
+        DrawGlyphs(startX, x - startX, colour, selected, count);
+        return x;
+    }
+
+    // A lone CR or LF is drawn as its picture; a selected break as a blank.
+    int DrawBreak(const Row& row, int x)
+    {
+        size_t breakLength = c.text.LineBreakLength(row.line);
+        if (!row.lastOfLine || breakLength == 0) return x;
+        bool selected = Selected(row.end);
+        if (breakLength == 2 && !selected) return x;
+        wchar_t glyph = breakLength == 1 ? c.glyphs[c.text.At(row.end)] : L' ';
+        c.paintText.assign(1, glyph);
+        c.paintAdvances.assign(1, c.breakGlyphWidth);
+        DrawGlyphs(x, c.breakGlyphWidth, TextColour(c), selected, 1);
+        return x + c.breakGlyphWidth;
+    }
+
+    void Draw(const Row& row)
+    {
+        int startX = 0;
+        size_t pos = FirstPositionAtX(c.text, c.metrics, row.start, row.end, c.xOffset, &startX);
+        int x = TextLeft(c) + startX - c.xOffset;
+        while (pos < row.end && x < right) {
+            size_t lookEnd = row.end;
+            COLORREF colour = LookAt(pos, row.end, &lookEnd);
+            bool selected = Selected(pos);
+            size_t runEnd = lookEnd;
+            x = DrawRun(pos, runEnd, x, colour, selected);
+            pos = runEnd;
+        }
+        if (x < right) x = DrawBreak(row, x);
+        if (x < right) Fill(std::max(x, TextLeft(c)), y, right, y + c.lineHeight);
+        if (!WrapMode(c) && pos >= row.end) c.widestRow = std::max(c.widestRow, x - TextLeft(c) + c.xOffset);
+    }
+
+    void Fill(int left, int top, int fillRight, int bottom)
+    {
+        RECT box = {left, top, fillRight, bottom};
+        SetBkColor(dc, BackgroundColour(c));
+        ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &box, nullptr, 0, nullptr);
+    }
+};
+
+}  // namespace
+
+COLORREF TextColour(const TextControl& c)
+{
+    return (c.format.dwEffects & CFE_AUTOCOLOR) ? GetSysColor(COLOR_WINDOWTEXT) : c.format.crTextColor;
+}
+
+COLORREF BackgroundColour(const TextControl& c)
+{
+    return c.systemBackground ? GetSysColor(COLOR_WINDOW) : c.background;
+}
+
+void RebuildFont(TextControl& c)
+{
+    HFONT font = CreateFormatFont(c.window, c.format);
+    if (font) {
+        if (c.font) DeleteObject(c.font);
+        c.font = font;
+    }
+    HDC dc = GetDC(c.window);
+    HGDIOBJ old = SelectObject(dc, c.font ? c.font : GetStockObject(SYSTEM_FIXED_FONT));
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    c.lineHeight = std::max(1, static_cast<int>(metrics.tmHeight));
+    for (int b = 0; b < 256; ++b) {
+        c.glyphs[b] = GlyphOf(c.viewCoding, static_cast<uint8_t>(b));
+        c.metrics.widths[b] = GlyphWidth(dc, c.glyphs[b]);
+    }
+    c.metrics.tabWidth = std::max(1, 8 * c.metrics.widths[' ']);
+    c.breakGlyphWidth = std::max(c.metrics.widths['\n'], c.metrics.widths[' ']);
+    SelectObject(dc, old);
+    ReleaseDC(c.window, dc);
+    c.widestRow = 0;
+    ResetLayout(c);
+    if (c.focused) {
+        DestroyCaret();
+        CreateCaret(c.window, nullptr, 1, c.lineHeight);
+        ShowCaret(c.window);
+    }
+    ShowCaretRow(c);
+    UpdateScrollBars(c);
+    PlaceCaret(c);
+    Repaint(c);
+}
+
+void Paint(TextControl& c)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(c.window, &paint);
+    RECT client;
+    GetClientRect(c.window, &client);
+    HGDIOBJ old = SelectObject(dc, c.font ? c.font : GetStockObject(SYSTEM_FIXED_FONT));
+    bool noHide = (GetWindowLongA(c.window, GWL_STYLE) & ES_NOHIDESEL) != 0;
+    RowPainter painter{c, dc, 0, client.right, (c.focused || noHide) && !c.hideSelection};
+    Row row = TopRow(c);
+    bool more = true;
+    for (; more && painter.y < paint.rcPaint.bottom; painter.y += c.lineHeight) {
+        if (painter.y + c.lineHeight > paint.rcPaint.top) painter.Draw(row);
+        more = NextRow(c, row);
+    }
+    painter.Fill(0, painter.y, client.right, client.bottom);
+    painter.Fill(0, paint.rcPaint.top, TextLeft(c), paint.rcPaint.bottom);
+    SelectObject(dc, old);
+    EndPaint(c.window, &paint);
+}
