@@ -3,31 +3,55 @@
 // written with the last line but never counted, as the commands always did.
 #include "coding/align.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <new>
 #include <stdexcept>
 
 namespace {
 
-bool IsBlank(uint8_t b) { return b == 0x00 || b == 0x09 || b == 0x0A || b == 0x0D || b == 0x20; }
+constexpr std::array<bool, 256> BuildBlanks() {
+    std::array<bool, 256> blank{};
+    for (int b : {0x00, 0x09, 0x0A, 0x0D, 0x20}) blank[b] = true;
+    return blank;
+}
 
-// Appends to the result; running past the limit counts as running out of memory.
+constexpr std::array<bool, 256> Blanks = BuildBlanks();
+
+bool IsBlank(uint8_t b) { return Blanks[b]; }
+
+// The result grows by doubling; running past the limit counts as running
+// out of memory.
 struct Output {
     std::vector<uint8_t>& bytes;
     size_t limit;
+    size_t used = 0;
 
-    void MakeRoom(int64_t count) {
-        if (uint64_t(count) > limit - bytes.size()) throw std::bad_alloc();
+    // Room for `count` more bytes; the caller writes them and calls Commit.
+    uint8_t* Reserve(int64_t count) {
+        if (uint64_t(count) > limit - used) throw std::bad_alloc();
+        const size_t needed = used + size_t(count);
+        if (needed > bytes.size()) bytes.resize(std::min(limit, std::max(needed, 2 * bytes.size())));
+        return bytes.data() + used;
     }
+    void Commit(const uint8_t* end) { used = size_t(end - bytes.data()); }
     void Spaces(int64_t count) {
         if (count <= 0) return;
-        MakeRoom(count);
-        bytes.insert(bytes.end(), size_t(count), ' ');
-    }
-    void Copy(const uint8_t* from, const uint8_t* to) {
-        MakeRoom(to - from);
-        bytes.insert(bytes.end(), from, to);
+        uint8_t* at = Reserve(count);
+        std::memset(at, ' ', size_t(count));
+        Commit(at + count);
     }
 };
+
+uint8_t* WriteSpaces(uint8_t* at, int64_t count) {
+    if (count == 1) {
+        *at = ' ';
+        return at + 1;
+    }
+    std::memset(at, ' ', size_t(count));
+    return at + count;
+}
 
 // The words of one output line: d[start..end] holds them (end is the blank or
 // line feed where the next line begins, or the range's last byte).
@@ -71,21 +95,22 @@ struct Gaps {
     int64_t wider;   // how many of the first gaps get one space more
 };
 
-// Writes the padding before the words and says how wide the gaps are.
-Gaps Pad(Output& out, AlignMode mode, int64_t freeColumns, const Line& line, size_t length) {
-    switch (mode) {
-    case AlignCenter: out.Spaces(freeColumns / 2); break;
-    case AlignRight: out.Spaces(freeColumns); break;
-    case AlignJustify:
-        if (freeColumns > 0 && line.words > 1 && line.end < length - 1)
-            return {freeColumns / (line.words - 1) + 1, freeColumns % (line.words - 1)};
-        break;
-    case AlignLeft: break;
-    }
+Gaps GapsFor(AlignMode mode, int64_t freeColumns, const Line& line, size_t length) {
+    if (mode == AlignJustify && freeColumns > 0 && line.words > 1 && line.end < length - 1)
+        return {freeColumns / (line.words - 1) + 1, freeColumns % (line.words - 1)};
     return {1, 0};
 }
 
-void WriteWords(Output& out, const uint8_t* d, const Line& line, Gaps gaps) {
+int64_t PaddingFor(AlignMode mode, int64_t freeColumns) {
+    const int64_t pad = mode == AlignCenter ? freeColumns / 2 : mode == AlignRight ? freeColumns : 0;
+    return pad > 0 ? pad : 0;
+}
+
+// Padding, the words of d[start..end] with their gaps, and CR LF.
+void WriteLine(Output& out, const uint8_t* d, const Line& line, int64_t padding, Gaps gaps) {
+    // At most: every byte of the line, the padding, w - 1 gaps and the line break.
+    const int64_t gapBytes = line.words > 1 ? (line.words - 1) * gaps.spaces + gaps.wider : 0;
+    uint8_t* at = WriteSpaces(out.Reserve(int64_t(line.end - line.start) + 3 + padding + gapBytes), padding);
     int64_t wordsLeft = line.words;
     size_t j = line.start;
     const size_t k = line.end;
@@ -93,16 +118,15 @@ void WriteWords(Output& out, const uint8_t* d, const Line& line, Gaps gaps) {
         while (j <= k && IsBlank(d[j])) ++j;
         if (j > k) break;
         --wordsLeft;
-        const size_t wordStart = j;
-        while (j <= k && !IsBlank(d[j])) ++j;
-        out.Copy(d + wordStart, d + j);
+        while (j <= k && !IsBlank(d[j])) *at++ = d[j++];
         if (wordsLeft > 0 && j < k) {
-            out.Spaces(gaps.spaces + (gaps.wider > 0 ? 1 : 0));
+            at = WriteSpaces(at, gaps.spaces + (gaps.wider > 0 ? 1 : 0));
             if (gaps.wider > 0) --gaps.wider;
         }
     }
-    const uint8_t lineBreak[2] = {0x0D, 0x0A};
-    out.Copy(lineBreak, lineBreak + 2);
+    *at++ = 0x0D;
+    *at++ = 0x0A;
+    out.Commit(at);
 }
 
 void Align(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& params, Output& out) {
@@ -120,7 +144,7 @@ void Align(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& p
         }
         const Line line = CollectWords(d, length, j, width - indent, params.ignoreLineBreaks);
         const int64_t freeColumns = width - indent - line.letters - line.words + 1;
-        WriteWords(out, d, line, Pad(out, mode, freeColumns, line, length));
+        WriteLine(out, d, line, PaddingFor(mode, freeColumns), GapsFor(mode, freeColumns, line, length));
         j = line.end + 1;
     }
 }
@@ -132,8 +156,9 @@ bool AlignParagraphs(const uint8_t* d, size_t length, AlignMode mode, const Alig
     out.clear();
     Output output{out, params.outputLimit};
     try {
-        out.reserve(length + length / 8 + 64);
+        out.resize(std::min(params.outputLimit, length + length / 4 + 64));
         Align(d, length, mode, params, output);
+        out.resize(output.used);
         return true;
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {

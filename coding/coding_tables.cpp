@@ -3,6 +3,7 @@
 #include "coding/coding_tables.h"
 
 #include <array>
+#include <cstring>
 
 const char* const CodingName[CodingCount] = {"ANSI (1251)", "OEM (866)", "KOI8 R", "ISO", "MAC"};
 
@@ -121,14 +122,14 @@ constexpr ConversionMaps BuildConversionMaps() {
 
 constexpr ConversionMaps Maps = BuildConversionMaps();
 
+// Eight lookups per word load and store; bytes are rebuilt in memory order.
 void ApplyMap(uint8_t* bytes, size_t length, const ByteMap& map) {
     size_t i = 0;
-    for (; i + 4 <= length; i += 4) {
-        const uint8_t a = map[bytes[i]], b = map[bytes[i + 1]], c = map[bytes[i + 2]], d = map[bytes[i + 3]];
-        bytes[i] = a;
-        bytes[i + 1] = b;
-        bytes[i + 2] = c;
-        bytes[i + 3] = d;
+    for (; i + 8 <= length; i += 8) {
+        uint8_t block[8];
+        std::memcpy(block, bytes + i, 8);
+        for (uint8_t& b : block) b = map[b];
+        std::memcpy(bytes + i, block, 8);
     }
     for (; i < length; ++i) bytes[i] = map[bytes[i]];
 }

@@ -2,6 +2,7 @@
 // writes more than two bytes per input byte, so TransformOutputCapacity holds.
 #include "coding/transform.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
@@ -23,9 +24,17 @@ void BuildSpellings(Coding viewCoding, Spelling (&spelling)[256]) {
     }
 }
 
-bool IsUpperHexDigit(uint8_t c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
+constexpr uint8_t NotHex = 0xFF;
 
-uint8_t HexValue(uint8_t c) { return c <= '9' ? c - '0' : c - 'A' + 10; }
+// The value of an upper-case hexadecimal digit, NotHex for any other byte.
+constexpr std::array<uint8_t, 256> BuildHexValues() {
+    std::array<uint8_t, 256> values{};
+    for (int b = 0; b < 256; ++b)
+        values[b] = (b >= '0' && b <= '9') ? uint8_t(b - '0') : (b >= 'A' && b <= 'F') ? uint8_t(b - 'A' + 10) : NotHex;
+    return values;
+}
+
+constexpr std::array<uint8_t, 256> HexValues = BuildHexValues();
 
 }  // namespace
 
@@ -47,18 +56,17 @@ size_t Transliterate(const uint8_t* in, size_t length, Coding viewCoding, uint8_
 size_t DecodeQuotedPrintable(const uint8_t* in, size_t length, uint8_t* out) {
     size_t n = 0, i = 0;
     while (i < length) {
-        const void* eq = std::memchr(in + i, '=', length - i);
-        const size_t run = eq ? size_t(static_cast<const uint8_t*>(eq) - in) - i : length - i;
-        std::memcpy(out + n, in + i, run);
-        n += run;
-        i += run;
-        if (i == length) break;
-        if (i + 2 < length && IsUpperHexDigit(in[i + 1]) && IsUpperHexDigit(in[i + 2])) {
-            out[n++] = uint8_t(HexValue(in[i + 1]) << 4 | HexValue(in[i + 2]));
-            i += 3;
-        } else {
-            out[n++] = in[i++];
+        const uint8_t b = in[i];
+        if (b == '=' && i + 2 < length) {
+            const uint8_t high = HexValues[in[i + 1]], low = HexValues[in[i + 2]];
+            if ((high | low) != NotHex) {
+                out[n++] = uint8_t(high << 4 | low);
+                i += 3;
+                continue;
+            }
         }
+        out[n++] = b;
+        ++i;
     }
     return n;
 }
