@@ -12,3 +12,23 @@ uint32_t ReadSettingNumber(const char* name, uint32_t defaultValue);
 void ReadSettingText(const char* name, char* buffer, size_t capacity);
 void WriteSettingText(const char* name, const char* text);
 void WriteSettingNumber(const char* name, uint32_t value);
+
+// The one list of every value the program keeps, with its type and default.
+// Names with a '#' stand for ten values, the '#' being a digit "0" to "9".
+enum class SettingType { Number, Text, Binary };
+enum class DefaultRule { Fixed, WindowColour };
+struct SettingInfo {
+    const char* name;
+    SettingType type;
+    uint32_t defaultNumber;   // numbers; for texts and byte records 0
+    DefaultRule rule;         // WindowColour: the system's window colour at the time of reading
+    size_t capacity;          // bytes read for a text (with its zero) or a byte record; 0: any size
+};
+extern const SettingInfo SettingsTable[];
+extern const size_t SettingsTableSize;
+// The entry that describes the value, or null.
+const SettingInfo* FindSetting(const char* name);
+// The number with the default of the table; the table's default for a name it lacks is 0.
+uint32_t ReadSettingNumber(const char* name);
+// Opens SettingsKey for reading or writing without creating it; null when it does not exist.
+HKEY OpenSettingsKey();

@@ -1,7 +1,20 @@
-# Sources of app/.
+# Sources of app/. app/winmain.cpp belongs to verko.exe alone, so the program
+# tests can start the program through app/startup.h.
 set(APP_PORTABLE
+  app/command_line.cpp
+  app/startup_rules.cpp
 )
 set(APP_WIN32
+  app/about.cpp
   app/clipboard_commands.cpp
+  app/command_state.cpp
+  app/command_table.cpp
+  app/idle_update.cpp
+  app/main_window.cpp
+  app/menu_handling.cpp
+  app/message_loop.cpp
   app/recent_files.cpp
+  app/settings.cpp
+  app/startup.cpp
+  app/window_placement.cpp
 )

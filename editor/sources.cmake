@@ -13,6 +13,7 @@ set(EDITOR_WIN32
   editor/memory_stream.cpp
   editor/ole_callback.cpp
   editor/save_document.cpp
+  editor/system_error.cpp
   editor/undo.cpp
   editor/window_title.cpp
 )

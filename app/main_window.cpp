@@ -1,0 +1,80 @@
+#include "app/main_window.h"
+#include "app/app_state.h"
+#include "app/command_table.h"
+#include "app/menu_handling.h"
+#include "app/window_placement.h"
+#include "editor/document_files.h"
+#include "res/resource.h"
+
+namespace {
+
+int ChildHeight(HWND child)
+{
+    if (!child) return 0;
+    SendMessageA(child, WM_SIZE, 0, 0);   // toolbar and status bar size themselves to their edge
+    RECT bounds;
+    GetWindowRect(child, &bounds);
+    return bounds.bottom - bounds.top;
+}
+
+void LayOutChildren(LPARAM clientSize)
+{
+    int width = LOWORD(clientSize);
+    int height = HIWORD(clientSize);
+    int top = ChildHeight(App.ToolbarWindow);
+    int bottom = ChildHeight(App.StatusBarWindow);
+    if (App.EditorWindow) MoveWindow(App.EditorWindow, 0, top, width, height - top - bottom, TRUE);
+}
+
+// The save-changes question; without an editor there is nothing to lose.
+bool MayDiscardDocument()
+{
+    return !App.EditorWindow || ConfirmDiscard();
+}
+
+void DestroyMainWindow(HWND window)
+{
+    if (App.PlacementTracked) SaveWindowPlacement(window);
+    if (App.EditorWindow) {
+        DestroyWindow(App.EditorWindow);
+        App.EditorWindow = nullptr;
+    }
+    PostQuitMessage(0);
+}
+
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_DESTROY:
+        DestroyMainWindow(window);
+        return 0;
+    case WM_SIZE:
+        LayOutChildren(lParam);
+        break;
+    case WM_SETFOCUS:
+        if (App.EditorWindow) SetFocus(App.EditorWindow);
+        break;
+    case WM_CLOSE:
+    case WM_QUERYENDSESSION:
+        if (!MayDiscardDocument()) return 0;
+        break;
+    case WM_MEASUREITEM: {
+        auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (item.CtlType == ODT_MENU && item.itemID >= CMD_RECENT_FIRST && item.itemID <= CMD_RECENT_LAST)
+            MeasureRecentItem(item);
+        break;
+    }
+    case WM_COMMAND:
+        if (ExecuteCommand(window, LOWORD(wParam))) return 0;
+        break;
+    case WM_INITMENUPOPUP:
+        EnableMenuItems(reinterpret_cast<HMENU>(wParam), lParam);
+        break;
+    case WM_MENUCHAR:
+        if (HandleMenuDigit(window, wParam)) return MAKELRESULT(0, MNC_CLOSE);
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,5 @@
+// The MainWindow's procedure: layout, closing, menus and commands.
+#pragma once
+#include <windows.h>
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

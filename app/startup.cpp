@@ -1,0 +1,170 @@
+#include "app/startup.h"
+#include "app/app_state.h"
+#include "app/command_line.h"
+#include "app/main_window.h"
+#include "app/message_loop.h"
+#include "app/settings.h"
+#include "app/startup_rules.h"
+#include "app/window_placement.h"
+#include "editor/document_files.h"
+#include "res/resource.h"
+#include <commctrl.h>
+#include <cstring>
+
+AppState App;
+
+namespace {
+
+constexpr int ShellBitmapCount = 15;
+
+bool RegisterMainWindowClass(HINSTANCE instance)
+{
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
+    windowClass.lpszClassName = ProgramName;
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM_SMALL), IMAGE_ICON, 16, 16, 0));
+    if (RegisterClassExA(&windowClass)) return true;
+    // Systems without the extended record take the plain one, without the small icon.
+    WNDCLASSA plain{};
+    plain.lpfnWndProc = windowClass.lpfnWndProc;
+    plain.hInstance = instance;
+    plain.hIcon = windowClass.hIcon;
+    plain.lpszMenuName = windowClass.lpszMenuName;
+    plain.lpszClassName = ProgramName;
+    return RegisterClassA(&plain) != 0;
+}
+
+void GiveMenuItemsBitmaps(HMENU menu)
+{
+    App.ShellBitmaps[14] = nullptr;
+    // The view-coding items show their picture as the radio mark.
+    for (int n = CMD_VIEW_KOI8; n >= CMD_VIEW_ANSI; --n) {
+        App.ShellBitmaps[n - 1] = LoadBitmapA(App.Instance, MAKEINTRESOURCEA(n));
+        SetMenuItemBitmaps(menu, n, MF_BYCOMMAND, nullptr, App.ShellBitmaps[n - 1]);
+    }
+    for (int n = CMD_PREVIEW; n >= CMD_CUT; --n) {
+        App.ShellBitmaps[n - 1] = LoadBitmapA(App.Instance, MAKEINTRESOURCEA(n));
+        SetMenuItemBitmaps(menu, n, MF_BYCOMMAND, App.ShellBitmaps[n - 1], nullptr);
+    }
+}
+
+void MakeRecentItemsOwnerDrawn(HMENU menu)
+{
+    for (UINT command = CMD_RECENT_LAST; command >= CMD_RECENT_FIRST; --command)
+        ModifyMenuA(menu, command, MF_BYCOMMAND | MF_OWNERDRAW, command, nullptr);
+}
+
+void InitializeCommonControls()
+{
+    using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    auto initEx = reinterpret_cast<InitFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("comctl32.dll"), "InitCommonControlsEx")));
+    if (!initEx) {
+        InitCommonControls();
+        return;
+    }
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    initEx(&controls);
+    controls.dwICC = ICC_UPDOWN_CLASS;
+    initEx(&controls);
+}
+
+void InitializeApplication(const char* commandLine)
+{
+    HMENU menu = GetMenu(App.MainWindow);
+    App.WordWrapStyle = ReadSettingNumber("WW");
+    if (App.WordWrapStyle == 0) CheckMenuItem(menu, CMD_WORD_WRAP, MF_BYCOMMAND | MF_CHECKED);
+    App.SingleLevelUndo = ReadSettingNumber("NO") != 0;
+    App.SingleLevelUsed = App.SingleLevelUndo;
+    InitializeFileDialogRecord();
+    std::strcpy(App.CurrentFileName, UntitledName);
+    App.PageMargins = RECT{2500, 2500, 2500, 2500};
+    MEMORYSTATUS memory{};
+    memory.dwLength = sizeof memory;
+    GlobalMemoryStatus(&memory);
+    App.TextLimit = ComputeTextLimit(memory.dwTotalPhys);
+    GiveMenuItemsBitmaps(menu);
+    MakeRecentItemsOwnerDrawn(menu);
+    InitializeCommonControls();
+    App.BigButtons = ReadSettingNumber("BIG") != 0;
+    char fileName[PathCapacity];
+    if (ProcessCommandLine(commandLine, fileName)[0]) LoadDocument(fileName);
+}
+
+void CreateMenuFont()
+{
+    NONCLIENTMETRICSA metrics{};
+    static_assert(sizeof metrics == 340, "the record of the systems the program was made for");
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        App.MenuFont = CreateFontIndirectA(&metrics.lfMenuFont);
+        App.MenuFontOwned = App.MenuFont != nullptr;
+    }
+    if (!App.MenuFont) App.MenuFont = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+}
+
+int StartupShowCommand()
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoA(&startup);
+    return (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
+}
+
+}
+
+const char* ProcessCommandLine(const char* commandLine, char (&absoluteName)[260])
+{
+    CommandLineRequest request = ParseCommandLine(commandLine);
+    if (request.print) PostMessageA(App.MainWindow, WM_COMMAND, CMD_PRINT, 0);
+    absoluteName[0] = '\0';
+    if (!request.fileName.empty() &&
+        GetFullPathNameA(request.fileName.c_str(), sizeof absoluteName, absoluteName, nullptr) >= sizeof absoluteName)
+        absoluteName[0] = '\0';   // a name too long for the program's buffers opens nothing
+    return absoluteName;
+}
+
+HWND StartApplication(HINSTANCE instance, const char* commandLine, int showCommand)
+{
+    App = AppState{};
+    App.Instance = instance;
+    if (!RegisterMainWindowClass(instance)) return nullptr;
+    char title[PathCapacity + 16];
+    wsprintfA(title, "[%s]-%s", UntitledName, ProgramName);
+    App.MainWindow = CreateWindowExA(0, ProgramName, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    if (!App.MainWindow) return nullptr;
+    InitializeApplication(commandLine);
+    App.RestoreSize = ReadSettingNumber("AU") != 0;
+    App.PlacementTracked = IsPlacementTracked(App.RestoreSize, showCommand);
+    if (App.PlacementTracked) showCommand = RestoreWindowPlacement(App.MainWindow, showCommand);
+    CreateMenuFont();
+    ShowWindow(App.MainWindow, showCommand);
+    App.AcceleratorTable = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    return App.MainWindow;
+}
+
+void ReleaseShellResources()
+{
+    for (int slot = ShellBitmapCount - 1; slot >= 0; --slot) {
+        if (App.ShellBitmaps[slot]) DeleteObject(App.ShellBitmaps[slot]);
+        App.ShellBitmaps[slot] = nullptr;
+    }
+    if (App.MenuFontOwned) DeleteObject(App.MenuFont);
+    App.MenuFont = nullptr;
+    App.MenuFontOwned = false;
+}
+
+int ApplicationMain()
+{
+    constexpr int StartFailed = 255;
+    if (!StartApplication(GetModuleHandleA(nullptr), GetCommandLineA(), StartupShowCommand())) return StartFailed;
+    int exitCode = RunMessageLoop();
+    ReleaseShellResources();
+    return exitCode;
+}

@@ -1,0 +1,41 @@
+#include "app/window_placement.h"
+#include "app/settings.h"
+
+namespace {
+
+constexpr char PlacementValue[] = "DEF";
+constexpr DWORD PlacementSize = 44;
+static_assert(sizeof(WINDOWPLACEMENT) == PlacementSize, "the stored record is 44 bytes");
+
+// Only a record of exactly 44 bytes that names its own length counts: a shorter
+// one would leave the show command zero, which hides the window.
+bool ReadPlacement(WINDOWPLACEMENT& placement)
+{
+    HKEY key = OpenSettingsKey();
+    if (!key) return false;
+    DWORD length = PlacementSize;
+    LONG result = RegQueryValueExA(key, PlacementValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&placement), &length);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS && length == PlacementSize && placement.length == PlacementSize;
+}
+
+}
+
+int RestoreWindowPlacement(HWND window, int showCommand)
+{
+    WINDOWPLACEMENT placement{};
+    if (!ReadPlacement(placement)) return showCommand;
+    SetWindowPlacement(window, &placement);
+    return static_cast<int>(placement.showCmd);
+}
+
+void SaveWindowPlacement(HWND window)
+{
+    HKEY key = OpenSettingsKey();
+    if (!key) return;
+    WINDOWPLACEMENT placement{};
+    placement.length = PlacementSize;
+    if (GetWindowPlacement(window, &placement))
+        RegSetValueExA(key, PlacementValue, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&placement), PlacementSize);
+    RegCloseKey(key);
+}
