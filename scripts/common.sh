@@ -40,4 +40,9 @@ ensure_prefix() {
     "$(wine_loader "$arch")" wineboot --init >/dev/null 2>&1 || true
     wineserver -w 2>/dev/null || true
   fi
+  # Under Xvfb no window manager answers, and Wine waits 2 s on each managed window it
+  # hides; the program tests' windows are left unmanaged.
+  grep -q 'verko_program_tests.exe\\\\X11 Driver' "$WINEPREFIX/user.reg" 2>/dev/null ||
+    "$(wine_loader "$arch")" reg add 'HKCU\Software\Wine\AppDefaults\verko_program_tests.exe\X11 Driver' \
+      /v Managed /d N /f >/dev/null 2>&1 || true
 }

@@ -1,0 +1,85 @@
+// Keys and typed characters on their way through the program's message loop.
+#include "tests/program/harness.h"
+#include "app/app_state.h"
+#include "res/resource.h"
+
+namespace {
+
+class SpineKeys : public ProgramTest {
+protected:
+    // A focused window of either character width that records the characters it receives.
+    HWND MakeCharacterWindow(bool unicode)
+    {
+        static std::vector<WPARAM>* sink;
+        sink = &received_;
+        auto procA = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+            if (m == WM_CHAR) sink->push_back(wp);
+            return DefWindowProcA(w, m, wp, lp);
+        };
+        auto procW = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+            if (m == WM_CHAR) sink->push_back(wp);
+            return DefWindowProcW(w, m, wp, lp);
+        };
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        HWND window;
+        if (unicode) {
+            WNDCLASSW windowClass{};
+            windowClass.lpfnWndProc = procW;
+            windowClass.hInstance = instance;
+            windowClass.lpszClassName = L"VerkoTestWide";
+            RegisterClassW(&windowClass);
+            window = CreateWindowW(L"VerkoTestWide", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
+                                   nullptr, nullptr, instance, nullptr);
+        } else {
+            WNDCLASSA windowClass{};
+            windowClass.lpfnWndProc = procA;
+            windowClass.hInstance = instance;
+            windowClass.lpszClassName = "VerkoTestBytes";
+            RegisterClassA(&windowClass);
+            window = CreateWindowA("VerkoTestBytes", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
+                                   nullptr, nullptr, instance, nullptr);
+        }
+        SetFocus(window);
+        return window;
+    }
+    std::vector<WPARAM> received_;
+};
+
+}
+
+TEST_F(SpineKeys, TypedCyrillicReachesAByteWindowAsItsWindows1251Byte)
+{
+    HWND window = MakeCharacterWindow(false);
+    ASSERT_EQ(GetFocus(), window);
+    TypeText(u"A\u044F\u0401\u20AC\u00A9\u4E00");   // A я Ё € © and a letter no Cyrillic coding has
+    EXPECT_EQ(received_, (std::vector<WPARAM>{'A', 0xFF, 0xA8, 0x88, 0xA9, '?'}));
+    DestroyWindow(window);
+    UnregisterClassA("VerkoTestBytes", GetModuleHandleA(nullptr));
+}
+
+TEST_F(SpineKeys, UnicodeWindowsGetTheCharacterItself)
+{
+    HWND window = MakeCharacterWindow(true);
+    ASSERT_EQ(GetFocus(), window);
+    TypeText(u"b\u044F");
+    EXPECT_EQ(received_, (std::vector<WPARAM>{'b', 0x44F}));
+    DestroyWindow(window);
+    UnregisterClassW(L"VerkoTestWide", GetModuleHandleA(nullptr));
+}
+
+TEST_F(SpineKeys, CtrlAltArrowBeepsAndLeavesTheCaret)
+{
+    ASSERT_NE(Start(), nullptr);
+    Pump();
+    if (!App.EditorWindow) GTEST_SKIP() << "the editor is not part of this build";
+    SendMessageA(App.EditorWindow, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("abc"));
+    CommandRecorder recorder(main_);
+    PressKey(VK_LEFT, Ctrl | Alt);
+    PressKey(VK_RIGHT, Ctrl | Alt | Shift);
+    EXPECT_EQ(recorder.Commands(), (std::vector<WORD>{202, 207}));
+    CHARRANGE selection{};
+    SendMessageA(App.EditorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    EXPECT_EQ(selection.cpMin, 3);
+    EXPECT_EQ(selection.cpMax, 3);
+    EXPECT_EQ(WindowText(main_), "[NoName]-VERKO");
+}

@@ -1,0 +1,111 @@
+// Start-up, the command line, exit codes and the commands the shell carries out itself.
+#include "tests/program/harness.h"
+#include "app/app_state.h"
+#include "app/startup.h"
+#include "res/resource.h"
+
+namespace {
+
+class SpineStartup : public ProgramTest {
+protected:
+    // The Print command that start-up left in the queue, if any.
+    bool PrintCommandWaiting()
+    {
+        MSG message;
+        while (PeekMessageA(&message, main_, WM_COMMAND, WM_COMMAND, PM_REMOVE))
+            if (message.wParam == CMD_PRINT && message.lParam == 0) return true;
+        return false;
+    }
+
+    std::string Absolute(const char* name)
+    {
+        char full[MAX_PATH];
+        GetFullPathNameA(name, sizeof full, full, nullptr);
+        return full;
+    }
+};
+
+LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}
+
+TEST_F(SpineStartup, NoArgumentGivesAnUntitledWindowAndNoBox)
+{
+    ASSERT_NE(Start(), nullptr);
+    PumpFor(200);   // long enough for any box start-up might show to be caught
+    EXPECT_EQ(WindowText(main_), "[NoName]-VERKO");
+    EXPECT_STREQ(App.CurrentFileName, "NoName");
+    EXPECT_TRUE(IsWindowVisible(main_));
+    EXPECT_FALSE(QuitSeen());
+    EXPECT_NE(App.AcceleratorTable, nullptr);
+    EXPECT_NE(App.MenuFont, nullptr);
+    EXPECT_EQ(App.TextLimit & 0xFFFFF, 0xFFFFFu);
+    EXPECT_EQ(App.PageMargins.left, 2500);
+    EXPECT_EQ(App.PageMargins.bottom, 2500);
+    EXPECT_FALSE(PrintCommandWaiting());
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(ExitCode(), 0);
+}
+
+TEST_F(SpineStartup, PrintSwitchPostsThePrintCommand)
+{
+    for (const char* arguments : {"/P letter.txt", "/print letter.txt", "/p", "\"/p\" \"letter.txt\""}) {
+        SCOPED_TRACE(arguments);
+        ASSERT_NE(Start(arguments), nullptr);
+        EXPECT_TRUE(PrintCommandWaiting());
+        ASSERT_TRUE(Close());
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(SpineStartup, CommandLineNameIsMadeAbsolute)
+{
+    ASSERT_NE(Start(), nullptr);
+    char name[260];
+    EXPECT_EQ(std::string(ProcessCommandLine("verko.exe /x a.txt", name)), Absolute("\\x a.txt"));
+    EXPECT_EQ(std::string(ProcessCommandLine("verko.exe my letter.txt", name)), Absolute("my letter.txt"));
+    EXPECT_EQ(std::string(ProcessCommandLine("verko.exe \"my letter.txt\"", name)), Absolute("my letter.txt"));
+    EXPECT_EQ(std::string(ProcessCommandLine("\"C:\\a b\\verko.exe\" /print \"my letter.txt\"", name)),
+              Absolute("my letter.txt"));
+    EXPECT_EQ(std::string(ProcessCommandLine("verko.exe", name)), "");
+    EXPECT_EQ(std::string(ProcessCommandLine(("verko.exe " + std::string(300, 'x')).c_str(), name)), "")
+        << "a name longer than a path buffer opens nothing";
+}
+
+TEST_F(SpineStartup, ClassRegistrationFailureEndsWith255)
+{
+    WNDCLASSA taken{};
+    taken.lpfnWndProc = PlainWindowProc;
+    taken.hInstance = GetModuleHandleA(nullptr);
+    taken.lpszClassName = ProgramName;
+    ASSERT_TRUE(RegisterClassA(&taken));
+    EXPECT_EQ(Start(), nullptr);
+    UnregisterClassA(ProgramName, taken.hInstance);
+}
+
+TEST_F(SpineStartup, ExitClosesWithCodeZero)
+{
+    ASSERT_NE(Start(), nullptr);
+    SendCommand(CMD_EXIT);
+    EXPECT_FALSE(IsWindow(main_));
+    PumpFor(50);
+    EXPECT_TRUE(QuitSeen());
+    EXPECT_EQ(ExitCode(), 0);
+}
+
+TEST_F(SpineStartup, AboutShowsTheShellBoxWithTheProgramsName)
+{
+    ASSERT_NE(Start(), nullptr);
+    std::string caption;
+    ExpectModalCaptionStart("About VERKO", [&caption](HWND box) {
+        caption = WindowText(box);
+        PressButton(box, IDOK);
+    });
+    SendCommand(CMD_ABOUT);
+    VerifyModalsSeen();
+    EXPECT_EQ(caption.compare(0, 11, "About VERKO"), 0) << caption;
+}
