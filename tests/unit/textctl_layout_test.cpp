@@ -1,0 +1,135 @@
+// Wrap points, x <-> position arithmetic and colour runs of the text control.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "textctl/colour_runs.h"
+#include "textctl/text_buffer.h"
+#include "textctl/wrap_layout.h"
+
+namespace {
+
+// Every byte 10 pixels wide, 'W' 20, tabs every 40.
+LayoutMetrics TestMetrics()
+{
+    LayoutMetrics metrics;
+    for (int& width : metrics.widths) width = 10;
+    metrics.widths['W'] = 20;
+    metrics.tabWidth = 40;
+    return metrics;
+}
+
+void Fill(TextBuffer& text, const std::string& bytes)
+{
+    text.Clear();
+    text.Insert(0, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+}
+
+std::vector<size_t> RowStarts(const TextBuffer& text, const LayoutMetrics& metrics, int width)
+{
+    LineRows rows;
+    size_t end = text.LineLength(0);
+    size_t count = rows.Count(text, metrics, 0, end, width);
+    std::vector<size_t> starts;
+    for (size_t i = 0; i < count; ++i) starts.push_back(rows.RowStart(text, metrics, 0, end, width, i));
+    return starts;
+}
+
+}  // namespace
+
+TEST(TextLayout, TabsAdvanceToTheNextStop)
+{
+    TextBuffer text;
+    Fill(text, "a\tW\t\tb");
+    LayoutMetrics metrics = TestMetrics();
+    EXPECT_EQ(XOfPosition(text, metrics, 0, 1), 10);
+    EXPECT_EQ(XOfPosition(text, metrics, 0, 2), 40);
+    EXPECT_EQ(XOfPosition(text, metrics, 0, 3), 60);
+    EXPECT_EQ(XOfPosition(text, metrics, 0, 4), 80);
+    EXPECT_EQ(XOfPosition(text, metrics, 0, 5), 120);
+    EXPECT_EQ(XOfPosition(text, metrics, 2, 4), 40);   // stops count from the row start
+}
+
+TEST(TextLayout, XMapsToTheNearestBoundary)
+{
+    TextBuffer text;
+    Fill(text, "ab\tW");
+    LayoutMetrics metrics = TestMetrics();
+    EXPECT_EQ(PositionFromX(text, metrics, 0, 4, -5), 0u);
+    EXPECT_EQ(PositionFromX(text, metrics, 0, 4, 4), 0u);
+    EXPECT_EQ(PositionFromX(text, metrics, 0, 4, 6), 1u);
+    EXPECT_EQ(PositionFromX(text, metrics, 0, 4, 25), 2u);   // tab spans 20..40
+    EXPECT_EQ(PositionFromX(text, metrics, 0, 4, 31), 3u);
+    EXPECT_EQ(PositionFromX(text, metrics, 0, 4, 51), 4u);
+    EXPECT_EQ(PositionFromX(text, metrics, 0, 4, 500), 4u);
+    int startX = -1;
+    EXPECT_EQ(FirstPositionAtX(text, metrics, 0, 4, 25, &startX), 2u);
+    EXPECT_EQ(startX, 20);
+    EXPECT_EQ(FirstPositionAtX(text, metrics, 0, 4, 900, &startX), 4u);
+    EXPECT_EQ(startX, 60);
+}
+
+TEST(TextLayout, RowsBreakAfterBlanksOrInsideLongWords)
+{
+    TextBuffer text;
+    LayoutMetrics metrics = TestMetrics();
+    Fill(text, "aaa bbb ccc");
+    EXPECT_EQ(RowStarts(text, metrics, 75), (std::vector<size_t>{0, 8}));
+    EXPECT_EQ(RowStarts(text, metrics, 35), (std::vector<size_t>{0, 4, 8}));
+    EXPECT_EQ(RowStarts(text, metrics, 1000), (std::vector<size_t>{0}));
+    Fill(text, "abcdefgh");
+    EXPECT_EQ(RowStarts(text, metrics, 30), (std::vector<size_t>{0, 3, 6}));
+    EXPECT_EQ(RowStarts(text, metrics, 5), (std::vector<size_t>{0, 1, 2, 3, 4, 5, 6, 7}));
+    Fill(text, "ab      cd");   // blanks hang past the edge instead of starting a row
+    EXPECT_EQ(RowStarts(text, metrics, 40), (std::vector<size_t>{0, 8}));
+    Fill(text, "");
+    EXPECT_EQ(RowStarts(text, metrics, 40), (std::vector<size_t>{0}));
+}
+
+TEST(TextLayout, RowOfAPositionAndWrapPoints)
+{
+    TextBuffer text;
+    LayoutMetrics metrics = TestMetrics();
+    Fill(text, "aaa bbb ccc\r\nnext");
+    LineRows rows;
+    size_t end = text.LineLength(0);
+    EXPECT_EQ(rows.RowOf(text, metrics, 0, end, 35, 3), 0u);
+    EXPECT_EQ(rows.RowOf(text, metrics, 0, end, 35, 4), 1u);   // a wrap point opens the next row
+    EXPECT_EQ(rows.RowOf(text, metrics, 0, end, 35, 11), 2u);
+    EXPECT_EQ(rows.RowEnd(text, metrics, 0, end, 35, 1), 8u);
+    EXPECT_EQ(rows.RowEnd(text, metrics, 0, end, 35, 2), 11u);
+    // Rows of a long line are only computed as far as asked.
+    std::string longLine(100000, 'w');
+    Fill(text, longLine);
+    EXPECT_EQ(rows.RowStart(text, metrics, 0, 100000, 100, 3), 30u);
+    EXPECT_EQ(rows.Count(text, metrics, 0, 100000, 100), 10000u);
+    EXPECT_EQ(rows.RowOf(text, metrics, 0, 100000, 100, 99999), 9999u);
+}
+
+TEST(ColourRuns, RunsFollowEdits)
+{
+    ColourRuns runs;
+    runs.Set(10, 20, 1);
+    runs.Set(15, 30, 2);
+    ASSERT_EQ(runs.runs().size(), 2u);
+    EXPECT_EQ(runs.runs()[0].end, 15u);
+    EXPECT_EQ(runs.runs()[1].start, 15u);
+    runs.Inserted(12, 5);   // inside the first run: it grows, the second moves
+    EXPECT_EQ(runs.runs()[0].end, 20u);
+    EXPECT_EQ(runs.runs()[1].start, 20u);
+    EXPECT_EQ(runs.runs()[1].end, 35u);
+    runs.Inserted(20, 1);   // at a run's start: the run moves
+    EXPECT_EQ(runs.runs()[1].start, 21u);
+    runs.Erased(5, 10);     // cuts into the first run
+    EXPECT_EQ(runs.runs()[0].start, 5u);
+    EXPECT_EQ(runs.runs()[0].end, 10u);
+    runs.Erased(4, 20);     // swallows everything but the tail of the second
+    ASSERT_EQ(runs.runs().size(), 1u);
+    EXPECT_EQ(runs.runs()[0].start, 4u);
+    EXPECT_EQ(runs.runs()[0].end, 6u);
+    EXPECT_EQ(runs.FirstEndingAfter(5), 0u);
+    EXPECT_EQ(runs.FirstEndingAfter(6), 1u);
+    runs.Set(0, 100, 3);
+    ASSERT_EQ(runs.runs().size(), 1u);
+    EXPECT_EQ(runs.runs()[0].colour, 3u);
+}
