@@ -80,17 +80,19 @@ Timing Best(Work work, int runs = 7) {
     return best;
 }
 
+// The verdict goes by the thread's CPU time: other processes share the cores,
+// and the wall clock counts their turns too.
 bool Report(const char* what, size_t bytes, Timing t, double neededMBps) {
-    const double mbps = bytes / t.wall / 1e6;
+    const double mbps = bytes / t.cpu / 1e6;
     const bool ok = mbps >= neededMBps;
-    std::printf("%-30s %8.1f MB/s wall, %8.1f MB/s cpu  (%5.1f MB; needs >= %4.0f MB/s) %s\n", what, mbps,
-                bytes / t.cpu / 1e6, bytes / 1e6, neededMBps, ok ? "ok" : "TOO SLOW");
+    std::printf("%-30s %8.1f MB/s cpu, %8.1f MB/s wall  (%5.1f MB; needs >= %4.0f MB/s) %s\n", what, mbps,
+                bytes / t.wall / 1e6, bytes / 1e6, neededMBps, ok ? "ok" : "TOO SLOW");
     return ok;
 }
 
-double IconvSeconds(const Bytes& in, const char* from, const char* to) {
+Timing IconvTiming(const Bytes& in, const char* from, const char* to) {
     iconv_t cd = iconv_open(to, from);
-    if (cd == iconv_t(-1)) return -1;
+    if (cd == iconv_t(-1)) return {0, 0};
     Bytes out(in.size());
     const Timing t = Best([&] {
         char* src = reinterpret_cast<char*>(const_cast<uint8_t*>(in.data()));
@@ -101,7 +103,7 @@ double IconvSeconds(const Bytes& in, const char* from, const char* to) {
             std::printf("iconv stopped with %zu bytes left\n", srcLeft);
     });
     iconv_close(cd);
-    return t.wall;
+    return t;
 }
 
 bool BenchRecode(const Bytes& prose) {
@@ -114,13 +116,14 @@ bool BenchRecode(const Bytes& prose) {
     } pairs[] = {{CodingAnsi, CodingOem, "CP1251", "CP866"}, {CodingAnsi, CodingKoi8, "CP1251", "KOI8-R"}};
     for (const auto& p : pairs) {
         const Timing ours = Best([&] { ConvertCoding(text.data(), text.size(), p.from, p.to); });
-        const double theirs = IconvSeconds(original, p.iconvFrom, p.iconvTo);
+        const Timing theirs = IconvTiming(original, p.iconvFrom, p.iconvTo);
         char label[64];
         std::snprintf(label, sizeof label, "recode %s -> %s", p.iconvFrom, p.iconvTo);
         ok &= Report(label, text.size(), ours, 1000);
-        const double ratio = theirs / ours.wall;
-        std::printf("%-30s %8.1f MB/s wall  -> recoding is %.1fx faster (needs >= 3x) %s\n", "  iconv(3), same bytes",
-                    text.size() / theirs / 1e6, ratio, ratio >= 3 ? "ok" : "TOO SLOW");
+        const double ratio = theirs.cpu / ours.cpu;
+        std::printf("%-30s %8.1f MB/s cpu, %8.1f MB/s wall  -> recoding is %.1fx faster (%.1fx by wall; needs >= 3x) %s\n",
+                    "  iconv(3), same bytes", text.size() / theirs.cpu / 1e6, text.size() / theirs.wall / 1e6, ratio,
+                    theirs.wall / ours.wall, ratio >= 3 ? "ok" : "TOO SLOW");
         ok &= ratio >= 3;
     }
     return ok;

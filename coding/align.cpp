@@ -21,6 +21,55 @@ constexpr std::array<bool, 256> Blanks = BuildBlanks();
 
 bool IsBlank(uint8_t b) { return Blanks[b]; }
 
+// Words are scanned eight bytes at a time. A blank shows as the high bit of
+// its byte; bytes above the first blank may be flagged falsely, the first never.
+constexpr uint64_t Ones = 0x0101010101010101u;
+constexpr size_t Chunk = 8;
+
+uint64_t BytesEqual(uint64_t x, uint8_t value) {
+    const uint64_t y = x ^ (Ones * value);
+    return (y - Ones) & ~y & (Ones * 0x80);
+}
+
+uint64_t BlankMask(const uint8_t* p) {
+    uint64_t x;
+    std::memcpy(&x, p, Chunk);
+    return BytesEqual(x, 0x00) | BytesEqual(x, 0x09) | BytesEqual(x, 0x0A) | BytesEqual(x, 0x0D) |
+           BytesEqual(x, 0x20);
+}
+
+// Position of the first flagged byte; the chunk was loaded in memory order.
+size_t FirstFlagged(uint64_t mask) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    return size_t(__builtin_clzll(mask) / 8);
+#else
+    return size_t(__builtin_ctzll(mask) / 8);
+#endif
+}
+
+// The first blank of d[from..to), or `to`.
+inline size_t FindBlank(const uint8_t* d, size_t from, size_t to) {
+    for (; from + Chunk <= to; from += Chunk)
+        if (const uint64_t blanks = BlankMask(d + from)) return from + FirstFlagged(blanks);
+    while (from < to && !IsBlank(d[from])) ++from;
+    return from;
+}
+
+// Copies the word at d[from..) that ends before a blank or at `to`; may store
+// up to Chunk - 1 bytes of junk behind it (from d[..to)), which later writes cover.
+inline uint8_t* CopyWord(uint8_t* at, const uint8_t* d, size_t& from, size_t to) {
+    for (; from + Chunk <= to; from += Chunk, at += Chunk) {
+        std::memcpy(at, d + from, Chunk);
+        if (const uint64_t blanks = BlankMask(d + from)) {
+            const size_t n = FirstFlagged(blanks);
+            from += n;
+            return at + n;
+        }
+    }
+    while (from < to && !IsBlank(d[from])) *at++ = d[from++];
+    return at;
+}
+
 // The result grows by doubling; running past the limit counts as running
 // out of memory.
 struct Output {
@@ -32,7 +81,7 @@ struct Output {
     uint8_t* Reserve(int64_t count) {
         if (uint64_t(count) > limit - used) throw std::bad_alloc();
         const size_t needed = used + size_t(count);
-        if (needed > bytes.size()) bytes.resize(std::min(limit, std::max(needed, 2 * bytes.size())));
+        if (needed > bytes.size()) bytes.resize(std::max(needed, std::min(limit, 2 * bytes.size())));
         return bytes.data() + used;
     }
     void Commit(const uint8_t* end) { used = size_t(end - bytes.data()); }
@@ -79,7 +128,9 @@ Line CollectWords(const uint8_t* d, size_t length, size_t start, int64_t room, b
         if (lineBreak) break;
         if (k < last) {
             ++line.words;
-            for (; k < last && !IsBlank(d[k]); ++k) ++line.letters;
+            const size_t wordStart = k;
+            k = FindBlank(d, k, last);
+            line.letters += int64_t(k - wordStart);
         }
     }
     if (line.words + line.letters - 1 > room && line.words > 1) {
@@ -108,7 +159,9 @@ int64_t PaddingFor(AlignMode mode, int64_t freeColumns) {
 
 // Padding, the words of d[start..end] with their gaps, and CR LF.
 void WriteLine(Output& out, const uint8_t* d, const Line& line, int64_t padding, Gaps gaps) {
-    // At most: every byte of the line, the padding, w - 1 gaps and the line break.
+    // At most: every byte of d[start..end], the padding, w - 1 gaps and the
+    // line break. CopyWord's whole-chunk stores stay inside too: a chunk taken
+    // from d[from..from+8) lands no further than d[end] would.
     const int64_t gapBytes = line.words > 1 ? (line.words - 1) * gaps.spaces + gaps.wider : 0;
     uint8_t* at = WriteSpaces(out.Reserve(int64_t(line.end - line.start) + 3 + padding + gapBytes), padding);
     int64_t wordsLeft = line.words;
@@ -118,7 +171,7 @@ void WriteLine(Output& out, const uint8_t* d, const Line& line, int64_t padding,
         while (j <= k && IsBlank(d[j])) ++j;
         if (j > k) break;
         --wordsLeft;
-        while (j <= k && !IsBlank(d[j])) *at++ = d[j++];
+        at = CopyWord(at, d, j, k + 1);
         if (wordsLeft > 0 && j < k) {
             at = WriteSpaces(at, gaps.spaces + (gaps.wider > 0 ? 1 : 0));
             if (gaps.wider > 0) --gaps.wider;
