@@ -91,18 +91,18 @@ int64_t FindText(const TextBuffer& text, size_t min, int64_t max, const uint8_t*
     const size_t lastStart = end - length;
     for (size_t pos = min; pos <= lastStart;) {
         size_t available = 0;
-        const uint8_t* run = text.Span(pos, &available) - pos;   // indexed by position
-        const size_t runEnd = pos + available;
-        const size_t windowEnd = runEnd < end ? runEnd : end;
-        size_t at = pos;
-        for (; at + length <= windowEnd; at += matcher.shift[run[at + length - 1]]) {
-            if (matcher.Same(run[at + length - 1], lastOfPattern) && matcher.MatchesRun(run + at) && accept(at))
-                return static_cast<int64_t>(at);
+        const uint8_t* run = text.Span(pos, &available);
+        // Offsets in the run: windows wholly inside it, then those crossing its end.
+        const size_t windowEnd = end - pos < available ? end - pos : available;
+        size_t i = 0;
+        for (; i + length <= windowEnd; i += matcher.shift[run[i + length - 1]]) {
+            if (matcher.Same(run[i + length - 1], lastOfPattern) && matcher.MatchesRun(run + i) && accept(pos + i))
+                return static_cast<int64_t>(pos + i);
         }
-        for (; at < runEnd && at <= lastStart; ++at) {
-            if (matcher.MatchesAcross(text, at) && accept(at)) return static_cast<int64_t>(at);
+        for (; i < available && pos + i <= lastStart; ++i) {
+            if (matcher.MatchesAcross(text, pos + i) && accept(pos + i)) return static_cast<int64_t>(pos + i);
         }
-        pos = at > runEnd ? at : runEnd;
+        pos += i > available ? i : available;
     }
     return -1;
 }

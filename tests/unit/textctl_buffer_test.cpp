@@ -128,7 +128,7 @@ TEST(TextBuffer, RandomSmallEditsMatchModel) {
 }
 
 TEST(TextBuffer, RandomLargeEditsAcrossChunksMatchModel) {
-    for (unsigned seed = 100; seed < 102; ++seed) RunRandomEdits(seed, 30, 70000);
+    for (unsigned seed = 100; seed < 102; ++seed) RunRandomEdits(seed, 20, 70000);
 }
 
 }  // namespace

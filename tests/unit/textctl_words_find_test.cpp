@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "coding/unicode_tables.h"
@@ -115,6 +116,36 @@ TEST(FindText, MatchesAcrossChunkBoundaries) {
     EXPECT_EQ(Find(buffer, "needle"), 65534);
     EXPECT_EQ(Find(buffer, "needle", 0, -1, FindMatchCase), static_cast<int64_t>(text.size() - 6));
     EXPECT_EQ(Find(buffer, "LE.", 65535, -1, FindMatchCase), 65538);
+}
+
+// Random texts over a few letters of both cases, against a plain search
+// that folds with the same table: checks ranges, skips and chunk crossings.
+TEST(FindText, AgreesWithPlainSearch) {
+    std::mt19937 random(5);
+    const char letters[] = {'a', 'A', 'b', 'B', '\xE0', '\xC0', ' '};
+    const uint8_t* fold = CaseFoldTable(CodingAnsi);
+    for (int round = 0; round < 200; ++round) {
+        std::string text(round < 190 ? random() % 300 : 65536 + random() % 2000, 'x');
+        for (char& c : text) c = letters[random() % sizeof letters];
+        std::string pattern(1 + random() % 4, 'x');
+        for (char& c : pattern) c = letters[random() % sizeof letters];
+        TextBuffer buffer;
+        Fill(buffer, text);
+        size_t min = random() % (text.size() + 1);
+        int64_t max = random() % 4 == 0 ? -1 : static_cast<int64_t>(random() % (text.size() + 1));
+        unsigned flags = random() % 2 ? unsigned(FindMatchCase) : 0u;
+        size_t end = max < 0 ? text.size() : static_cast<size_t>(max);
+        int64_t expected = -1;
+        for (size_t at = min; expected < 0 && at + pattern.size() <= end; ++at) {
+            size_t k = 0;
+            while (k < pattern.size() &&
+                   (flags ? text[at + k] == pattern[k]
+                          : fold[uint8_t(text[at + k])] == fold[uint8_t(pattern[k])]))
+                ++k;
+            if (k == pattern.size()) expected = static_cast<int64_t>(at);
+        }
+        ASSERT_EQ(Find(buffer, pattern, min, max, flags), expected) << "round " << round;
+    }
 }
 
 }  // namespace

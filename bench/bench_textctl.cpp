@@ -1,0 +1,191 @@
+// Native figures for the text control's byte store, line index, find and
+// word breaks on 100 MB documents.
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include "textctl/find_text.h"
+#include "textctl/text_buffer.h"
+
+namespace {
+
+constexpr size_t DocumentSize = 100u << 20;
+constexpr size_t StreamChunk = 64u << 10;
+
+// Processor time of this process: the machine is shared, wall time would
+// count the other processes too.
+struct Clock {
+    using time_point = double;
+    static double now() {
+        timespec t;
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+        return t.tv_sec + t.tv_nsec * 1e-9;
+    }
+};
+
+double SecondsSince(double start) { return Clock::now() - start; }
+
+// A /proc/self/status figure in MB (0 where there is none).
+double StatusMegabytes(const char* field) {
+    FILE* file = std::fopen("/proc/self/status", "r");
+    if (!file) return 0;
+    char line[256];
+    double value = 0;
+    size_t fieldLength = std::strlen(field);
+    while (std::fgets(line, sizeof line, file))
+        if (std::strncmp(line, field, fieldLength) == 0) value = std::atof(line + fieldLength + 1) / 1024;
+    std::fclose(file);
+    return value;
+}
+
+// One megabyte of Cyrillic-looking ANSI prose with CR LF lines of 40..100 bytes.
+std::string MakeProse() {
+    std::mt19937 random(7);
+    std::string text;
+    size_t lineLength = 0;
+    while (text.size() < (1u << 20)) {
+        size_t word = 2 + random() % 9;
+        for (size_t k = 0; k < word; ++k) text += static_cast<char>(0xE0 + random() % 32);
+        lineLength += word + 1;
+        if (lineLength > 40 + random() % 60) {
+            text += "\r\n";
+            lineLength = 0;
+        } else {
+            text += ' ';
+        }
+    }
+    return text;
+}
+
+void Load(TextBuffer& buffer, const std::string& source, const char* label) {
+    double before = StatusMegabytes("VmRSS:");
+    auto start = Clock::now();
+    for (size_t done = 0; done < DocumentSize;) {
+        size_t offset = done % source.size();
+        size_t n = std::min(StreamChunk, source.size() - offset);
+        buffer.Insert(buffer.Length(), reinterpret_cast<const uint8_t*>(source.data()) + offset, n);
+        done += n;
+    }
+    double seconds = SecondsSince(start);
+    double megabytes = buffer.Length() / 1048576.0;
+    double cost = StatusMegabytes("VmHWM:") - before;
+    std::printf("%s: append %.0f MB in 64 KB chunks: %.3f s (%.0f MB/s), %zu lines\n", label, megabytes,
+                seconds, megabytes / seconds, buffer.LineCount());
+    std::printf("%s: memory %.1f MB (peak RSS growth), limit 1.3*N + 16 MB = %.1f MB\n", label, cost,
+                1.3 * megabytes + 16);
+}
+
+void Typing(TextBuffer& buffer, const char* label) {
+    size_t caret = buffer.Length() / 2;
+    size_t checksum = 0;
+    auto start = Clock::now();
+    const int keystrokes = 1100;
+    for (int k = 0; k < keystrokes; ++k) {
+        const char* typed = k % 11 == 10 ? "\r\n" : "\xE0";
+        size_t n = std::strlen(typed);
+        buffer.Insert(caret, reinterpret_cast<const uint8_t*>(typed), n);
+        caret += n;
+        checksum += buffer.LineFromPos(caret) + buffer.LineCount();   // what the status bar shows
+    }
+    double seconds = SecondsSince(start);
+    std::printf("%s: typing 1000 characters + 100 line breaks mid-document: %.2f us a keystroke (%zu)\n",
+                label, seconds / keystrokes * 1e6, checksum % 10);
+}
+
+void Queries(const TextBuffer& buffer, const char* label) {
+    std::mt19937_64 random(3);
+    const int count = 1000000;
+    size_t sum = 0;
+    auto start = Clock::now();
+    for (int k = 0; k < count; ++k) sum += buffer.LineFromPos(random() % buffer.Length());
+    double fromPos = SecondsSince(start);
+    start = Clock::now();
+    for (int k = 0; k < count; ++k) sum += buffer.LineStart(random() % buffer.LineCount());
+    double lineStart = SecondsSince(start);
+    start = Clock::now();
+    size_t first = random() % (buffer.LineCount() - 2000);
+    for (size_t line = first; line < first + 2000; ++line) sum += buffer.LineLength(line);
+    double sequential = SecondsSince(start);
+    std::printf("%s: random LineFromPos %.0f ns, LineStart %.0f ns, sequential LineLength %.0f ns (%zu)\n",
+                label, fromPos / count * 1e9, lineStart / count * 1e9, sequential / 2000 * 1e9, sum % 10);
+}
+
+void StreamOut(const TextBuffer& buffer, const char* label) {
+    std::vector<uint8_t> out(StreamChunk);
+    auto start = Clock::now();
+    size_t spans = 0;
+    uint64_t sum = 0;
+    for (size_t pos = 0; pos < buffer.Length();) {
+        size_t available = 0;
+        const uint8_t* run = buffer.Span(pos, &available);
+        size_t n = std::min(available, out.size());
+        std::memcpy(out.data(), run, n);
+        sum += out[n - 1];
+        pos += n;
+        ++spans;
+    }
+    double seconds = SecondsSince(start);
+    std::printf("%s: stream out through Span: %.3f s (%.0f MB/s, %zu runs) (%u)\n", label, seconds,
+                buffer.Length() / 1048576.0 / seconds, spans, unsigned(sum % 10));
+}
+
+void Find(const TextBuffer& buffer, const std::string& pattern, unsigned flags, const char* what) {
+    auto start = Clock::now();
+    int64_t found = FindText(buffer, 0, -1, reinterpret_cast<const uint8_t*>(pattern.data()), pattern.size(),
+                             flags, CodingAnsi);
+    double seconds = SecondsSince(start);
+    std::printf("prose: find %s: %.3f s (%.0f MB/s), found at %lld\n", what, seconds,
+                buffer.Length() / 1048576.0 / seconds, static_cast<long long>(found));
+}
+
+// Each document in a process of its own, so that the memory peaks are its own.
+template <class F>
+void InChildProcess(F run) {
+    std::fflush(stdout);
+    pid_t child = fork();
+    if (child == 0) {
+        run();
+        std::fflush(stdout);
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+}
+
+void FreshMemoryBaseline() {
+    auto start = Clock::now();
+    std::vector<uint8_t> block(DocumentSize, 1);
+    std::printf("baseline: touching 100 MB of fresh memory takes %.3f s on this machine (%u)\n",
+                SecondsSince(start), unsigned(block[12345]));
+}
+
+}  // namespace
+
+int main() {
+    InChildProcess(FreshMemoryBaseline);
+    InChildProcess([] {
+        TextBuffer buffer;
+        Load(buffer, std::string(1u << 20, '\n'), "only LF");
+        Typing(buffer, "only LF");
+        Queries(buffer, "only LF");
+    });
+    InChildProcess([] {
+        TextBuffer buffer;
+        std::string prose = MakeProse();
+        Load(buffer, prose, "prose");
+        Typing(buffer, "prose");
+        Queries(buffer, "prose");
+        StreamOut(buffer, "prose");
+        // Letters 0xE0..0xFF only: a pattern that starts with a frequent letter and never occurs.
+        const std::string absent = "\xE0\xE1\xE2\xE3\xE4 zz";
+        Find(buffer, absent, FindMatchCase, "with match case, absent word");
+        Find(buffer, absent, 0, "without match case, absent word");
+        Find(buffer, "\xC0\xC1\xC2 z", 0, "without match case, capitals of an absent word");
+    });
+    return 0;
+}
