@@ -1,7 +1,11 @@
 #include "app/command_table.h"
 #include "app/about.h"
 #include "app/app_state.h"
+#include "app/clipboard_commands.h"
+#include "coding/view_coding.h"
 #include "editor/document_files.h"
+#include "editor/editor_control.h"
+#include "editor/undo.h"
 #include "res/resource.h"
 
 namespace {
@@ -10,10 +14,7 @@ namespace {
 bool IsPendingCommand(WORD command)
 {
     switch (command) {
-    case CMD_VIEW_ANSI: case CMD_VIEW_OEM: case CMD_VIEW_KOI8:
-    case CMD_CUT: case CMD_COPY: case CMD_PASTE: case CMD_DELETE: case CMD_SELECT_ALL:
     case CMD_FIND: case CMD_REPLACE: case CMD_SEARCH_AGAIN:
-    case CMD_UNDO: case CMD_DATE_TIME: case CMD_WORD_WRAP:
     case CMD_PRINT: case CMD_PREVIEW: case CMD_PAGE_NUMBERS: case CMD_PAGE_SETUP:
     case CMD_CHAR_MAP:
     case CMD_TO_ANSI: case CMD_TO_OEM: case CMD_TO_KOI8: case CMD_TO_FIDO:
@@ -63,6 +64,33 @@ bool ExecuteCommand(HWND window, WORD command)
         return true;
     case CMD_INSERT_FILE:
         InsertFile();
+        return true;
+    case CMD_VIEW_ANSI: case CMD_VIEW_OEM: case CMD_VIEW_KOI8:
+        ViewCodingCommand(command);
+        return true;
+    case CMD_CUT:
+        CutCommand();
+        return true;
+    case CMD_COPY:
+        CopyCommand();
+        return true;
+    case CMD_PASTE:
+        PasteCommand();
+        return true;
+    case CMD_DELETE:
+        DeleteCommand();
+        return true;
+    case CMD_SELECT_ALL:
+        SelectAllCommand();
+        return true;
+    case CMD_UNDO:
+        UndoCommand();
+        return true;
+    case CMD_DATE_TIME:
+        InsertDateTime();
+        return true;
+    case CMD_WORD_WRAP:
+        ToggleWordWrap();
         return true;
     default:
         return IsPendingCommand(command);

@@ -7,6 +7,7 @@
 #include "app/startup_rules.h"
 #include "app/window_placement.h"
 #include "editor/document_files.h"
+#include "editor/editor_control.h"
 #include "res/resource.h"
 #include <commctrl.h>
 #include <cstring>
@@ -91,6 +92,7 @@ void InitializeApplication(const char* commandLine)
     GiveMenuItemsBitmaps(menu);
     MakeRecentItemsOwnerDrawn(menu);
     InitializeCommonControls();
+    CreateEditor();
     App.BigButtons = ReadSettingNumber("BIG") != 0;
     char fileName[PathCapacity];
     if (ProcessCommandLine(commandLine, fileName)[0]) LoadDocument(fileName);

@@ -60,8 +60,7 @@ CHARFORMATA ViewCodingFormat(int coding)
     format.yHeight = DefaultHeight;
     format.crTextColor = DefaultTextColor;
     format.bCharSet = names.DefaultCharacterSet;
-    HKEY key;
-    if (RegOpenKeyA(HKEY_CURRENT_USER, SettingsKey, &key) == ERROR_SUCCESS) {
+    if (HKEY key = OpenSettingsKey()) {
         QueryNumber(key, "Cl", format.crTextColor);
         QueryNumber(key, names.Size, format.yHeight);
         QueryNumber(key, names.CharacterSet, format.bCharSet);
