@@ -8,7 +8,9 @@
 #include "app/window_placement.h"
 #include "editor/document_files.h"
 #include "editor/editor_control.h"
+#include "editor/system_error.h"
 #include "res/resource.h"
+#include "textctl/textctl.h"
 #include <commctrl.h>
 #include <cstring>
 
@@ -77,6 +79,13 @@ void InitializeCommonControls()
 
 void InitializeApplication(const char* commandLine)
 {
+    constexpr int NoDocumentControl = 255;
+    App.TextControlRegistered = RegisterTextControl(App.Instance);
+    if (!App.TextControlRegistered) {
+        // The remaining steps still run; the loop ends as soon as it takes the quit message.
+        ShowSystemError();
+        PostQuitMessage(NoDocumentControl);
+    }
     HMENU menu = GetMenu(App.MainWindow);
     App.WordWrapStyle = ReadSettingNumber("WW");
     if (App.WordWrapStyle == 0) CheckMenuItem(menu, CMD_WORD_WRAP, MF_BYCOMMAND | MF_CHECKED);
