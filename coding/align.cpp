@@ -38,14 +38,12 @@ uint64_t BlankMask(const uint8_t* p) {
            BytesEqual(x, 0x20);
 }
 
-// Position of the first flagged byte; the chunk was loaded in memory order.
-size_t FirstFlagged(uint64_t mask) {
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
-    return size_t(__builtin_clzll(mask) / 8);
-#else
-    return size_t(__builtin_ctzll(mask) / 8);
+// Position of the first flagged byte: the lowest, as the chunk was loaded
+// little-endian (false flags come from borrows, which only move upwards).
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
+#error "the eight-byte word scan assumes little-endian loads"
 #endif
-}
+size_t FirstFlagged(uint64_t mask) { return size_t(__builtin_ctzll(mask) / 8); }
 
 // The first blank of d[from..to), or `to`.
 inline size_t FindBlank(const uint8_t* d, size_t from, size_t to) {
