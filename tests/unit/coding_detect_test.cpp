@@ -1,6 +1,7 @@
 // The coding guess over the first bytes of a text.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -61,4 +62,16 @@ TEST(DetectViewCoding, LooksOnlyAtTheSample) {
     koi[DetectSampleLimit - 1] = 0xC0;
     EXPECT_EQ(Detect(koi), CodingKoi8);
     EXPECT_EQ(Detect({' ', 0xE0}), CodingAnsi);
+}
+
+TEST(DetectViewCoding, RandomBytesPastTheSampleNeverCount) {
+    std::mt19937 rng(11);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<uint8_t> text(rng() % 6000);
+        for (auto& b : text) b = uint8_t(rng() % 3 ? 0xC0 + rng() % 64 : rng());
+        const Coding guess = Detect(text);
+        ASSERT_LE(guess, CodingKoi8);
+        if (text.size() > DetectSampleLimit) text.resize(DetectSampleLimit);
+        ASSERT_EQ(Detect(text), guess);
+    }
 }
