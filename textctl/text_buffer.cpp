@@ -356,6 +356,7 @@ TextBuffer::~TextBuffer() { delete impl_; }
 size_t TextBuffer::Length() const { return impl_->length; }
 
 uint8_t TextBuffer::At(size_t pos) const {
+    if (pos >= Length()) return 0;   // out of range: never read past the end
     size_t i = impl_->ChunkOf(pos);
     return impl_->chunks[i].data[pos - impl_->chunks[i].start];
 }

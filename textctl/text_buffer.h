@@ -26,7 +26,7 @@ public:
     TextBuffer& operator=(const TextBuffer&) = delete;
 
     size_t Length() const;
-    uint8_t At(size_t pos) const;                       // pos < Length()
+    uint8_t At(size_t pos) const;                       // pos < Length() (else 0)
     // Copies min(count, Length() - pos) bytes; returns how many.
     size_t CopyOut(size_t pos, size_t count, uint8_t* dest) const;
     // Contiguous bytes from pos (at least 1 when pos < Length()); *available gets their number.

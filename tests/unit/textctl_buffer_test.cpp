@@ -27,6 +27,8 @@ TEST(TextBuffer, EmptyBufferHasOneEmptyLine) {
     size_t available = 7;
     EXPECT_EQ(buffer.Span(0, &available), nullptr);
     EXPECT_EQ(available, 0u);
+    EXPECT_EQ(buffer.At(0), 0);
+    EXPECT_EQ(buffer.CopyOut(0, 5, nullptr), 0u);
 }
 
 TEST(TextBuffer, BreakKindsAndLengths) {
