@@ -1,0 +1,124 @@
+// Loading, saving and inserting files through the File commands and dialogs.
+#include "document_test_support.h"
+#include "textctl/textctl.h"
+
+namespace {
+
+using DocumentFiles = DocumentTest;
+
+TEST_F(DocumentFiles, FilesComeBackByteForByteAfterOpenAndSave)
+{
+    std::string lineEnds = MakeFile("line_ends.txt", "a\rb\nc\r\n\r\rd\n\ne\r");
+    for (const std::string& path : {CopyOfData("all_bytes_crlf.txt"), CopyOfData("prose_cp1251.gz"), lineEnds}) {
+        SCOPED_TRACE(path);
+        std::string original = ReadFileBytes(path);
+        OpenThroughDialog(path);
+        EXPECT_EQ(EditorBytes(), original);
+        // Spoil the file on disk, so only Save can bring the bytes back.
+        WriteFileBytes(path, "spoilt");
+        SendCommand(CMD_SAVE);
+        EXPECT_EQ(ReadFileBytes(path), original);
+        EXPECT_FALSE(EditorModified());
+    }
+    EXPECT_EQ(ScratchFileCount(), 3) << "a temporary file was left behind";
+}
+
+TEST_F(DocumentFiles, ViewCodingFollowsTheLoadedText)
+{
+    std::string koi8 = CopyOfData("prose_koi8r.txt");
+    struct Case { std::string path; uint8_t coding; };
+    const Case cases[] = {
+        {koi8, 2}, {CopyOfData("prose_cp866.txt"), 1}, {koi8, 2}, {CopyOfData("prose_cp1251.txt"), 0},
+        {koi8, 2}, {MakeFile("empty.txt", ""), 0},
+        {koi8, 2}, {MakeFile("ascii.txt", "Plain ASCII text\r\nwith Capitals.\r\n"), 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        OpenThroughDialog(c.path);
+        EXPECT_EQ(App.ViewCoding, c.coding);
+        EXPECT_EQ(SendMessageA(App.EditorWindow, TCM_GETVIEWCODING, 0, 0), c.coding);
+    }
+}
+
+TEST_F(DocumentFiles, TitleAndNameFollowLoadAndSaveAs)
+{
+    EXPECT_EQ(WindowText(main_), "[NoName]-VERKO");
+    std::string path = CopyOfData("prose_cp866.txt");
+    OpenThroughDialog(path);
+    EXPECT_EQ(WindowText(main_), "[prose_cp866.txt]-VERKO");
+    EXPECT_STREQ(App.CurrentFileName, path.c_str());
+
+    std::string copy = ScratchPath("copy of prose.txt");
+    ExpectFileDialog("Save As", copy);
+    SendCommand(CMD_SAVE_AS);
+    EXPECT_EQ(WindowText(main_), "[copy of prose.txt]-VERKO");
+    EXPECT_STREQ(App.CurrentFileName, copy.c_str());
+    EXPECT_EQ(ReadFileBytes(copy), ReadFileBytes(path));
+}
+
+TEST_F(DocumentFiles, FileLargerThanTheTextLimitIsRefused)
+{
+    std::string small = MakeFile("small.txt", "small text");
+    std::string large = CopyOfData("prose_cp866.txt");
+    OpenThroughDialog(small);
+    App.TextLimit = static_cast<uint32_t>(ReadFileBytes(large).size() - 1);
+
+    std::string error;
+    ExpectFileDialog("Open", large);
+    ExpectMessageBox("VERKO", IDOK, &error);
+    SendCommand(CMD_OPEN);
+    VerifyModalsSeen();
+    EXPECT_EQ(error, SystemText(ERROR_FILE_TOO_LARGE));
+    ExpectFileDialog("Open", large);
+    SendCommand(CMD_INSERT_FILE);   // refused without a word
+    VerifyModalsSeen();
+    EXPECT_EQ(EditorBytes(), "small text");
+    EXPECT_STREQ(App.CurrentFileName, small.c_str());
+
+    App.TextLimit += 1;   // a file of exactly the limit is read
+    OpenThroughDialog(large);
+    EXPECT_EQ(EditorBytes(), ReadFileBytes(large));
+}
+
+TEST_F(DocumentFiles, InsertPutsTheFileAtTheCaretAsOneUndoStep)
+{
+    std::string host = MakeFile("host.txt", "abcdef");
+    std::string inserted = CopyOfData("prose_cp866.txt");
+    OpenThroughDialog(host);
+    uint8_t coding = App.ViewCoding;
+    PlaceCaret(3);
+    ExpectFileDialog("Open", inserted);
+    SendCommand(CMD_INSERT_FILE);
+    VerifyModalsSeen();
+    EXPECT_EQ(EditorBytes(), "abc" + ReadFileBytes(inserted) + "def");
+    EXPECT_EQ(App.ViewCoding, coding) << "inserting guesses no coding";
+    EXPECT_STREQ(App.CurrentFileName, host.c_str());
+    EXPECT_EQ(WindowText(main_), "[host.txt]-VERKO");
+    SendCommand(CMD_UNDO);
+    EXPECT_EQ(EditorBytes(), "abcdef");
+}
+
+TEST_F(DocumentFiles, ChosenFileTypeGivesTheExtensionAndIsOfferedNextTime)
+{
+    TypeText(u"<p>");
+    ExpectModal("Save As", [this](HWND dialog) {
+        HWND types = GetDlgItem(dialog, cmb1);
+        SendMessageA(types, CB_SETCURSEL, 2, 0);   // "HTML Files"
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
+        SetControlText(dialog, GetDlgItem(dialog, cmb13) ? cmb13 : edt1, ScratchPath("page").c_str());
+        PressButton(dialog, IDOK);
+    });
+    SendCommand(CMD_SAVE_AS);
+    VerifyModalsSeen();
+    EXPECT_EQ(ReadFileBytes(ScratchPath("page.htm")), "<p>");
+
+    LRESULT offered = -1;
+    ExpectModal("Open", [&offered](HWND dialog) {
+        offered = SendDlgItemMessageA(dialog, cmb1, CB_GETCURSEL, 0, 0);
+        PressButton(dialog, IDCANCEL);
+    });
+    SendCommand(CMD_OPEN);
+    EXPECT_EQ(offered, 2);
+}
+
+}
