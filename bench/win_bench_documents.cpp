@@ -1,0 +1,107 @@
+// Opening and saving a 100 MB document, and the memory it takes with one undo snapshot.
+#include "app/app_state.h"
+#include "app/startup.h"
+#include "editor/document_files.h"
+#include "editor/undo.h"
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD FileSize = 100u << 20;
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
+}
+
+LARGE_INTEGER Now()
+{
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now;
+}
+
+// Private bytes of the process, looked up at run time to need no extra import library.
+SIZE_T PrivateBytes()
+{
+    struct Counters {
+        DWORD cb, PageFaultCount;
+        SIZE_T PeakWorkingSetSize, WorkingSetSize, QuotaPeakPagedPoolUsage, QuotaPagedPoolUsage,
+            QuotaPeakNonPagedPoolUsage, QuotaNonPagedPoolUsage, PagefileUsage, PeakPagefileUsage;
+    } counters{};
+    counters.cb = sizeof counters;
+    using Query = BOOL(WINAPI*)(HANDLE, Counters*, DWORD);
+    auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "K32GetProcessMemoryInfo")));
+    if (!query || !query(GetCurrentProcess(), &counters, sizeof counters))
+        return 0;
+    return counters.PagefileUsage;
+}
+
+// Windows-1251 lines of Russian words with CR LF ends, repeated up to the size.
+bool WriteBenchFile(const char* name)
+{
+    const std::string line = "\xD1\xFA\xE5\xF8\xFC \xE6\xE5 \xE5\xF9\xB8 \xFD\xF2\xE8\xF5 "
+                             "\xEC\xFF\xE3\xEA\xE8\xF5 \xE1\xF3\xEB\xEE\xEA, 0123456789\r\n";
+    std::vector<char> bytes(FileSize);
+    for (DWORD i = 0; i < FileSize; ++i)
+        bytes[i] = line[i % line.size()];
+    HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    bool ok = file != INVALID_HANDLE_VALUE && WriteFile(file, bytes.data(), FileSize, &written, nullptr) &&
+              written == FileSize;
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    return ok;
+}
+
+}
+
+int main()
+{
+    char folder[MAX_PATH], name[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    GetTempFileNameA(folder, "vbd", 0, name);
+    if (!WriteBenchFile(name)) {
+        std::printf("cannot write the benchmark file\n");
+        return 1;
+    }
+    if (!StartApplication(GetModuleHandleA(nullptr), "verko", SW_SHOWNORMAL) || !App.EditorWindow) {
+        std::printf("the program did not start\n");
+        return 1;
+    }
+    SIZE_T before = PrivateBytes();
+
+    LARGE_INTEGER start = Now();
+    bool loaded = LoadDocument(name);
+    UpdateWindow(App.MainWindow);
+    UpdateWindow(App.EditorWindow);
+    LARGE_INTEGER opened = Now();
+
+    RecordUndo(UndoWholeText, 0);
+    LARGE_INTEGER snapshot = Now();
+    SIZE_T after = PrivateBytes();
+
+    SendMessageA(App.EditorWindow, EM_SETMODIFY, 1, 0);
+    LARGE_INTEGER saveStart = Now();
+    bool saved = SaveDocument();
+    LARGE_INTEGER saveEnd = Now();
+
+    std::printf("document of %u MB: %s, %s\n", unsigned(FileSize >> 20), loaded ? "loaded" : "NOT LOADED",
+                saved ? "saved" : "NOT SAVED");
+    std::printf("open (load, coding guess, first paint): %.3f s (limit 1.5 s)\n", Seconds(start, opened));
+    std::printf("whole-text undo snapshot:                %.3f s (limit 0.5 s)\n", Seconds(opened, snapshot));
+    std::printf("save:                                    %.3f s (limit 1 s)\n", Seconds(saveStart, saveEnd));
+    if (before && after)
+        std::printf("memory while open with one snapshot:     %.2f x the file size (limit 2.5)\n",
+                    double(after - before) / FileSize);
+    else
+        std::printf("memory: the process counters are not available\n");
+    DestroyWindow(App.MainWindow);
+    DeleteFileA(name);
+    return loaded && saved ? 0 : 1;
+}
