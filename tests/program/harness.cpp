@@ -279,7 +279,10 @@ void ProgramTest::PumpFor(DWORD milliseconds)
 
 bool ProgramTest::Close()
 {
-    if (main_ && IsWindow(main_)) SendMessageA(main_, WM_CLOSE, 0, 0);
+    if (main_ && IsWindow(main_)) {
+        SendMessageA(main_, WM_CLOSE, 0, 0);
+        if (IsWindow(main_)) return false;   // the program refused to close
+    }
     DWORD start = GetTickCount();
     while (!quitSeen_ && GetTickCount() - start < QuitTimeout) {
         Pump();

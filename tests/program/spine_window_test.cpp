@@ -1,0 +1,90 @@
+// The MainWindow's handling of its children: layout, focus, menu enabling and destruction.
+#include "tests/program/harness.h"
+#include "app/app_state.h"
+#include "res/resource.h"
+
+namespace {
+
+class SpineWindow : public ProgramTest {
+protected:
+    int ChildHeight(HWND child)
+    {
+        RECT bounds{};
+        if (child) GetWindowRect(child, &bounds);
+        return bounds.bottom - bounds.top;
+    }
+    bool Greyed(int menuIndex, UINT command)
+    {
+        HMENU popup = GetSubMenu(GetMenu(main_), menuIndex);
+        SendMessageA(main_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(menuIndex, 0));
+        return (GetMenuState(popup, command, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    }
+};
+
+}
+
+TEST_F(SpineWindow, EditorFillsTheSpaceBetweenToolbarAndStatusBar)
+{
+    ASSERT_NE(Start(), nullptr);
+    ASSERT_NE(App.EditorWindow, nullptr);
+    for (SIZE size : {SIZE{500, 400}, SIZE{700, 300}}) {
+        SetWindowPos(main_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+        Pump();
+        RECT client, editor;
+        GetClientRect(main_, &client);
+        GetWindowRect(App.EditorWindow, &editor);
+        MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&editor), 2);
+        int top = ChildHeight(App.ToolbarWindow);
+        EXPECT_EQ(editor.left, 0);
+        EXPECT_EQ(editor.top, top);
+        EXPECT_EQ(editor.right, client.right);
+        EXPECT_EQ(editor.bottom, client.bottom - ChildHeight(App.StatusBarWindow));
+    }
+}
+
+TEST_F(SpineWindow, FocusIsPassedToTheEditor)
+{
+    ASSERT_NE(Start(), nullptr);
+    SetFocus(main_);
+    Pump();
+    EXPECT_EQ(GetFocus(), App.EditorWindow);
+}
+
+TEST_F(SpineWindow, EditItemsFollowTheSelectionAndSaveTheModifyFlag)
+{
+    ASSERT_NE(Start(), nullptr);
+    SendMessageA(App.EditorWindow, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("abc"));
+    SendMessageA(App.EditorWindow, EM_SETMODIFY, FALSE, 0);
+    EXPECT_TRUE(Greyed(1, CMD_COPY));
+    EXPECT_TRUE(Greyed(1, CMD_CUT));
+    EXPECT_TRUE(Greyed(1, CMD_DELETE));
+    EXPECT_TRUE(Greyed(0, CMD_SAVE));
+
+    SendMessageA(App.EditorWindow, EM_SETSEL, 0, 2);
+    EXPECT_FALSE(Greyed(1, CMD_COPY));
+    EXPECT_FALSE(Greyed(1, CMD_CUT));
+    EXPECT_FALSE(Greyed(1, CMD_DELETE));
+    SendMessageA(App.EditorWindow, EM_SETMODIFY, TRUE, 0);
+    EXPECT_FALSE(Greyed(0, CMD_SAVE)) << "the modify flag alone enables Save";
+}
+
+TEST_F(SpineWindow, UndoItemFollowsTheHistory)
+{
+    ASSERT_NE(Start(), nullptr);
+    EXPECT_TRUE(Greyed(1, CMD_UNDO));
+    SetFocus(App.EditorWindow);
+    TypeText(u"x");
+    EXPECT_FALSE(Greyed(1, CMD_UNDO));
+    ExpectMessageBox("VERKO", IDNO);
+    EXPECT_TRUE(Close());
+}
+
+TEST_F(SpineWindow, DestroyingTheWindowReleasesTheEditorAndQuitsWithZero)
+{
+    ASSERT_NE(Start(), nullptr);
+    HWND editor = App.EditorWindow;
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(ExitCode(), 0);
+    EXPECT_EQ(App.EditorWindow, nullptr);
+    EXPECT_FALSE(IsWindow(editor));
+}
