@@ -2,6 +2,7 @@
 #include "tests/program/harness.h"
 #include "app/app_state.h"
 #include "res/resource.h"
+#include <commctrl.h>
 
 namespace {
 
@@ -87,4 +88,46 @@ TEST_F(SpineWindow, DestroyingTheWindowReleasesTheEditorAndQuitsWithZero)
     EXPECT_EQ(ExitCode(), 0);
     EXPECT_EQ(App.EditorWindow, nullptr);
     EXPECT_FALSE(IsWindow(editor));
+}
+
+TEST_F(SpineWindow, IdleUpdateSetsTheToolbarButtonsOnceTheQueueDrains)
+{
+    ASSERT_NE(Start(), nullptr);
+    HWND toolbar = App.ToolbarWindow;
+    bool ownToolbar = toolbar == nullptr;
+    if (ownToolbar) {
+        toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, main_, nullptr,
+                                  App.Instance, nullptr);
+        ASSERT_NE(toolbar, nullptr);
+        SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+        TBBUTTON buttons[6] = {};
+        const int commands[6] = {CMD_PASTE, CMD_DELETE, CMD_CUT, CMD_COPY, CMD_SAVE, CMD_UNDO};
+        for (int i = 0; i < 6; ++i) buttons[i] = TBBUTTON{I_IMAGENONE, commands[i], TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0};
+        SendMessageA(toolbar, TB_ADDBUTTONSA, 6, reinterpret_cast<LPARAM>(buttons));
+        App.ToolbarWindow = toolbar;
+    }
+    ASSERT_TRUE(OpenClipboard(main_));
+    EmptyClipboard();
+    CloseClipboard();
+    SendMessageA(App.EditorWindow, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("abc"));
+    SendMessageA(App.EditorWindow, EM_SETSEL, 0, 2);
+    SendMessageA(App.EditorWindow, EM_SETMODIFY, FALSE, 0);
+    PostMessageA(main_, WM_NULL, 0, 0);
+    Pump();
+    auto state = [toolbar](int command) { return SendMessageA(toolbar, TB_GETSTATE, command, 0); };
+    EXPECT_EQ(state(CMD_PASTE), TBSTATE_INDETERMINATE);
+    EXPECT_EQ(state(CMD_COPY), TBSTATE_ENABLED);
+    EXPECT_EQ(state(CMD_CUT), TBSTATE_ENABLED);
+    EXPECT_EQ(state(CMD_DELETE), TBSTATE_ENABLED);
+    EXPECT_EQ(state(CMD_SAVE), TBSTATE_INDETERMINATE);
+    EXPECT_EQ(state(CMD_UNDO), TBSTATE_INDETERMINATE);
+
+    SendMessageA(App.EditorWindow, EM_SETSEL, 1, 1);
+    PostMessageA(main_, WM_NULL, 0, 0);
+    Pump();
+    EXPECT_EQ(state(CMD_COPY), TBSTATE_INDETERMINATE);
+    if (ownToolbar) {
+        App.ToolbarWindow = nullptr;
+        DestroyWindow(toolbar);
+    }
 }
