@@ -4,6 +4,7 @@
 #include "app/menu_handling.h"
 #include "app/window_placement.h"
 #include "editor/document_files.h"
+#include "editor/undo.h"
 #include "res/resource.h"
 
 namespace {
@@ -39,6 +40,7 @@ void DestroyMainWindow(HWND window)
         DestroyWindow(App.EditorWindow);
         App.EditorWindow = nullptr;
     }
+    FreeUndoHistory();
     PostQuitMessage(0);
 }
 

@@ -76,8 +76,10 @@ TEST_F(SpineWindow, UndoItemFollowsTheHistory)
     SetFocus(App.EditorWindow);
     TypeText(u"x");
     EXPECT_FALSE(Greyed(1, CMD_UNDO));
+    ASSERT_NE(App.UndoHead, nullptr);
     ExpectMessageBox("VERKO", IDNO);
     EXPECT_TRUE(Close());
+    EXPECT_EQ(App.UndoHead, nullptr) << "the history is freed with the window";
 }
 
 TEST_F(SpineWindow, DestroyingTheWindowReleasesTheEditorAndQuitsWithZero)
