@@ -114,7 +114,9 @@ Line CollectWords(const uint8_t* d, size_t length, size_t start, int64_t room, b
     Line line{start, start, 0, 0};
     size_t& k = line.end;
     for (;;) {
-        if (k >= last || line.words + line.letters - 1 > room) break;
+        // The width is checked only once a word is in: a negative width
+        // must not cut lines in the middle of a word.
+        if (k >= last || (line.words > 0 && line.words + line.letters - 1 > room)) break;
         bool lineBreak = false;
         while (k < last && IsBlank(d[k])) {
             ++k;
@@ -162,18 +164,21 @@ void WriteLine(Output& out, const uint8_t* d, const Line& line, int64_t padding,
     // from d[from..from+8) lands no further than d[end] would.
     const int64_t gapBytes = line.words > 1 ? (line.words - 1) * gaps.spaces + gaps.wider : 0;
     uint8_t* at = WriteSpaces(out.Reserve(int64_t(line.end - line.start) + 3 + padding + gapBytes), padding);
-    int64_t wordsLeft = line.words;
+    // A gap goes before every word but the first. The range's uncounted last
+    // byte can be a word of its own; it still gets its gap, so no two words
+    // are ever glued together.
+    bool firstWord = true;
     size_t j = line.start;
     const size_t k = line.end;
     while (j <= k) {
         while (j <= k && IsBlank(d[j])) ++j;
         if (j > k) break;
-        --wordsLeft;
-        at = CopyWord(at, d, j, k + 1);
-        if (wordsLeft > 0 && j < k) {
+        if (!firstWord) {
             at = WriteSpaces(at, gaps.spaces + (gaps.wider > 0 ? 1 : 0));
             if (gaps.wider > 0) --gaps.wider;
         }
+        firstWord = false;
+        at = CopyWord(at, d, j, k + 1);
     }
     *at++ = 0x0D;
     *at++ = 0x0A;
