@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "textctl/textctl_internal.h"
+#include "textctl/word_break.h"
 
 #include <windowsx.h>
 
@@ -193,8 +194,12 @@ void ButtonDown(TextControl& c, int x, int y, bool doubleClick)
     } else {
         size_t pos = PositionFromPoint(c, x, y);
         if (IsBreakMiddle(c, pos)) --pos;
-        if (doubleClick) SetSelection(c, WordLeft(c, CharRight(c, pos)), WordRight(c, pos));
-        else SetSelection(c, shift ? c.anchor : pos, pos);
+        if (doubleClick) {
+            WordRange word = WordAt(c.text, pos);
+            SetSelection(c, word.start, word.end);
+        } else {
+            SetSelection(c, shift ? c.anchor : pos, pos);
+        }
     }
     c.dragging = !doubleClick;
     if (c.dragging) SetCapture(c.window);

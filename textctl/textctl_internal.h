@@ -46,6 +46,11 @@ struct TextControl {
     bool hideSelection = false;
     bool redraw = true;
     bool focused = false;
+    // From the style at creation: the system drops WS_VSCROLL and WS_HSCROLL
+    // from the style while it hides a bar, so the style cannot tell later.
+    bool wrap = false;
+    bool verticalBar = false;
+    bool horizontalBar = false;
     IRichEditOleCallback* oleCallback = nullptr;
 
     // Look.
@@ -66,6 +71,7 @@ struct TextControl {
     int xOffset = 0;
     int widestRow = 0;
     int preferredX = -1;
+    bool scrollBarsStale = true;
     LineRows topRows;
     LineRows caretRows;
     LineRows scratchRows;
@@ -115,6 +121,7 @@ void ScrollRows(TextControl& c, long delta);
 void ScrollHorizontally(TextControl& c, int x);
 void ShowCaretRow(TextControl& c);
 void UpdateScrollBars(TextControl& c);
+void SetScrollBarsNow(TextControl& c);
 void PlaceCaret(TextControl& c);
 void ResetLayout(TextControl& c);
 // Client point of a position's top left; false when its row is not on screen.

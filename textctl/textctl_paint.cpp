@@ -206,6 +206,7 @@ void RebuildFont(TextControl& c)
 
 void Paint(TextControl& c)
 {
+    SetScrollBarsNow(c);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(c.window, &paint);
     RECT client;

@@ -111,7 +111,6 @@ bool ScrollMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, L
     case EM_POSFROMCHAR:
     case EM_CHARFROMPOS: *result = PositionMessage(c, message, wParam, lParam); return true;
     case WM_SIZE: Resized(c); return true;
-    case WM_STYLECHANGED: Resized(c); return true;
     case WM_SETREDRAW:
         c.redraw = wParam != 0;
         if (c.redraw) {

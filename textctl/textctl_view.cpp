@@ -81,7 +81,7 @@ bool AllRowsFit(TextControl& c)
 
 bool WrapMode(const TextControl& c)
 {
-    return (GetWindowLongA(c.window, GWL_STYLE) & (WS_HSCROLL | ES_AUTOHSCROLL)) == 0;
+    return c.wrap;
 }
 
 int TextLeft(const TextControl& c)
@@ -295,17 +295,26 @@ void Repaint(TextControl& c)
     if (c.redraw) InvalidateRect(c.window, nullptr, FALSE);
 }
 
+// Setting a scroll bar redraws it at once, which is slow: the bars are set
+// when the window paints next, once for a whole burst of changes.
 void UpdateScrollBars(TextControl& c)
 {
-    if (!c.redraw) return;
-    LONG style = GetWindowLongA(c.window, GWL_STYLE);
-    if (style & WS_VSCROLL) {
+    c.scrollBarsStale = true;
+    RECT corner = {0, 0, 1, 1};
+    if (c.redraw) InvalidateRect(c.window, &corner, FALSE);
+}
+
+void SetScrollBarsNow(TextControl& c)
+{
+    if (!c.scrollBarsStale) return;
+    c.scrollBarsStale = false;
+    if (c.verticalBar) {
         int lines = static_cast<int>(std::min<size_t>(c.text.LineCount(), INT_MAX));
         if (!WrapMode(c)) SetScrollBar(c, SB_VERT, lines - 1, static_cast<int>(VisibleRows(c)), static_cast<int>(c.topLine));
         else if (AllRowsFit(c)) SetScrollBar(c, SB_VERT, 0, 2, 0);
         else SetScrollBar(c, SB_VERT, lines - 1, 1, static_cast<int>(c.topLine));
     }
-    if ((style & WS_HSCROLL) && !WrapMode(c)) {
+    if (c.horizontalBar && !WrapMode(c)) {
         int width = TextAreaWidth(c);
         int extent = std::max(c.widestRow + c.lineHeight, c.xOffset + width);
         SetScrollBar(c, SB_HORZ, extent, width, c.xOffset);

@@ -33,6 +33,14 @@ void DestroyState(HWND window)
     delete c;
 }
 
+void Created(TextControl& c, LONG style)
+{
+    c.wrap = (style & (WS_HSCROLL | ES_AUTOHSCROLL)) == 0;
+    c.verticalBar = (style & WS_VSCROLL) != 0;
+    c.horizontalBar = (style & WS_HSCROLL) != 0;
+    RebuildFont(c);
+}
+
 // Messages of the page formatter and other features still to come: answered
 // as "nothing done" until they are built.
 bool PendingMessage(UINT message, LRESULT* result)
@@ -61,7 +69,7 @@ LRESULT CALLBACK TextControlProc(HWND window, UINT message, WPARAM wParam, LPARA
     TextControl* c = ControlOf(window);
     if (!c) return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
-    case WM_CREATE: RebuildFont(*c); return 0;
+    case WM_CREATE: Created(*c, reinterpret_cast<const CREATESTRUCTA*>(lParam)->style); return 0;
     case WM_PAINT: Paint(*c); return 0;
     case WM_ERASEBKGND: return 1;   // painting fills every pixel
     }
