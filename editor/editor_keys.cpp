@@ -65,11 +65,15 @@ void KeepFinalBreakWhenDeleting()
 
 // Ctrl+Backspace and Ctrl+Delete: the recorder deletes the word itself, except
 // when the control's own undo is in use.
-bool DeleteWord(uint8_t kind)
+bool DeleteWord(HWND window, uint8_t kind)
 {
     if (App.SingleLevelUndo)
         return false;
     RecordUndo(kind, 0);
+    // The character the key brings (0x7F, or 8 on some keyboards) would delete once more.
+    MSG next;
+    if (PeekMessageA(&next, window, WM_CHAR, WM_CHAR, PM_NOREMOVE) && (next.wParam == '\b' || next.wParam == 0x7F))
+        PeekMessageA(&next, window, WM_CHAR, WM_CHAR, PM_REMOVE);
     return true;
 }
 
@@ -83,20 +87,20 @@ bool DeleteSelection()
 }
 
 // True when the key was handled here and must not reach the control.
-bool HandleKey(WPARAM key)
+bool HandleKey(HWND window, WPARAM key)
 {
     bool control = GetKeyState(VK_CONTROL) < 0;
     switch (key) {
     case VK_BACK:
         if (control)
-            return DeleteWord(UndoCtrlBackspace);
+            return DeleteWord(window, UndoCtrlBackspace);
         if (DeleteSelection())
             return true;
         RecordUndo(UndoBackspaceKey, 0);
         return false;
     case VK_DELETE:
         if (control)
-            return DeleteWord(UndoCtrlDelete);
+            return DeleteWord(window, UndoCtrlDelete);
         KeepFinalBreakWhenDeleting();
         if (DeleteSelection())
             return true;
@@ -195,7 +199,7 @@ LRESULT CALLBACK EditorSubclassProc(HWND window, UINT message, WPARAM wParam, LP
     case WM_INPUTLANGCHANGE:
         return Consumed;   // only the status bar's keyboard pane follows the layout
     case WM_KEYDOWN:
-        return HandleKey(wParam) ? Consumed : PassOn(window, message, wParam, lParam);
+        return HandleKey(window, wParam) ? Consumed : PassOn(window, message, wParam, lParam);
     case WM_CHAR:
         return HandleCharacter(window, wParam, lParam);
     case WM_LBUTTONDOWN:

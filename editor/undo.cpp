@@ -189,7 +189,7 @@ void UndoBackspaceStep(const UndoRecord& record)
 {
     LONG end = record.Range.chrg.cpMax;
     if (HoldsLineBreak(record.SmallText)) {
-        ReplaceRange(end - 2, end, LineBreak);
+        ReplaceRange(end - 2, end - 2, LineBreak);
         return;
     }
     // The byte that stood right before the caret: the second kept, or the

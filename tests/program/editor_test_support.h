@@ -1,0 +1,101 @@
+// What the editor, undo, clipboard and view tests share: a document set up
+// directly, keys for undo and the view codings, and a look at the clipboard.
+#pragma once
+#include <cstring>
+#include <string>
+
+#include "coding/coding_tables.h"
+#include "tests/program/document_test_support.h"
+#include "tests/program/textctl_support.h"
+#include "textctl/textctl.h"
+
+class EditorTest : public DocumentTest {
+protected:
+    // The tests' edits are thrown away: closing asks nothing.
+    void TearDown() override
+    {
+        if (App.EditorWindow) SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
+        DocumentTest::TearDown();
+    }
+
+    // The bytes as a fresh, unmodified document with nothing recorded for undo.
+    static void SetDocument(const std::string& bytes)
+    {
+        MemoryStreamCookie cookie;
+        cookie.in = bytes;
+        EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&cookie), 0, MemoryStreamInCallback};
+        SendMessageA(App.EditorWindow, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+        SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
+    }
+
+    static void Select(LONG start, LONG end) { SendMessageA(App.EditorWindow, EM_SETSEL, start, end); }
+
+    static CHARRANGE Selection()
+    {
+        CHARRANGE range{};
+        SendMessageA(App.EditorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+        return range;
+    }
+
+    // Alt+Backspace, as many times as asked.
+    void Undo(int times = 1)
+    {
+        for (int i = 0; i < times; ++i) PressKey(VK_BACK, Alt);
+    }
+
+    // F2, Ctrl+F2 or Alt+F2.
+    void View(Coding coding)
+    {
+        PressKey(VK_F2, coding == CodingOem ? Ctrl : coding == CodingKoi8 ? Alt : NoModifiers);
+    }
+
+    static bool MenuItemChecked(UINT command)
+    {
+        return (GetMenuState(GetMenu(App.MainWindow), command, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    }
+
+    // The clipboard's text of the format, up to its first zero.
+    static std::string ClipboardBytes(UINT format)
+    {
+        std::string text;
+        if (!OpenClipboard(nullptr)) return text;
+        if (HANDLE data = GetClipboardData(format)) {
+            text = static_cast<const char*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+        return text;
+    }
+
+    static std::u16string ClipboardUnicode()
+    {
+        std::u16string text;
+        if (!OpenClipboard(nullptr)) return text;
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const char16_t*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+        return text;
+    }
+
+    static UINT FirstClipboardFormat()
+    {
+        if (!OpenClipboard(nullptr)) return 0;
+        UINT format = EnumClipboardFormats(0);
+        CloseClipboard();
+        return format;
+    }
+
+    // What another program would leave: text of one format only.
+    static void PutOnClipboard(UINT format, const void* text, size_t bytes)
+    {
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes + sizeof(char16_t));
+        std::memcpy(GlobalLock(block), text, bytes);
+        GlobalUnlock(block);
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        SetClipboardData(format, block);
+        CloseClipboard();
+    }
+};

@@ -1,0 +1,169 @@
+// Every kind of undo record, made through keys and commands and taken back step by step.
+#include "editor/undo.h"
+#include "tests/program/editor_test_support.h"
+
+namespace {
+
+using UndoKinds = EditorTest;
+
+TEST_F(UndoKinds, TypingAndLineBreaksGoBackOneAtATimeUntilNothingIsLeftToSave)
+{
+    SetDocument("");
+    TypeText(u"abc");
+    PressKey(VK_RETURN);
+    PressKey(VK_RETURN);
+    TypeText(u"d");
+    Select(1, 1);
+    TypeText(u"X");   // elsewhere: a run of its own
+    ASSERT_EQ(EditorBytes(), "aXbc\r\n\r\nd");
+
+    const char* const steps[] = {"abc\r\n\r\nd", "abc\r\n\r\n", "abc\r\n", "abc", "ab", "a", ""};
+    for (const char* expected : steps) {
+        EXPECT_TRUE(DocumentDirty());
+        Undo();
+        EXPECT_EQ(EditorBytes(), expected);
+    }
+    EXPECT_FALSE(DocumentDirty());
+    EXPECT_TRUE(EditorModified());
+    SendCommand(CMD_NEW);   // asks nothing: an unexpected question fails the test
+    ExpectFileDialog("Open", MakeFile("other.txt", "other"));
+    SendCommand(CMD_OPEN);
+    VerifyModalsSeen();
+    EXPECT_EQ(EditorBytes(), "other");
+}
+
+TEST_F(UndoKinds, BackspaceAndDeletePutBackWhatTheyRemoved)
+{
+    SetDocument("ab\r\ncd");
+    Select(4, 4);
+    PressKey(VK_BACK);   // over the line break
+    EXPECT_EQ(EditorBytes(), "abcd");
+    Undo();
+    EXPECT_EQ(EditorBytes(), "ab\r\ncd");
+    EXPECT_EQ(Selection().cpMin, 4);
+
+    Select(1, 1);
+    PressKey(VK_BACK);   // the first character of the text
+    Undo();
+    EXPECT_EQ(EditorBytes(), "ab\r\ncd");
+
+    Select(2, 2);
+    PressKey(VK_DELETE);
+    EXPECT_EQ(EditorBytes(), "abcd");
+    PressKey(VK_DELETE);
+    EXPECT_EQ(EditorBytes(), "abd");
+    Undo();
+    EXPECT_EQ(EditorBytes(), "abcd");
+    Undo();
+    EXPECT_EQ(EditorBytes(), "ab\r\ncd");
+    EXPECT_EQ(Selection().cpMax, 2);   // the caret stays before the restored text
+
+    Select(0, 3);
+    PressKey(VK_BACK);
+    EXPECT_EQ(EditorBytes(), "\ncd");
+    Undo();
+    EXPECT_EQ(EditorBytes(), "ab\r\ncd");
+
+    Select(6, 6);
+    PressKey(VK_DELETE);   // at the end: nothing to record
+    EXPECT_FALSE(UndoAvailable());
+}
+
+TEST_F(UndoKinds, CtrlBackspaceAndCtrlDeleteRemoveAWordThatOneUndoRestores)
+{
+    SetDocument("one two three");
+    Select(7, 7);
+    PressKey(VK_BACK, Ctrl);
+    EXPECT_EQ(EditorBytes(), "one  three");
+    Undo();
+    EXPECT_EQ(EditorBytes(), "one two three");
+
+    Select(4, 4);
+    PressKey(VK_DELETE, Ctrl);
+    EXPECT_EQ(EditorBytes(), "one three");
+    Undo();
+    EXPECT_EQ(EditorBytes(), "one two three");
+    EXPECT_FALSE(UndoAvailable());
+}
+
+TEST_F(UndoKinds, PasteCutDeleteAndDateTimeAreUndoneInTurn)
+{
+    PutOnClipboard(CF_TEXT, "XY", 2);
+    SetDocument("abcd");
+    Select(1, 3);
+    PressKey('V', Ctrl);
+    EXPECT_EQ(EditorBytes(), "aXYd");
+    Select(0, 1);
+    SendCommand(CMD_DELETE);
+    Select(1, 1);
+    SendCommand(CMD_CUT);   // an empty selection still makes a step, which restores nothing
+    EXPECT_EQ(EditorBytes(), "XYd");
+    Select(3, 3);
+    SendCommand(CMD_DATE_TIME);
+
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char date[64];
+    GetDateFormatA(LOCALE_USER_DEFAULT, 0, &now, nullptr, date, sizeof date);
+    std::string text = EditorBytes();
+    EXPECT_EQ(text.substr(0, 3 + std::strlen(date) + 1), std::string("XYd") + date + " ");
+    EXPECT_GT(text.size(), 3 + std::strlen(date) + 1);
+
+    Undo();
+    EXPECT_EQ(EditorBytes(), std::string("XYd") + date + " ");
+    const char* const steps[] = {"XYd", "XYd", "aXYd", "abcd"};
+    for (const char* expected : steps) {
+        Undo();
+        EXPECT_EQ(EditorBytes(), expected);
+    }
+    EXPECT_FALSE(UndoAvailable());
+}
+
+TEST_F(UndoKinds, WholeTextChangesInARowAreUndoneAtOnceWithTheirViewCoding)
+{
+    std::string inserted = MakeFile("inserted.txt", "\xE1\xE2");
+    SetDocument("base");
+    View(CodingKoi8);
+    Select(2, 2);
+    TypeText(u"-");
+    for (Coding view : {CodingKoi8, CodingAnsi}) {
+        View(view);
+        ExpectFileDialog("Open", inserted);
+        SendCommand(CMD_INSERT_FILE);
+        VerifyModalsSeen();
+    }
+    EXPECT_EQ(EditorBytes().size(), 9u);
+    Undo();
+    EXPECT_EQ(EditorBytes(), "ba-se");
+    EXPECT_EQ(SendMessageA(App.EditorWindow, TCM_GETVIEWCODING, 0, 0), CodingKoi8);
+    EXPECT_TRUE(MenuItemChecked(CMD_VIEW_KOI8));
+    Undo();
+    EXPECT_EQ(EditorBytes(), "base");
+}
+
+class SingleLevelUndo : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        DWORD on = 1;
+        WriteRegistryValue("NO", REG_DWORD, &on, sizeof on);
+        ASSERT_TRUE(Start());
+        Pump();
+        ASSERT_TRUE(App.EditorWindow);
+    }
+};
+
+TEST_F(SingleLevelUndo, UndoIsTheControlsOwnAndNothingIsRecorded)
+{
+    SetDocument("");
+    TypeText(u"ab");
+    PressKey(VK_DELETE);
+    EXPECT_EQ(App.UndoHead, nullptr);
+    EXPECT_TRUE(UndoAvailable());   // the control's own
+    Undo();
+    EXPECT_NE(EditorBytes(), "ab");
+    EXPECT_TRUE(DocumentDirty() == EditorModified());   // with single-level undo the flag alone decides
+}
+
+}  // namespace
