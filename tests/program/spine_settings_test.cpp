@@ -68,8 +68,9 @@ TEST_F(SpineSettings, CleanSystemReadsEveryDefaultAndCreatesNoKey)
         const SettingInfo* setting = FindSetting(value.name);
         ASSERT_NE(setting, nullptr) << value.name;
         EXPECT_EQ(setting->type, value.type) << value.name;
-        if (value.type == SettingType::Number && std::strcmp(value.name, "Bk") != 0)
+        if (value.type == SettingType::Number && std::strcmp(value.name, "Bk") != 0) {
             EXPECT_EQ(ReadSettingNumber(value.name), value.number) << value.name;
+        }
         if (value.type == SettingType::Text) {
             char text[8] = "x";
             ReadSettingText(value.name, text, sizeof text);
@@ -164,7 +165,8 @@ TEST_F(SpineSettings, StoredNormalPlacementIsApplied)
     StorePlacement(Placement(SW_SHOWNORMAL));
     ASSERT_NE(Start(), nullptr);
     Pump();
-    WINDOWPLACEMENT placement{sizeof placement};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
     GetWindowPlacement(main_, &placement);
     EXPECT_EQ(placement.rcNormalPosition.left, 40);
     EXPECT_EQ(placement.rcNormalPosition.bottom, 450);
