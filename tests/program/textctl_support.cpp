@@ -57,12 +57,25 @@ std::string AwkwardBytes()
     return bytes;
 }
 
-void TextControlTest::SetUp()
+HWND TextControlTest::host_ = nullptr;
+
+void TextControlTest::SetUpTestSuite()
 {
-    ASSERT_TRUE(RegisterTextControl(GetModuleHandleA(nullptr)));
+    RegisterTextControl(GetModuleHandleA(nullptr));
     RegisterHost();
     host_ = CreateWindowExA(0, HostClass, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480,
                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+void TextControlTest::TearDownTestSuite()
+{
+    if (host_) DestroyWindow(host_);
+    host_ = nullptr;
+}
+
+void TextControlTest::SetUp()
+{
+    ASSERT_TRUE(RegisterTextControl(GetModuleHandleA(nullptr)));
     ASSERT_NE(host_, nullptr);
     Recreate(NoWrapStyles);
 }
@@ -82,8 +95,8 @@ void TextControlTest::Recreate(DWORD extraStyle)
 
 void TextControlTest::TearDown()
 {
-    if (host_) DestroyWindow(host_);
-    host_ = control_ = nullptr;
+    if (control_) DestroyWindow(control_);
+    control_ = nullptr;
     BYTE keys[256] = {};
     SetKeyboardState(keys);
 }

@@ -10,6 +10,10 @@ constexpr DWORD NoWrapStyles = WS_HSCROLL | ES_AUTOHSCROLL;
 
 class TextControlTest : public testing::Test {
 protected:
+    // One visible host for the suite: destroying a top-level window under
+    // Wine waits for the X server, so it is done once.
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
     void SetUp() override;
     void TearDown() override;
     // Creates the control anew with these extra styles (the default adds no wrap).
@@ -28,7 +32,7 @@ protected:
     void Type(const std::string& bytes);
     void Pump();
 
-    HWND host_ = nullptr;
+    static HWND host_;
     HWND control_ = nullptr;
 };
 
