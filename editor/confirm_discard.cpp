@@ -48,7 +48,7 @@ bool ConfirmDiscard()
                              MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDCANCEL)
         return false;
-    if (answer == IDYES)
-        SaveCommand();   // the pending action goes ahead whatever the save's outcome
-    return true;
+    // A cancelled Save As lets the action go ahead; a save that failed keeps the
+    // document, so the error box is not followed by the loss of the changes.
+    return answer == IDNO || SaveCommand();
 }

@@ -60,12 +60,11 @@ void InsertFileContents(const char* name)
     CloseHandle(file);
 }
 
-void SaveCommand()
+bool SaveCommand()
 {
     if (std::strcmp(App.CurrentFileName, UntitledName) == 0)
-        SaveDocumentAs();
-    else
-        SaveDocument();
+        return SaveDocumentAs();
+    return SaveDocument();
 }
 
 void NewDocument()

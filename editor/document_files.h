@@ -3,8 +3,10 @@
 
 bool LoadDocument(const char* name);
 bool SaveDocument();
-void SaveDocumentAs();    // command 20
-void SaveCommand();       // command 12
+// Command 20. False only when a name was chosen and writing the file failed.
+bool SaveDocumentAs();
+// Command 12. False when the file was not written, except when Save As was cancelled.
+bool SaveCommand();
 void OpenDocument();      // command 9, after ConfirmDiscard
 void InsertFile();        // command 37
 // Streams a file in over the selection as one undo step; silent when it cannot be read.

@@ -82,17 +82,19 @@ void InsertFile()
         InsertFileContents(name);
 }
 
-void SaveDocumentAs()
+bool SaveDocumentAs()
 {
     // The dialog works on a copy: a failing dialog may scribble over its buffer.
     char name[PathCapacity + 1];
     lstrcpynA(name, App.CurrentFileName, PathCapacity);
     if (!RunFileDialog(name, SaveDialogFlags, GetSaveFileNameA))
-        return;
+        return true;
     lstrcpynA(App.CurrentFileName, name, PathCapacity);
-    if (SaveDocument()) {
+    bool saved = SaveDocument();
+    if (saved) {
         RecordRecentFile(App.CurrentFileName, false);
         FreeUndoHistory();
     }
     UpdateWindowTitle();
+    return saved;
 }

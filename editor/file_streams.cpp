@@ -45,26 +45,25 @@ bool FileFitsTextLimit(HANDLE file)
     return GetFileSizeEx(file, &size) && static_cast<uint64_t>(size.QuadPart) <= App.TextLimit;
 }
 
-static DWORD StreamFile(HANDLE file, UINT message, DWORD flags, EDITSTREAMCALLBACK callback,
-                        DWORD fallbackError)
+static DWORD StreamFile(HANDLE file, UINT message, DWORD flags, EDITSTREAMCALLBACK callback)
 {
     FileStream stream{file, 0};
     EDITSTREAM request{reinterpret_cast<DWORD_PTR>(&stream), 0, callback};
     SendMessageA(App.EditorWindow, message, flags, reinterpret_cast<LPARAM>(&request));
     if (request.dwError == 0)
         return 0;
-    // The control itself may end the stream (for example at its text limit).
-    return stream.Error ? stream.Error : fallbackError;
+    // Without a file error the control ended the stream itself and says why (memory, its text limit).
+    return stream.Error ? stream.Error : request.dwError;
 }
 
 DWORD StreamFileIn(HANDLE file, DWORD flags)
 {
-    return StreamFile(file, EM_STREAMIN, flags, ReadFileCallback, ERROR_NOT_ENOUGH_MEMORY);
+    return StreamFile(file, EM_STREAMIN, flags, ReadFileCallback);
 }
 
 DWORD StreamFileOut(HANDLE file)
 {
-    return StreamFile(file, EM_STREAMOUT, SF_TEXT, WriteFileCallback, ERROR_WRITE_FAULT);
+    return StreamFile(file, EM_STREAMOUT, SF_TEXT, WriteFileCallback);
 }
 
 void ShowSystemErrorCode(DWORD code)

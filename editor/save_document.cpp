@@ -32,6 +32,9 @@ static DWORD WriteTextTo(const char* temporary)
     if (file == INVALID_HANDLE_VALUE)
         return GetLastError();
     DWORD error = StreamFileOut(file);
+    // On disk before it replaces the original, so a crash cannot leave an empty file behind.
+    if (!error && !FlushFileBuffers(file))
+        error = GetLastError();
     if (!CloseHandle(file) && !error)
         error = GetLastError();
     return error;

@@ -126,6 +126,17 @@ TEST_F(DocumentQuestions, WriteFailingPartWayLeavesTheFileAndKeepsTheDocumentMod
     EXPECT_TRUE(EditorModified());
     EXPECT_EQ(ScratchFileCount(), 1) << "the temporary file was left behind";
 
+    // Yes at the save-changes question with the same failure keeps the document instead of dropping it.
+    std::string edited = EditorBytes();
+    ExpectMessageBox("VERKO", IDYES);   // save changes?
+    ExpectMessageBox("VERKO", IDYES);   // overwrite the read-only file?
+    ExpectMessageBox("VERKO", IDOK);    // the error
+    SendCommand(CMD_NEW);
+    VerifyModalsSeen();
+    EXPECT_EQ(EditorBytes(), edited);
+    EXPECT_STREQ(App.CurrentFileName, path.c_str());
+    EXPECT_EQ(ReadFileBytes(path), original);
+
     FileWriteBudget = UINT64_MAX;   // room again: the same Save now goes through
     ExpectMessageBox("VERKO", IDYES);
     SendCommand(CMD_SAVE);
