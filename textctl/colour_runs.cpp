@@ -19,6 +19,17 @@ void ColourRuns::SplitAt(size_t pos)
     runs_.insert(runs_.begin() + i + 1, tail);
 }
 
+void ColourRuns::MergeAt(size_t pos)
+{
+    size_t i = FirstEndingAfter(pos);
+    if (i == 0 || i >= runs_.size()) return;
+    Run& before = runs_[i - 1];
+    if (before.end == runs_[i].start && before.colour == runs_[i].colour) {
+        before.end = runs_[i].end;
+        runs_.erase(runs_.begin() + i);
+    }
+}
+
 void ColourRuns::Set(size_t start, size_t end, uint32_t colour)
 {
     if (start >= end) return;
@@ -29,6 +40,8 @@ void ColourRuns::Set(size_t start, size_t end, uint32_t colour)
     while (last < runs_.size() && runs_[last].end <= end) ++last;
     runs_.erase(runs_.begin() + first, runs_.begin() + last);
     runs_.insert(runs_.begin() + first, Run{start, end, colour});
+    MergeAt(end);
+    MergeAt(start);
 }
 
 void ColourRuns::Inserted(size_t pos, size_t count)
@@ -50,4 +63,5 @@ void ColourRuns::Erased(size_t pos, size_t count)
         if (run.start < run.end) runs_[write++] = run;
     }
     runs_.resize(write);
+    MergeAt(pos);
 }

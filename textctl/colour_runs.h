@@ -27,5 +27,7 @@ public:
 private:
     // Cuts runs at pos so that no run crosses it.
     void SplitAt(size_t pos);
-    std::vector<Run> runs_;   // sorted, disjoint, none empty
+    // Joins the runs meeting at pos when they have the same colour.
+    void MergeAt(size_t pos);
+    std::vector<Run> runs_;   // sorted, disjoint, none empty, neighbours differ in colour
 };

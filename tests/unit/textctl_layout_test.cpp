@@ -133,3 +133,47 @@ TEST(ColourRuns, RunsFollowEdits)
     ASSERT_EQ(runs.runs().size(), 1u);
     EXPECT_EQ(runs.runs()[0].colour, 3u);
 }
+
+TEST(ColourRuns, RandomEditsMatchAColourPerByte)
+{
+    std::vector<uint32_t> model(200, 0);   // 0: no run
+    ColourRuns runs;
+    uint32_t seed = 99;
+    auto next = [&seed](uint32_t limit) { return (seed = seed * 1103515245u + 12345u) >> 8 & 0xFFFF % limit; };
+    for (int step = 0; step < 3000; ++step) {
+        size_t pos = next(static_cast<uint32_t>(model.size() + 1)) % (model.size() + 1);
+        size_t count = next(20) % 20;
+        switch (next(3) % 3) {
+        case 0: {
+            size_t end = std::min(model.size(), pos + count);
+            uint32_t colour = 1 + next(5) % 5;
+            runs.Set(pos, end, colour);
+            for (size_t i = pos; i < end; ++i) model[i] = colour;
+            break;
+        }
+        case 1: {
+            runs.Inserted(pos, count);
+            // Inside a colour the new bytes take it; between two, none.
+            bool inside = pos > 0 && pos < model.size() && model[pos - 1] == model[pos];
+            uint32_t colour = inside ? model[pos] : 0;
+            model.insert(model.begin() + static_cast<ptrdiff_t>(pos), count, colour);
+            break;
+        }
+        default: {
+            size_t end = std::min(model.size(), pos + count);
+            runs.Erased(pos, end - pos);
+            model.erase(model.begin() + static_cast<ptrdiff_t>(pos), model.begin() + static_cast<ptrdiff_t>(end));
+        }
+        }
+        std::vector<uint32_t> drawn(model.size(), 0);
+        size_t previousEnd = 0;
+        for (const auto& run : runs.runs()) {
+            ASSERT_LT(run.start, run.end);
+            ASSERT_LE(previousEnd, run.start);
+            ASSERT_LE(run.end, model.size());
+            previousEnd = run.end;
+            for (size_t i = run.start; i < run.end; ++i) drawn[i] = run.colour;
+        }
+        ASSERT_EQ(drawn, model) << "step " << step;
+    }
+}
