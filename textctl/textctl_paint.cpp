@@ -84,9 +84,11 @@ struct RowPainter {
         return colour;
     }
 
-    void DrawGlyphs(int x, int width, COLORREF colour, bool selected, size_t count)
+    // The glyphs gathered in paintText; the opaque box reaches boxRight, so the
+    // last run of a row also clears the rest of the row in the same call.
+    void DrawGlyphs(int x, int boxRight, COLORREF colour, bool selected, size_t count)
     {
-        RECT box = {std::max(x, TextLeft(c)), y, x + width, y + c.lineHeight};
+        RECT box = {std::max(x, TextLeft(c)), y, boxRight, y + c.lineHeight};
         SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : colour);
         SetBkColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHT) : BackgroundColour(c));
         ExtTextOutW(dc, x, y, ETO_OPAQUE | ETO_CLIPPED, &box, c.paintText.data(),
@@ -94,7 +96,7 @@ struct RowPainter {
     }
 
     // Draws [pos, end) of the row from screen x on; returns the x reached.
-    int DrawRun(size_t pos, size_t end, int x, COLORREF colour, bool selected)
+    int DrawRun(size_t pos, size_t end, int x, COLORREF colour, bool selected, bool lastOnRow)
     {
         int rowX = x - TextLeft(c) + c.xOffset;
         int startX = x;
@@ -115,22 +117,24 @@ struct RowPainter {
                 rowX = next;
             }
         }
-        DrawGlyphs(startX, x - startX, colour, selected, count);
+        DrawGlyphs(startX, lastOnRow ? right : x, colour, selected, count);
         return x;
     }
 
     // A lone CR or LF is drawn as its picture; a selected break as a blank.
-    int DrawBreak(const Row& row, int x)
+    bool BreakShown(const Row& row) const
     {
-        size_t breakLength = c.text.LineBreakLength(row.line);
-        if (!row.lastOfLine || breakLength == 0) return x;
-        bool selected = Selected(row.end);
-        if (breakLength == 2 && !selected) return x;
-        wchar_t glyph = breakLength == 1 ? c.glyphs[c.text.At(row.end)] : L' ';
+        size_t breakLength = row.lastOfLine ? c.text.LineBreakLength(row.line) : 0;
+        return breakLength == 1 || (breakLength == 2 && Selected(row.end));
+    }
+
+    void DrawBreak(const Row& row, int x)
+    {
+        wchar_t glyph = c.text.LineBreakLength(row.line) == 1 ? c.glyphs[c.text.At(row.end)] : L' ';
         c.paintText.assign(1, glyph);
         c.paintAdvances.assign(1, c.breakGlyphWidth);
-        DrawGlyphs(x, c.breakGlyphWidth, TextColour(c), selected, 1);
-        return x + c.breakGlyphWidth;
+        DrawGlyphs(x, x + c.breakGlyphWidth, TextColour(c), Selected(row.end), 1);
+        Fill(x + c.breakGlyphWidth, y, right, y + c.lineHeight);
     }
 
     void Draw(const Row& row)
@@ -138,17 +142,28 @@ struct RowPainter {
         int startX = 0;
         size_t pos = FirstPositionAtX(c.text, c.metrics, row.start, row.end, c.xOffset, &startX);
         int x = TextLeft(c) + startX - c.xOffset;
+        bool breakShown = BreakShown(row);
+        bool filled = false;
         while (pos < row.end && x < right) {
             size_t lookEnd = row.end;
             COLORREF colour = LookAt(pos, row.end, &lookEnd);
-            bool selected = Selected(pos);
-            size_t runEnd = lookEnd;
-            x = DrawRun(pos, runEnd, x, colour, selected);
-            pos = runEnd;
+            filled = lookEnd >= row.end && !breakShown;
+            x = DrawRun(pos, lookEnd, x, colour, Selected(pos), filled);
+            pos = lookEnd;
         }
-        if (x < right) x = DrawBreak(row, x);
-        if (x < right) Fill(std::max(x, TextLeft(c)), y, right, y + c.lineHeight);
-        if (!WrapMode(c) && pos >= row.end) c.widestRow = std::max(c.widestRow, x - TextLeft(c) + c.xOffset);
+        if (!WrapMode(c)) NoteWidth(row, pos, x);
+        if (x >= right || filled) return;
+        if (breakShown) DrawBreak(row, x);
+        else Fill(std::max(x, TextLeft(c)), y, right, y + c.lineHeight);
+    }
+
+    // The widest row seen sets the horizontal scroll range; the part of a row
+    // past the window is estimated, so that long lines are not measured per paint.
+    void NoteWidth(const Row& row, size_t pos, int x)
+    {
+        size_t hidden = row.end > pos ? row.end - pos : 0;
+        long long width = x - TextLeft(c) + c.xOffset + static_cast<long long>(hidden) * c.metrics.widths['x'];
+        c.widestRow = static_cast<int>(std::min<long long>(std::max<long long>(c.widestRow, width), INT_MAX / 2));
     }
 
     void Fill(int left, int top, int fillRight, int bottom)

@@ -201,6 +201,15 @@ TEST_F(TextControlTest, WrapBreaksRowsAtTheWindowEdge)
     LONG last = static_cast<LONG>(words.size() - 1);
     EXPECT_EQ(PointOf(control_, last).y, 0);   // no wrap: one long row
     EXPECT_GT(PointOf(control_, last).x, client.right);
+    LONG left = PointOf(control_, 0).x;
+    Key(VK_END);   // the view follows the caret sideways
+    POINT caret = PointOf(control_, last + 1);
+    EXPECT_GT(caret.x, left);
+    EXPECT_LT(caret.x, client.right);
+    Key(VK_HOME);
+    EXPECT_EQ(PointOf(control_, 0).x, left);
+    Send(WM_HSCROLL, SB_PAGERIGHT);
+    EXPECT_LT(PointOf(control_, 0).x, 0);
 
     Recreate(0);
     StreamIn(words);
