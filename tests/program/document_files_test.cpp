@@ -121,4 +121,24 @@ TEST_F(DocumentFiles, ChosenFileTypeGivesTheExtensionAndIsOfferedNextTime)
     EXPECT_EQ(offered, 2);
 }
 
+class DocumentCommandLine : public DocumentTest {
+protected:
+    // An unquoted relative name with a blank, from the scratch folder as the current one.
+    void PrepareStart() override
+    {
+        WriteFileBytes(ScratchPath("my prose.txt"), ReadFileBytes(DataFile("prose_koi8r.txt")));
+        SetCurrentDirectoryA(folder_.c_str());
+        arguments_ = "my prose.txt";
+    }
+};
+
+TEST_F(DocumentCommandLine, FileNamedAtStartIsOpenedWithItsCoding)
+{
+    EXPECT_STREQ(App.CurrentFileName, ScratchPath("my prose.txt").c_str());
+    EXPECT_EQ(EditorBytes(), ReadFileBytes(DataFile("prose_koi8r.txt")));
+    EXPECT_EQ(WindowText(main_), "[my prose.txt]-VERKO");
+    EXPECT_EQ(App.ViewCoding, 2);
+    EXPECT_FALSE(EditorModified());
+}
+
 }

@@ -13,7 +13,8 @@ protected:
     {
         ProgramTest::SetUp();
         folder_ = MakeTempFolder();
-        ASSERT_TRUE(Start());
+        PrepareStart();
+        ASSERT_TRUE(Start(arguments_));
         Pump();
         ASSERT_TRUE(App.EditorWindow);
     }
@@ -119,7 +120,11 @@ protected:
         return count;
     }
 
+    // Runs before the program starts, with the scratch folder made.
+    virtual void PrepareStart() {}
+
     std::string folder_;
+    std::string arguments_;   // the command line after the program's name
 
 private:
     // Newer dialogs keep the name in a combo box, older ones in an edit field.
