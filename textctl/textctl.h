@@ -68,6 +68,14 @@
 // with RECO_PASTE first and refuses when it fails. The control accepts no
 // OLE drops (the program forbids them with ES_NOOLEDRAGDROP).
 //
+// Points. EM_POSFROMCHAR takes a POINTL* in wParam and the position in
+// lParam, EM_CHARFROMPOS a POINTL* in lParam, as with rich edit 1.0; points
+// are client coordinates of a character's top left. Far from the window, y
+// is only known to lie above or below it.
+//
+// Undo keeps the bytes an edit removed, so clearing a large selection costs
+// their size until the next edit.
+//
 // Not built yet: EM_FORMATRANGE and EM_DISPLAYBAND return 0, and an
 // EM_STREAMIN with SF_RTF reads nothing. The control sends no notifications.
 #pragma once

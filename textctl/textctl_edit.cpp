@@ -3,6 +3,7 @@
 #include "textctl/textctl_internal.h"
 
 #include <algorithm>
+#include <new>
 
 namespace {
 
@@ -15,7 +16,7 @@ std::string CopyRange(const TextControl& c, size_t start, size_t end)
 
 // Notes what the edit at [start, end) -> count bytes loses. A typed byte right
 // after the previous typed bytes continues their record.
-void RecordEdit(TextControl& c, size_t start, size_t end, size_t count, bool typing)
+void RecordEditUnguarded(TextControl& c, size_t start, size_t end, size_t count, bool typing)
 {
     LastEdit& u = c.undo;
     bool continues = typing && u.available && u.typing && start == u.pos + u.insertedCount;
@@ -29,6 +30,16 @@ void RecordEdit(TextControl& c, size_t start, size_t end, size_t count, bool typ
     u.pos = start;
     u.insertedCount = count;
     u.removed = CopyRange(c, start, end);
+}
+
+// Without memory for the removed bytes the edit still happens, without undo.
+void RecordEdit(TextControl& c, size_t start, size_t end, size_t count, bool typing)
+{
+    try {
+        RecordEditUnguarded(c, start, end, count, typing);
+    } catch (const std::bad_alloc&) {
+        c.undo = LastEdit();
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Text, selection, editing, stream and state messages.
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "textctl/textctl.h"
@@ -104,6 +105,27 @@ size_t ReadStream(TextControl& c, size_t pos, EDITSTREAM* stream)
     return total;
 }
 
+// Takes away what a stream-in replaces. The removed bytes of a selection are
+// kept for undo when memory allows.
+void ClearForStream(TextControl& c, bool selection, size_t start, size_t end, LastEdit* undo)
+{
+    if (!selection) {
+        c.text.Clear();
+        c.colours.Clear();
+        return;
+    }
+    try {
+        undo->removed.resize(end - start);
+        c.text.CopyOut(start, end - start, reinterpret_cast<uint8_t*>(&undo->removed[0]));
+        undo->available = true;
+        undo->pos = start;
+    } catch (const std::bad_alloc&) {
+        *undo = LastEdit();
+    }
+    c.text.Erase(start, end - start);
+    c.colours.Erased(start, end - start);
+}
+
 LRESULT StreamIn(TextControl& c, WPARAM format, EDITSTREAM* stream)
 {
     if (!stream || !stream->pfnCallback) return 0;
@@ -111,30 +133,17 @@ LRESULT StreamIn(TextControl& c, WPARAM format, EDITSTREAM* stream)
     if (!(format & SF_TEXT)) return 0;   // SF_RTF: the RTF reader is not part of the control yet
     bool selection = (format & SFF_SELECTION) != 0;
     size_t start = selection ? SelectionStart(c) : 0;
-    size_t end = selection ? SelectionEnd(c) : c.text.Length();
-    std::string removed;
-    if (selection) {
-        removed.resize(end - start);
-        c.text.CopyOut(start, end - start, reinterpret_cast<uint8_t*>(&removed[0]));
-        c.text.Erase(start, end - start);
-        c.colours.Erased(start, end - start);
-    } else {
-        c.text.Clear();
-        c.colours.Clear();
-    }
+    LastEdit undo;
+    ClearForStream(c, selection, start, selection ? SelectionEnd(c) : c.text.Length(), &undo);
     size_t total = ReadStream(c, start, stream);
     c.colours.Inserted(start, total);
-    ForgetUndo(c);
-    if (selection) {
-        c.undo.available = true;
-        c.undo.pos = start;
-        c.undo.insertedCount = total;
-        c.undo.removed = std::move(removed);
-    }
+    undo.insertedCount = total;
+    c.undo = std::move(undo);
     c.modified = true;
     c.preferredX = -1;
-    c.anchor = c.caret = selection ? start + total : 0;
+    c.anchor = c.caret = start + total;
     if (!selection) {
+        c.anchor = c.caret = 0;
         c.topLine = c.topRow = 0;
         c.xOffset = c.widestRow = 0;
     }
@@ -223,8 +232,8 @@ bool StateMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LR
     case EM_EMPTYUNDOBUFFER: ForgetUndo(c); return true;
     case EM_EXLIMITTEXT:
     case EM_LIMITTEXT: {
-        LPARAM limit = message == EM_EXLIMITTEXT ? lParam : static_cast<LPARAM>(wParam);
-        c.limit = limit > 0 ? static_cast<size_t>(limit) : EmptyLimitText;
+        DWORD limit = static_cast<DWORD>(message == EM_EXLIMITTEXT ? static_cast<WPARAM>(lParam) : wParam);
+        c.limit = limit > 0 ? limit : EmptyLimitText;
         return true;
     }
     case EM_GETLIMITTEXT: *result = static_cast<LRESULT>(c.limit); return true;

@@ -184,7 +184,9 @@ TEST_F(TextControlTest, WheelAndScrollMessagesMoveTheFirstVisibleLine)
     Send(WM_VSCROLL, SB_LINEDOWN);   // never past the last screen
     EXPECT_EQ(Send(EM_GETFIRSTVISIBLELINE), bottom);
     UpdateWindow(control_);
-    SCROLLINFO info = {sizeof(info), SIF_ALL};
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
     BOOL got = GetScrollInfo(control_, SB_VERT, &info);
     printf("got %d err %lu style %lx max %d page %u pos %d\n", got, GetLastError(), GetWindowLongA(control_, GWL_STYLE), info.nMax, info.nPage, info.nPos);
     EXPECT_EQ(info.nMax, 100);
@@ -222,7 +224,9 @@ TEST_F(TextControlTest, WrapBreaksRowsAtTheWindowEdge)
     // Every row on screen starts with a word, not a blank.
     for (LONG pos = 1; PointOf(control_, pos).y < client.bottom - 20; ++pos) {
         POINT here = PointOf(control_, pos), before = PointOf(control_, pos - 1);
-        if (here.y > before.y) EXPECT_NE(words[static_cast<size_t>(pos)], ' ') << pos;
+        if (here.y > before.y) {
+            EXPECT_NE(words[static_cast<size_t>(pos)], ' ') << pos;
+        }
         EXPECT_LT(here.x, client.right) << pos;
     }
     EXPECT_LT(PointOf(control_, 0).y, 0);

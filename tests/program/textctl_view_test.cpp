@@ -88,10 +88,16 @@ bool FontHasGlyphs(HWND control, const wchar_t* word)
     return true;
 }
 
-void SetFont(HWND control, const char* face, LONG twips, BYTE charset, DWORD effects = 0)
+CHARFORMATA Format()
 {
     CHARFORMATA format = {};
     format.cbSize = sizeof(format);
+    return format;
+}
+
+void SetFont(HWND control, const char* face, LONG twips, BYTE charset, DWORD effects = 0)
+{
+    CHARFORMATA format = Format();
     format.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC;
     format.dwEffects = effects;
     format.yHeight = twips;
@@ -161,7 +167,7 @@ TEST_F(TextControlTest, SameBytesAreDrawnAsTheWordOfEachCoding)
         EXPECT_EQ(Send(TCM_GETVIEWCODING), c.coding);
         SetFocus(host_);   // no caret in the picture
         ASSERT_TRUE(FontHasGlyphs(control_, Word)) << c.label;
-        CHARFORMATA format = {sizeof(format)};
+        CHARFORMATA format = Format();
         Send(EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
         int height = MulDiv(format.yHeight, 96, 1440) + 12;
         Capture drawn = GrabControl(control_, width, height);
@@ -210,7 +216,7 @@ TEST_F(TextControlTest, ZeroAndControlBytesAreDrawnVisibly)
 TEST_F(TextControlTest, FormatOfTheWholeTextAndColoursOfRanges)
 {
     SetFont(control_, "DejaVu Sans Mono", 240, RUSSIAN_CHARSET, CFE_BOLD);
-    CHARFORMATA format = {sizeof(format)};
+    CHARFORMATA format = Format();
     EXPECT_NE(Send(EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format)), 0);
     EXPECT_EQ(format.yHeight, 240);
     EXPECT_EQ(format.bCharSet, RUSSIAN_CHARSET);
@@ -223,7 +229,7 @@ TEST_F(TextControlTest, FormatOfTheWholeTextAndColoursOfRanges)
 
     StreamIn("aaa bbb ccc");
     Select(4, 7);
-    CHARFORMATA red = {sizeof(red)};
+    CHARFORMATA red = Format();
     red.dwMask = CFM_COLOR | CFM_SIZE;
     red.crTextColor = RGB(255, 0, 0);
     red.yHeight = 400;   // a part of the text takes only the colour
@@ -231,7 +237,7 @@ TEST_F(TextControlTest, FormatOfTheWholeTextAndColoursOfRanges)
     Select(0, 0);
     Type("xx");   // the colour moves with the text
     Select(7, 7);
-    CHARFORMATA got = {sizeof(got)};
+    CHARFORMATA got = Format();
     Send(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&got));
     EXPECT_EQ(got.crTextColor, RGB(255, 0, 0));
     EXPECT_EQ(got.yHeight, 240);
@@ -252,7 +258,7 @@ TEST_F(TextControlTest, FormatOfTheWholeTextAndColoursOfRanges)
     EXPECT_EQ(redOutside, 0);
 
     Send(EM_SETSEL, 0, -1);   // a selection of everything sets the whole format
-    CHARFORMATA bigger = {sizeof(bigger)};
+    CHARFORMATA bigger = Format();
     bigger.dwMask = CFM_SIZE;
     bigger.yHeight = 300;
     Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&bigger));
