@@ -260,6 +260,8 @@ bool PointOfPosition(TextControl& c, size_t pos, POINT* point)
 size_t PositionFromPoint(TextControl& c, int x, int y)
 {
     long target = y < 0 ? -1 - (-y - 1) / c.lineHeight : y / c.lineHeight;
+    long reach = static_cast<long>(VisibleRows(c)) + 1;   // a wild point walks no further
+    target = std::max(-reach, std::min(target, reach));
     Row row = TopRow(c);
     for (long i = 0; i < target && NextRow(c, row); ++i) {}
     for (long i = 0; i > target && PreviousRow(c, row); --i) {}

@@ -87,6 +87,15 @@ TEST_F(TextControlTest, RangesAndSelectionsOutsideTheTextAreClamped)
     EXPECT_EQ(Send(EM_SELECTIONTYPE), SEL_EMPTY);
     Send(EM_SETSEL, 50, 60);
     EXPECT_EQ(Selection().cpMin, 10);
+    POINTL wild = {-100000, 1000000000};
+    LRESULT pos = Send(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&wild));
+    EXPECT_GE(pos, 0);
+    EXPECT_LE(pos, 10);
+    char line[16] = {};
+    *reinterpret_cast<WORD*>(line) = 4;   // EM_GETLINE: the buffer's size comes first
+    EXPECT_EQ(Send(EM_GETLINE, 0, reinterpret_cast<LPARAM>(line)), 4);
+    EXPECT_EQ(std::string(line, 4), "0123");
+    EXPECT_EQ(Send(EM_GETLINE, 5, reinterpret_cast<LPARAM>(line)), 0);
 }
 
 TEST_F(TextControlTest, SelectionStreamReplacesOnlyTheSelection)
