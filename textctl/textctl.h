@@ -58,6 +58,11 @@
 // edits. EM_GETCHARFORMAT reports the whole text's format, with SCF_SELECTION
 // the colour at the selection's start.
 //
+// Mouse: a click places the caret (Shift extends), a drag selects, a
+// double click selects the word under it; in the selection bar
+// (ES_SELECTIONBAR, the left 8 pixels) a click or drag selects whole rows
+// with their line breaks.
+//
 // Keys: arrows, Home, End, Page Up/Down, with Ctrl by word or to the ends of
 // the text, with Shift extending; Insert toggles overwrite; Delete, Backspace
 // (WM_CHAR 8) and Ctrl+Backspace (WM_CHAR 0x7F, the word to the left);

@@ -171,9 +171,11 @@ void ExtendDrag(TextControl& c, int x, int y)
     if (y < 0) ScrollRows(c, -1);
     else if (y >= client.bottom) ScrollRows(c, 1);
     if (c.draggingLines) {
+        // Whole rows from the row first clicked to the row under the mouse.
         size_t start, end;
         RowSpanAt(c, y, &start, &end);
-        SetSelection(c, c.anchor, start < c.anchor ? start : end);
+        if (start < c.lineAnchorStart) SetSelection(c, c.lineAnchorEnd, start);
+        else SetSelection(c, c.lineAnchorStart, end);
         return;
     }
     size_t pos = PositionFromPoint(c, x, y);
@@ -188,9 +190,8 @@ void ButtonDown(TextControl& c, int x, int y, bool doubleClick)
     c.preferredX = -1;
     c.draggingLines = InSelectionBar(c, x);
     if (c.draggingLines) {
-        size_t start, end;
-        RowSpanAt(c, y, &start, &end);
-        SetSelection(c, shift ? c.anchor : start, end);
+        RowSpanAt(c, y, &c.lineAnchorStart, &c.lineAnchorEnd);
+        SetSelection(c, shift ? c.anchor : c.lineAnchorStart, c.lineAnchorEnd);
     } else {
         size_t pos = PositionFromPoint(c, x, y);
         if (IsBreakMiddle(c, pos)) --pos;

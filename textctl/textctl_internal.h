@@ -79,6 +79,8 @@ struct TextControl {
     // Mouse.
     bool dragging = false;
     bool draggingLines = false;
+    size_t lineAnchorStart = 0;   // the row first clicked in the selection bar
+    size_t lineAnchorEnd = 0;
 
     // Paint scratch, kept to avoid allocating per paint.
     std::vector<wchar_t> paintText;

@@ -155,6 +155,12 @@ TEST_F(TextControlTest, ClickDragDoubleClickAndSelectionBar)
     Send(WM_LBUTTONUP, 0, MAKELPARAM(2, lineTwo.y + 2));
     EXPECT_EQ(Selection().cpMin, 12);
     EXPECT_EQ(Selection().cpMax, 31);   // with its line break
+    POINT lineOne = PointOf(control_, 0);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, lineTwo.y + 2));
+    Send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(2, lineOne.y + 2));   // dragged up a row
+    Send(WM_LBUTTONUP, 0, MAKELPARAM(2, lineOne.y + 2));
+    EXPECT_EQ(Selection().cpMin, 0);
+    EXPECT_EQ(Selection().cpMax, 31);
 
     Send(WM_LBUTTONDOWN, MK_LBUTTON, At(PointOf(control_, 3)));
     Send(WM_LBUTTONUP, 0, At(PointOf(control_, 3)));
