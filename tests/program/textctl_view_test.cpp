@@ -318,3 +318,32 @@ TEST_F(TextControlTest, FindFoldsLettersByTheCodingShown)
     Send(TCM_SETVIEWCODING, 0);   // in the ANSI view these bytes are no pair of letters
     EXPECT_EQ(find("\xAF\xE0\xA8\xA2\xA5\xE2", 0, -1, 0), 10);
 }
+
+TEST_F(TextControlTest, SelectionShowsOnlyWithFocusAndRedrawCanBeHeld)
+{
+    StreamIn("hello world");
+    Send(EM_SETSEL, 0, -1);
+    auto highlighted = [this] {
+        Capture row = GrabControl(control_, 200, 16);
+        int count = 0;
+        for (COLORREF pixel : row.pixels) count += pixel == GetSysColor(COLOR_HIGHLIGHT);
+        return count;
+    };
+    SetFocus(control_);
+    EXPECT_GT(highlighted(), 50);
+    SetFocus(host_);
+    EXPECT_EQ(highlighted(), 0);
+    SetFocus(control_);
+    Send(EM_HIDESELECTION, TRUE);
+    EXPECT_EQ(highlighted(), 0);
+    Send(EM_HIDESELECTION, FALSE);
+    EXPECT_GT(highlighted(), 50);
+
+    SetFocus(host_);
+    Capture before = GrabControl(control_, 200, 16);
+    Send(WM_SETREDRAW, FALSE);
+    SendMessageA(control_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("other text"));
+    EXPECT_EQ(GrabControl(control_, 200, 16).pixels, before.pixels);
+    Send(WM_SETREDRAW, TRUE);
+    EXPECT_NE(GrabControl(control_, 200, 16).pixels, before.pixels);
+}
