@@ -18,14 +18,8 @@ configure "$dir" -DCMAKE_TOOLCHAIN_FILE="$(toolchain "$arch")" -DCMAKE_BUILD_TYP
 ninja -C "$dir"
 export WINEPREFIX="$BUILD/$arch/wineprefix"
 ensure_prefix "$arch"
-run_wine_benches() {
-  for b in "$dir"/win_bench_*.exe; do
-    [ -f "$b" ] || continue
-    echo "== $(basename "$b")"; "$(wine_loader "$arch")" "$b"
-  done
-}
-if [ -n "${DISPLAY:-}" ]; then run_wine_benches
-else
-  export -f run_wine_benches wine_loader; export dir arch
-  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c run_wine_benches
+loader=$(wine_loader "$arch")
+run='for b in "$1"/win_bench_*.exe; do [ -f "$b" ] || continue; echo "== $(basename "$b")"; "$2" "$b"; done'
+if [ -n "${DISPLAY:-}" ]; then bash -c "$run" _ "$dir" "$loader"
+else xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$run" _ "$dir" "$loader"
 fi

@@ -18,23 +18,19 @@ log="$BUILD/test-summary.log"
 : > "$log"
 ctest --test-dir "$BUILD/native" -j2 --output-on-failure 2>&1 | tee -a "$log"
 native_rc=${PIPESTATUS[0]}
-# A persistent wine server spares every test program its start-up.
-run_wine_tests() {
-  WINEPREFIX="$BUILD/$arch/wineprefix" wineserver -p 2>/dev/null || true
-  ctest --test-dir "$BUILD/$arch" --output-on-failure --timeout 300
-}
 if [ -n "${DISPLAY:-}" ]; then
-  run_wine_tests 2>&1 | tee -a "$log"; wine_rc=${PIPESTATUS[0]}
+  bash "$ROOT/scripts/wine-tests.sh" "$BUILD/$arch" 2>&1 | tee -a "$log"; wine_rc=${PIPESTATUS[0]}
 else
-  export -f run_wine_tests; export BUILD arch
-  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c run_wine_tests 2>&1 | tee -a "$log"; wine_rc=${PIPESTATUS[0]}
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash "$ROOT/scripts/wine-tests.sh" "$BUILD/$arch" 2>&1 | tee -a "$log"
+  wine_rc=${PIPESTATUS[0]}
 fi
-wineserver -k 2>/dev/null || true
 
 passed=0; failed=0
 while read -r p f; do passed=$((passed + p)); failed=$((failed + f)); done < <(
   sed -n 's/.*tests passed, \([0-9]*\) tests\? failed out of \([0-9]*\).*/\2 \1/p' "$log" |
   awk '{print $1 - $2, $2}')
+summaries=$(grep -c 'tests passed, ' "$log")
+[ "$summaries" -eq 2 ] || echo "test.sh: expected a native and a Wine test summary, found $summaries"
 echo
-echo "verko tests: $passed passed, $failed failed"
-[ "$native_rc" -eq 0 ] && [ "$wine_rc" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
+echo "tests: $passed passed, $failed failed"
+[ "$native_rc" -eq 0 ] && [ "$wine_rc" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$summaries" -eq 2 ]

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Runs the program tests of a Windows build folder under Wine (the display must exist).
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+dir=$1
+# A persistent wine server spares every test program its start-up.
+WINEPREFIX="$dir/wineprefix" wineserver -p 2>/dev/null || true
+ctest --test-dir "$dir" --output-on-failure --timeout 300
+rc=$?
+WINEPREFIX="$dir/wineprefix" wineserver -k 2>/dev/null || true
+exit $rc
