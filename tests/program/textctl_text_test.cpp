@@ -192,3 +192,30 @@ TEST_F(TextControlTest, AnyChangeSetsTheModifyFlagAndOneStepUndoTakesItBack)
     SendMessageA(control_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
     EXPECT_TRUE(Send(EM_GETMODIFY));
 }
+
+TEST_F(TextControlTest, MissingOrShortArgumentsAreRefused)
+{
+    StreamIn("text");
+    EXPECT_EQ(Send(EM_GETTEXTRANGE, 0, 0), 0);
+    EXPECT_EQ(Send(EM_STREAMIN, SF_TEXT, 0), 0);
+    EXPECT_EQ(Send(EM_STREAMOUT, SF_TEXT, 0), 0);
+    EXPECT_EQ(Send(EM_FINDTEXT, 0, 0), -1);
+    Send(EM_EXGETSEL, 0, 0);
+    Send(EM_EXSETSEL, 0, 0);
+    Send(EM_REPLACESEL, 0, 0);
+    EXPECT_EQ(Text(), "text");
+    CHARFORMATA format = {};
+    format.cbSize = 20;   // too short for CHARFORMAT
+    format.dwMask = CFM_SIZE;
+    format.yHeight = 1000;
+    EXPECT_EQ(Send(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format)), 0);
+    EXPECT_EQ(Send(EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format)), 0);
+    POINTL point = {-1, -1};
+    Send(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), 1000);   // past the end: the end's point
+    POINTL end = {-1, -1};
+    Send(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&end), 4);
+    EXPECT_EQ(point.x, end.x);
+    EXPECT_EQ(point.y, end.y);
+    EXPECT_EQ(StreamIn("{\\rtf1 x}", SF_RTF), 0);
+    EXPECT_EQ(Text(), "text");
+}
