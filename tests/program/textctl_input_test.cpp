@@ -246,4 +246,10 @@ TEST_F(TextControlTest, WrapBreaksRowsAtTheWindowEdge)
     LONG rowStart = Selection().cpMin;
     EXPECT_GT(rowStart, 0);
     EXPECT_EQ(PointOf(control_, rowStart).y, end.y);
+    Key(VK_UP);   // rows of the same line
+    POINT above = PointOf(control_, Selection().cpMin);
+    EXPECT_LT(above.y, end.y);
+    EXPECT_EQ(above.x, PointOf(control_, rowStart).x);
+    Key(VK_DOWN);
+    EXPECT_EQ(Selection().cpMin, rowStart);
 }
