@@ -20,6 +20,17 @@ static void FollowGuessedViewCoding()
     }
 }
 
+// An interrupted load has already replaced the text with part of the new file.
+// The document becomes untitled, so a Save cannot write that part over the
+// file that was open before; it stays modified, so closing still asks.
+static void ForgetInterruptedLoad()
+{
+    FreeUndoHistory();
+    lstrcpynA(App.CurrentFileName, UntitledName, PathCapacity);
+    SendMessageA(App.EditorWindow, EM_SETMODIFY, 1, 0);
+    UpdateWindowTitle();
+}
+
 bool LoadDocument(const char* name)
 {
     HANDLE file = OpenFileForReading(name);
@@ -34,6 +45,7 @@ bool LoadDocument(const char* name)
     CloseHandle(file);
     if (error) {
         ShowSystemErrorCode(error);
+        ForgetInterruptedLoad();
         return false;
     }
     FreeUndoHistory();

@@ -3,18 +3,23 @@
 #include "editor/system_error.h"
 
 uint64_t FileWriteBudget = UINT64_MAX;
+uint64_t FileReadBudget = UINT64_MAX;
 
 DWORD CALLBACK ReadFileCallback(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got)
 {
     auto* stream = reinterpret_cast<FileStream*>(cookie);
     DWORD read = 0;
-    if (!ReadFile(stream->File, buffer, static_cast<DWORD>(wanted), &read, nullptr)) {
-        stream->Error = GetLastError();
-        *got = 0;
-        return 1;
+    if (FileReadBudget == 0) {
+        SetLastError(ERROR_READ_FAULT);
+    } else if (ReadFile(stream->File, buffer, static_cast<DWORD>(wanted), &read, nullptr)) {
+        if (read > FileReadBudget) read = static_cast<DWORD>(FileReadBudget);
+        if (FileReadBudget != UINT64_MAX) FileReadBudget -= read;
+        *got = static_cast<LONG>(read);
+        return 0;
     }
-    *got = static_cast<LONG>(read);
-    return 0;
+    stream->Error = GetLastError();
+    *got = 0;
+    return 1;
 }
 
 DWORD CALLBACK WriteFileCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* written)

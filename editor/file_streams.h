@@ -27,3 +27,5 @@ void ShowSystemErrorCode(DWORD code);
 // Fault injection for tests: file writes fail with ERROR_DISK_FULL once this
 // many more bytes have been written. Unlimited in normal runs.
 extern uint64_t FileWriteBudget;
+// Likewise reads fail with ERROR_READ_FAULT once this many more bytes have been read.
+extern uint64_t FileReadBudget;

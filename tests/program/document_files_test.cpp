@@ -1,5 +1,6 @@
 // Loading, saving and inserting files through the File commands and dialogs.
 #include "document_test_support.h"
+#include "editor/file_streams.h"
 #include "textctl/textctl.h"
 
 namespace {
@@ -78,6 +79,31 @@ TEST_F(DocumentFiles, FileLargerThanTheTextLimitIsRefused)
     App.TextLimit += 1;   // a file of exactly the limit is read
     OpenThroughDialog(large);
     EXPECT_EQ(EditorBytes(), ReadFileBytes(large));
+}
+
+TEST_F(DocumentFiles, ReadFailingPartWayCannotOverwriteTheFileOpenBefore)
+{
+    std::string first = MakeFile("first.txt", "the first file");
+    std::string second = CopyOfData("prose_cp866.txt");
+    OpenThroughDialog(first);
+
+    std::string error;
+    FileReadBudget = 100;
+    ExpectFileDialog("Open", second);
+    ExpectMessageBox("VERKO", IDOK, &error);
+    SendCommand(CMD_OPEN);
+    VerifyModalsSeen();
+    FileReadBudget = UINT64_MAX;
+    EXPECT_EQ(error, SystemText(ERROR_READ_FAULT));
+    EXPECT_EQ(WindowText(main_), "[NoName]-VERKO");
+    EXPECT_TRUE(EditorModified());
+
+    // Save now asks for a name instead of writing the fragment over the first file.
+    CancelFileDialog("Save As");
+    SendCommand(CMD_SAVE);
+    VerifyModalsSeen();
+    EXPECT_EQ(ReadFileBytes(first), "the first file");
+    SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
 }
 
 TEST_F(DocumentFiles, InsertPutsTheFileAtTheCaretAsOneUndoStep)
