@@ -4,6 +4,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 shot=
 if [ "${1:-}" = --screenshot ]; then shot=$(realpath -m "$2"); shift 2; fi
+[ -n "$shot" ] && mkdir -p "$(dirname "$shot")"
 file=${1:-}
 
 bash "$ROOT/scripts/setup.sh"

@@ -22,8 +22,8 @@
 // pictures the DOS character set gives them (U+263A..., e.g. 0x0A as U+25D9,
 // 0x0D as U+266A), the zero byte as U+2205 (empty set) and 0x7F as U+2302,
 // so no byte is invisible. A Tab advances to the next multiple of eight
-// space widths. A CR LF pair is not drawn; a lone CR or LF is drawn as its
-// picture at the end of its line. The font's character set only chooses the
+// space widths. Line breaks (CR LF, a lone CR, a lone LF) are not drawn; a
+// selected one shows as a selected blank. The font's character set only chooses the
 // font: it never changes which character a byte stands for.
 //
 // Word wrap is on when neither WS_HSCROLL nor ES_AUTOHSCROLL is in the

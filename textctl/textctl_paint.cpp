@@ -121,17 +121,17 @@ struct RowPainter {
         return x;
     }
 
-    // A lone CR or LF is drawn as its picture; a selected break as a blank.
+    // A line break of any kind ends its line unseen, like in any editor for
+    // Unix or old Mac files; a selected one shows as a selected blank.
     bool BreakShown(const Row& row) const
     {
         size_t breakLength = row.lastOfLine ? c.text.LineBreakLength(row.line) : 0;
-        return breakLength == 1 || (breakLength == 2 && Selected(row.end));
+        return breakLength > 0 && Selected(row.end);
     }
 
     void DrawBreak(const Row& row, int x)
     {
-        wchar_t glyph = c.text.LineBreakLength(row.line) == 1 ? c.glyphs[c.text.At(row.end)] : L' ';
-        c.paintText.assign(1, glyph);
+        c.paintText.assign(1, L' ');
         c.paintAdvances.assign(1, c.breakGlyphWidth);
         DrawGlyphs(x, x + c.breakGlyphWidth, TextColour(c), Selected(row.end), 1);
         Fill(x + c.breakGlyphWidth, y, right, y + c.lineHeight);
