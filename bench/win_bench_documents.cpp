@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "editor/document_files.h"
 #include "editor/undo.h"
+#include "win_bench_support.h"
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,37 +11,6 @@
 namespace {
 
 constexpr DWORD FileSize = 100u << 20;
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now()
-{
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now;
-}
-
-// Private bytes of the process, looked up at run time to need no extra import library.
-SIZE_T PrivateBytes()
-{
-    struct Counters {
-        DWORD cb, PageFaultCount;
-        SIZE_T PeakWorkingSetSize, WorkingSetSize, QuotaPeakPagedPoolUsage, QuotaPagedPoolUsage,
-            QuotaPeakNonPagedPoolUsage, QuotaNonPagedPoolUsage, PagefileUsage, PeakPagefileUsage;
-    } counters{};
-    counters.cb = sizeof counters;
-    using Query = BOOL(WINAPI*)(HANDLE, Counters*, DWORD);
-    auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "K32GetProcessMemoryInfo")));
-    if (!query || !query(GetCurrentProcess(), &counters, sizeof counters))
-        return 0;
-    return counters.PagefileUsage;
-}
 
 // Windows-1251 lines of Russian words with CR LF ends, repeated up to the size.
 bool WriteBenchFile(const char* name)
@@ -76,26 +46,26 @@ int main()
     }
     SIZE_T before = PrivateBytes();
 
-    LARGE_INTEGER start = Now();
+    double start = WallSeconds();
     bool loaded = LoadDocument(name);
     UpdateWindow(App.MainWindow);
     UpdateWindow(App.EditorWindow);
-    LARGE_INTEGER opened = Now();
+    double opened = WallSeconds();
 
     RecordUndo(UndoWholeText, 0);
-    LARGE_INTEGER snapshot = Now();
+    double snapshot = WallSeconds();
     SIZE_T after = PrivateBytes();
 
     SendMessageA(App.EditorWindow, EM_SETMODIFY, 1, 0);
-    LARGE_INTEGER saveStart = Now();
+    double saveStart = WallSeconds();
     bool saved = SaveDocument();
-    LARGE_INTEGER saveEnd = Now();
+    double saveEnd = WallSeconds();
 
     std::printf("document of %u MB: %s, %s\n", unsigned(FileSize >> 20), loaded ? "loaded" : "NOT LOADED",
                 saved ? "saved" : "NOT SAVED");
-    std::printf("open (load, coding guess, first paint): %.3f s (limit 1.5 s)\n", Seconds(start, opened));
-    std::printf("whole-text undo snapshot:                %.3f s (limit 0.5 s)\n", Seconds(opened, snapshot));
-    std::printf("save:                                    %.3f s (limit 1 s)\n", Seconds(saveStart, saveEnd));
+    std::printf("open (load, coding guess, first paint): %.3f s (limit 1.5 s)\n", opened - start);
+    std::printf("whole-text undo snapshot:                %.3f s (limit 0.5 s)\n", snapshot - opened);
+    std::printf("save:                                    %.3f s (limit 1 s)\n", saveEnd - saveStart);
     if (before && after)
         std::printf("memory while open with one snapshot:     %.2f x the file size (limit 2.5)\n",
                     double(after - before) / FileSize);

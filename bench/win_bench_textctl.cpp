@@ -8,44 +8,12 @@
 #include <string>
 
 #include "textctl/textctl.h"
+#include "win_bench_support.h"
 
 namespace {
 
 constexpr size_t BigSize = 100u << 20;
 constexpr size_t SmallSize = 4u << 20;
-
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return double(counter.QuadPart) / double(frequency.QuadPart);
-}
-
-// Processor time of the process: the machine may be shared, so wall time
-// alone would count other processes' work too.
-double CpuSeconds()
-{
-    FILETIME creation, exit, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &creation, &exit, &kernel, &user);
-    auto seconds = [](FILETIME t) { return (double(t.dwHighDateTime) * 4294967296.0 + t.dwLowDateTime) / 1e7; };
-    return seconds(kernel) + seconds(user);
-}
-
-SIZE_T PagefileUsage()
-{
-    struct Counters {
-        DWORD cb, PageFaultCount;
-        SIZE_T PeakWorkingSetSize, WorkingSetSize, QuotaPeakPagedPoolUsage, QuotaPagedPoolUsage,
-            QuotaPeakNonPagedPoolUsage, QuotaNonPagedPoolUsage, PagefileUsage, PeakPagefileUsage;
-    } counters{};
-    counters.cb = sizeof counters;
-    using Query = BOOL(WINAPI*)(HANDLE, Counters*, DWORD);
-    auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "K32GetProcessMemoryInfo")));
-    if (!query || !query(GetCurrentProcess(), &counters, sizeof counters)) return 0;
-    return counters.PagefileUsage;
-}
 
 // Lines of 40..100 bytes of Cyrillic and Latin words with CR LF.
 std::string MakeDocument(size_t size)
@@ -121,20 +89,20 @@ HWND CreateControl(HWND host, const char* className, DWORD extraStyle)
 // Seconds to stream the bytes in and paint the first screen.
 double LoadAndPaint(HWND control, const std::string& bytes)
 {
-    double start = Now();
+    double start = WallSeconds();
     Cursor cursor{&bytes, 0};
     EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&cursor), 0, ReadBytes};
     SendMessageA(control, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
     UpdateWindow(control);
-    return Now() - start;
+    return WallSeconds() - start;
 }
 
 double Repaint(HWND control)
 {
-    double start = Now();
+    double start = WallSeconds();
     InvalidateRect(control, nullptr, FALSE);
     UpdateWindow(control);
-    return Now() - start;
+    return WallSeconds() - start;
 }
 
 void PressKey(HWND control, WPARAM key, bool control_)
@@ -150,9 +118,9 @@ void PressKey(HWND control, WPARAM key, bool control_)
 double FindSpeed(HWND control, WPARAM flags)
 {
     FINDTEXTA find = {{0, -1}, "absent pattern"};
-    double start = Now();
+    double start = WallSeconds();
     LRESULT at = SendMessageA(control, EM_FINDTEXT, flags, reinterpret_cast<LPARAM>(&find));
-    double seconds = Now() - start;
+    double seconds = WallSeconds() - start;
     if (at != -1) std::printf("unexpected match at %ld\n", static_cast<long>(at));
     return double(BigSize) / seconds / 1e6;
 }
@@ -178,11 +146,11 @@ int main()
                 richSeconds, oursSmall > 0 ? richSeconds / oursSmall : 0.0);
 
     SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    SIZE_T before = PagefileUsage();
+    SIZE_T before = PrivateBytes();
     double cpu = CpuSeconds();
     double load = LoadAndPaint(control, big);
     cpu = CpuSeconds() - cpu;
-    SIZE_T after = PagefileUsage();
+    SIZE_T after = PrivateBytes();
     std::printf("100 MB stream in + first paint: %.3f s wall, %.3f s processor (target <= 1 s)\n", load, cpu);
     double used = double(after - before) / 1048576.0;
     std::printf("memory for 100 MB: %.1f MB (limit 1.3 N + 16 = %.1f MB)\n", used, 1.3 * 100 + 16);
@@ -190,10 +158,10 @@ int main()
     std::string out(BigSize, '\0');
     Cursor cursor{&out, 0};
     EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&cursor), 0, WriteBytes};
-    double start = Now();
+    double start = WallSeconds();
     cpu = CpuSeconds();
     SendMessageA(control, EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
-    std::printf("100 MB stream out: %.3f s wall, %.3f s processor (target <= 0.5 s), %s\n", Now() - start,
+    std::printf("100 MB stream out: %.3f s wall, %.3f s processor (target <= 0.5 s), %s\n", WallSeconds() - start,
                 CpuSeconds() - cpu,
                 out == big ? "bytes equal" : "BYTES DIFFER");
     out.clear();
@@ -201,13 +169,13 @@ int main()
 
     SendMessageA(control, EM_SETSEL, BigSize / 2, BigSize / 2);
     UpdateWindow(control);
-    start = Now();
+    start = WallSeconds();
     for (int i = 0; i < 1100; ++i) SendMessageA(control, WM_CHAR, i % 11 == 10 ? '\r' : 0xE0 + i % 32, 1);
-    double typing = (Now() - start) / 1100;
-    start = Now();
+    double typing = (WallSeconds() - start) / 1100;
+    start = WallSeconds();
     UpdateWindow(control);
     std::printf("typing in the middle: %.4f ms per keystroke (target <= 1 ms), repaint after %.2f ms\n",
-                typing * 1e3, (Now() - start) * 1e3);
+                typing * 1e3, (WallSeconds() - start) * 1e3);
 
     double worst = 0;
     for (int i = 0; i < 20; ++i) {
@@ -226,16 +194,16 @@ int main()
     cpu = CpuSeconds();
     double wrapLoad = LoadAndPaint(wrapped, big);
     std::printf("wrap on: stream in + paint %.3f s wall, %.3f s processor\n", wrapLoad, CpuSeconds() - cpu);
-    start = Now();
+    start = WallSeconds();
     PressKey(wrapped, VK_END, true);
     UpdateWindow(wrapped);
-    double toEnd = Now() - start;
-    start = Now();
+    double toEnd = WallSeconds() - start;
+    start = WallSeconds();
     SendMessageA(wrapped, EM_SETSEL, 0, 0);
     SendMessageA(wrapped, EM_SETSEL, BigSize, BigSize);
     SendMessageA(wrapped, EM_SCROLLCARET, 0, 0);
     UpdateWindow(wrapped);
-    double setSelEnd = Now() - start;
+    double setSelEnd = WallSeconds() - start;
     worst = 0;
     for (int i = 0; i < 20; ++i) {
         SendMessageA(wrapped, EM_SETSEL, BigSize / 20 * i, BigSize / 20 * i);
