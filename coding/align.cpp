@@ -2,6 +2,7 @@
 // gaps are spaces, every line ends with CR LF. The last byte of the range is
 // written with the last line but never counted, as the commands always did.
 #include "coding/align.h"
+#include "coding/word_scan.h"
 
 #include <algorithm>
 #include <array>
@@ -43,7 +44,7 @@ uint64_t BlankMask(const uint8_t* p) {
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
 #error "the eight-byte word scan assumes little-endian loads"
 #endif
-size_t FirstFlagged(uint64_t mask) { return size_t(__builtin_ctzll(mask) / 8); }
+size_t FirstFlagged(uint64_t mask) { return LowestFlaggedByte(mask); }
 
 // The first blank of d[from..to), or `to`.
 inline size_t FindBlank(const uint8_t* d, size_t from, size_t to) {

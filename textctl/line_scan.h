@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include "coding/word_scan.h"
 
 namespace line_scan_detail {
 
@@ -44,7 +45,7 @@ inline size_t BreakCount(uint64_t mask) {
 // Byte index (0..7) of flagged break number n (0-based) in a mask.
 inline size_t NthBreakInMask(uint64_t mask, size_t n) {
     while (n--) mask &= mask - 1;
-    return static_cast<size_t>(__builtin_ctzll(mask)) / 8;
+    return LowestFlaggedByte(mask);
 }
 
 // Calls f(base, mask) for each word of p[from, to) holding break ends: bit 8k+7
