@@ -1,4 +1,5 @@
 #include "editor/editor_text.h"
+#include "editor/memory_stream.h"
 
 #include "app/app_state.h"
 
@@ -48,4 +49,10 @@ int EditorByteAt(LONG position)
 void ReplaceEditorSelection(const char* text)
 {
     SendEditor(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void ReplaceEditorSelectionBytes(const char* bytes, DWORD count)
+{
+    MemoryStream stream = {0, count, reinterpret_cast<uint8_t*>(const_cast<char*>(bytes))};
+    StreamInFromMemory(stream, SF_TEXT | SFF_SELECTION);
 }

@@ -13,3 +13,5 @@ LONG ReadEditorRange(LONG start, LONG end, char* buffer);
 // The byte at position, or -1 past the end of the text.
 int EditorByteAt(LONG position);
 void ReplaceEditorSelection(const char* text);
+// The same for bytes that may hold zeros: exactly count bytes replace the selection.
+void ReplaceEditorSelectionBytes(const char* bytes, DWORD count);

@@ -10,7 +10,8 @@
 
 struct UndoRecord {
     // Kinds 2 and 3: the two bytes read (first in the low byte); kind 8: the
-    // overwritten byte or 0; kind 6: the number of bytes saved.
+    // overwritten byte with OverwrittenByteKept set, or 0 when there was none;
+    // kinds 4 and 6: the number of bytes saved (they may hold zero bytes).
     uint32_t SmallText;
     // The range the record describes; lpstrText is its saved text block or null,
     // so the whole can be handed to EM_GETTEXTRANGE.
@@ -23,6 +24,9 @@ struct UndoRecord {
 namespace {
 
 constexpr char LineBreak[] = "\r\n";
+// Set in a kind 8 record's SmallText when a byte was overwritten, so that an
+// overwritten zero byte is told apart from nothing overwritten.
+constexpr uint32_t OverwrittenByteKept = 0x100;
 
 // A zero-filled record with room for textBytes of saved text (none for 0);
 // null, after the error box, when memory runs out.
@@ -93,12 +97,16 @@ UndoRecord* RecordSmallText(uint8_t kind, LONG start, LONG end)
     return record;
 }
 
-void RecordOverwrite(LONG start)
+void RecordOverwrite(LONG start, LONG textLength)
 {
     UndoRecord* record = RecordSmallText(UndoOverwrite, start, start + 1);
-    // At the end of a line overwrite inserts: there is nothing to put back.
-    if (record && record->SmallText == '\r')
+    if (!record)
+        return;
+    // At the end of a line or of the text overwrite inserts: there is nothing to put back.
+    if (start >= textLength || record->SmallText == '\r')
         record->SmallText = 0;
+    else
+        record->SmallText = (record->SmallText & 0xFF) | OverwrittenByteKept;
 }
 
 void RecordReplacement(CHARRANGE selection, int32_t length)
@@ -109,7 +117,8 @@ void RecordReplacement(CHARRANGE selection, int32_t length)
     if (!record)
         return;
     if (selected > 0)
-        SendEditor(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(record->Range.lpstrText));
+        record->SmallText = static_cast<uint32_t>(
+            SendEditor(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(record->Range.lpstrText)));
     PushRecord(record);
 }
 
@@ -131,7 +140,7 @@ void RecordWordDeletion(bool rightward, LONG start, LONG textLength)
         return;
     UndoRecord* record = NewRecord(UndoReplaceSelection, from, from, to - from + 1);
     if (record)
-        ReadEditorRange(from, to, record->Range.lpstrText);
+        record->SmallText = static_cast<uint32_t>(ReadEditorRange(from, to, record->Range.lpstrText));
     SelectEditorRange(from, to);
     SendEditor(WM_CLEAR);
     if (record)
@@ -157,10 +166,11 @@ void RecordSnapshot(CHARRANGE selection, LONG textLength)
     PushRecord(record);
 }
 
-void ReplaceRange(LONG start, LONG end, const char* text)
+// Puts count saved bytes (zeros included) in place of start..end.
+void ReplaceRange(LONG start, LONG end, const char* bytes, DWORD count)
 {
     SelectEditorRange(start, end);
-    ReplaceEditorSelection(text);
+    ReplaceEditorSelectionBytes(bytes, count);
 }
 
 // One step of a typing or line-break run: the last character or break goes.
@@ -180,8 +190,11 @@ void UndoRunStep(UndoRecord& record)
 void UndoDeleteKeyStep(const UndoRecord& record)
 {
     LONG at = record.Range.chrg.cpMin;
-    char single[2] = {static_cast<char>(record.SmallText & 0xFF), 0};
-    ReplaceRange(at, at, HoldsLineBreak(record.SmallText) ? LineBreak : single);
+    char single = static_cast<char>(record.SmallText & 0xFF);
+    if (HoldsLineBreak(record.SmallText))
+        ReplaceRange(at, at, LineBreak, 2);
+    else
+        ReplaceRange(at, at, &single, 1);
     SelectEditorRange(at, at);
 }
 
@@ -189,14 +202,14 @@ void UndoBackspaceStep(const UndoRecord& record)
 {
     LONG end = record.Range.chrg.cpMax;
     if (HoldsLineBreak(record.SmallText)) {
-        ReplaceRange(end - 2, end - 2, LineBreak);
+        ReplaceRange(end - 2, end - 2, LineBreak, 2);
         return;
     }
     // The byte that stood right before the caret: the second kept, or the
     // only one when the caret was at position 1.
     bool twoKept = end - record.Range.chrg.cpMin == 2;
-    char single[2] = {static_cast<char>(twoKept ? record.SmallText >> 8 : record.SmallText), 0};
-    ReplaceRange(end - 1, end - 1, single);
+    char single = static_cast<char>(twoKept ? record.SmallText >> 8 : record.SmallText);
+    ReplaceRange(end - 1, end - 1, &single, 1);
 }
 
 void UndoSnapshot(const UndoRecord& record)
@@ -244,7 +257,7 @@ void RecordUndo(uint8_t kind, int32_t length)
         RecordSnapshot(selection, textLength);
         break;
     case UndoOverwrite:
-        RecordOverwrite(selection.cpMin);
+        RecordOverwrite(selection.cpMin, textLength);
         break;
     default:
         break;
@@ -268,15 +281,16 @@ void UndoLast()
         UndoBackspaceStep(*record);
         break;
     case UndoReplaceSelection:
-        ReplaceRange(record->Range.chrg.cpMin, record->Range.chrg.cpMax,
-                     record->Range.lpstrText ? record->Range.lpstrText : "");
+        ReplaceRange(record->Range.chrg.cpMin, record->Range.chrg.cpMax, record->Range.lpstrText,
+                     record->Range.lpstrText ? record->SmallText : 0);
         break;
     case UndoWholeText:
         UndoSnapshot(*record);
         break;
     case UndoOverwrite: {
-        char single[2] = {static_cast<char>(record->SmallText), 0};
-        ReplaceRange(record->Range.chrg.cpMin, record->Range.chrg.cpMax, single);
+        char single = static_cast<char>(record->SmallText & 0xFF);
+        ReplaceRange(record->Range.chrg.cpMin, record->Range.chrg.cpMax, &single,
+                     (record->SmallText & OverwrittenByteKept) ? 1 : 0);
         break;
     }
     }

@@ -167,3 +167,37 @@ TEST_F(SingleLevelUndo, UndoIsTheControlsOwnAndNothingIsRecorded)
 }
 
 }  // namespace
+
+namespace {
+
+// Binary files hold zero bytes: every kind of undo must put them back too.
+TEST_F(UndoKinds, ZeroBytesComeBackLikeAnyOther)
+{
+    const std::string original("a\0b\0\0c", 6);
+    SetDocument(original);
+    Select(1, 5);
+    SendCommand(CMD_DELETE);
+    EXPECT_EQ(EditorBytes(), "ac");
+    Undo();
+    EXPECT_EQ(EditorBytes(), original);
+
+    Select(1, 1);
+    PressKey(VK_DELETE);
+    Undo();
+    EXPECT_EQ(EditorBytes(), original);
+
+    Select(4, 4);
+    PressKey(VK_BACK);
+    Undo();
+    EXPECT_EQ(EditorBytes(), original);
+
+    Select(3, 3);
+    PressKey(VK_INSERT);   // overwrite mode
+    TypeText(u"x");
+    EXPECT_EQ(EditorBytes(), std::string("a\0bx\0c", 6));
+    Undo();
+    EXPECT_EQ(EditorBytes(), original);
+    PressKey(VK_INSERT);
+}
+
+}  // namespace
