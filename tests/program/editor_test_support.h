@@ -1,6 +1,7 @@
 // What the editor, undo, clipboard and view tests share: a document set up
 // directly, keys for undo and the view codings, and a look at the clipboard.
 #pragma once
+#include "tests/program/clipboard_reading.h"
 #include <cstring>
 #include <string>
 
@@ -54,30 +55,8 @@ protected:
         return (GetMenuState(GetMenu(App.MainWindow), command, MF_BYCOMMAND) & MF_CHECKED) != 0;
     }
 
-    // The clipboard's text of the format, up to its first zero.
-    static std::string ClipboardBytes(UINT format)
-    {
-        std::string text;
-        if (!OpenClipboard(nullptr)) return text;
-        if (HANDLE data = GetClipboardData(format)) {
-            text = static_cast<const char*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-        return text;
-    }
-
-    static std::u16string ClipboardUnicode()
-    {
-        std::u16string text;
-        if (!OpenClipboard(nullptr)) return text;
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const char16_t*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-        return text;
-    }
+    static std::string ClipboardBytes(UINT format) { return ClipboardContents(format); }
+    static std::u16string ClipboardUnicode() { return ClipboardContents<std::u16string>(CF_UNICODETEXT); }
 
     static UINT FirstClipboardFormat()
     {

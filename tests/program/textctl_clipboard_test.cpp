@@ -5,6 +5,7 @@
 
 #include "textctl/textctl.h"
 #include "textctl_support.h"
+#include "clipboard_reading.h"
 
 namespace {
 
@@ -39,18 +40,6 @@ public:
     HRESULT STDMETHODCALLTYPE GetContextMenu(WORD, LPOLEOBJECT, CHARRANGE*, HMENU*) override { return E_NOTIMPL; }
 };
 
-std::string ClipboardText()
-{
-    std::string text;
-    if (!OpenClipboard(nullptr)) return text;
-    if (HANDLE block = GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char*>(GlobalLock(block));
-        GlobalUnlock(block);
-    }
-    CloseClipboard();
-    return text;
-}
-
 }  // namespace
 
 TEST_F(TextControlTest, CutCopyAndPasteMoveBytesAsTheyAre)
@@ -58,10 +47,10 @@ TEST_F(TextControlTest, CutCopyAndPasteMoveBytesAsTheyAre)
     StreamIn("one \xE0\xE1\x80 two");
     Select(4, 7);
     Send(WM_COPY);
-    EXPECT_EQ(ClipboardText(), "\xE0\xE1\x80");
+    EXPECT_EQ(ClipboardContents(CF_TEXT), "\xE0\xE1\x80");
     Select(0, 4);
     Send(WM_CUT);
-    EXPECT_EQ(ClipboardText(), "one ");
+    EXPECT_EQ(ClipboardContents(CF_TEXT), "one ");
     EXPECT_EQ(Text(), "\xE0\xE1\x80 two");
     Select(3, 3);
     Send(WM_PASTE);
