@@ -5,26 +5,31 @@
 
 namespace {
 
+std::vector<WPARAM>* sink;
+
+LRESULT CALLBACK RecordCharA(HWND w, UINT m, WPARAM wp, LPARAM lp)
+{
+    if (m == WM_CHAR) sink->push_back(wp);
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+LRESULT CALLBACK RecordCharW(HWND w, UINT m, WPARAM wp, LPARAM lp)
+{
+    if (m == WM_CHAR) sink->push_back(wp);
+    return DefWindowProcW(w, m, wp, lp);
+}
+
 class SpineKeys : public ProgramTest {
 protected:
     // A focused window of either character width that records the characters it receives.
     HWND MakeCharacterWindow(bool unicode)
     {
-        static std::vector<WPARAM>* sink;
         sink = &received_;
-        auto procA = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
-            if (m == WM_CHAR) sink->push_back(wp);
-            return DefWindowProcA(w, m, wp, lp);
-        };
-        auto procW = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
-            if (m == WM_CHAR) sink->push_back(wp);
-            return DefWindowProcW(w, m, wp, lp);
-        };
         HINSTANCE instance = GetModuleHandleA(nullptr);
         HWND window;
         if (unicode) {
             WNDCLASSW windowClass{};
-            windowClass.lpfnWndProc = procW;
+            windowClass.lpfnWndProc = RecordCharW;
             windowClass.hInstance = instance;
             windowClass.lpszClassName = L"VerkoTestWide";
             RegisterClassW(&windowClass);
@@ -32,7 +37,7 @@ protected:
                                    nullptr, nullptr, instance, nullptr);
         } else {
             WNDCLASSA windowClass{};
-            windowClass.lpfnWndProc = procA;
+            windowClass.lpfnWndProc = RecordCharA;
             windowClass.hInstance = instance;
             windowClass.lpszClassName = "VerkoTestBytes";
             RegisterClassA(&windowClass);
