@@ -35,7 +35,7 @@ struct AppState {
     WNDPROC RichEditDefaultProc;
     uint32_t WordWrapStyle;
     uint8_t OverwriteMode;
-    uint8_t ViewCoding;           // Coding 0..2
+    uint8_t ViewCoding;   // Coding 0..2
     CHARRANGE LastCaretRange;
 
     // Undo.

@@ -37,11 +37,9 @@ HGLOBAL UnicodeBlock(const uint8_t* bytes, LONG length)
 {
     HGLOBAL block;
     auto* text = static_cast<WCHAR*>(NewLockedBlock((static_cast<SIZE_T>(length) + 1) * sizeof(WCHAR), block));
-    if (!text)
-        return nullptr;
+    if (!text) return nullptr;
     const char16_t* letters = ByteToUnicodeTable(CurrentViewCoding());
-    for (LONG i = 0; i < length; ++i)
-        text[i] = letters[bytes[i]];
+    for (LONG i = 0; i < length; ++i) text[i] = letters[bytes[i]];
     GlobalUnlock(block);
     return block;
 }
@@ -50,17 +48,13 @@ void PutOnClipboard(HGLOBAL bytes, HGLOBAL unicode)
 {
     if (OpenClipboard(App.MainWindow)) {
         EmptyClipboard();
-        if (SetClipboardData(App.ViewCoding == CodingAnsi ? CF_TEXT : CF_OEMTEXT, bytes))
-            bytes = nullptr;
-        if (unicode && SetClipboardData(CF_UNICODETEXT, unicode))
-            unicode = nullptr;
+        if (SetClipboardData(App.ViewCoding == CodingAnsi ? CF_TEXT : CF_OEMTEXT, bytes)) bytes = nullptr;
+        if (unicode && SetClipboardData(CF_UNICODETEXT, unicode)) unicode = nullptr;
         CloseClipboard();
     }
     // Whatever the clipboard did not take is still ours.
-    if (bytes)
-        GlobalFree(bytes);
-    if (unicode)
-        GlobalFree(unicode);
+    if (bytes) GlobalFree(bytes);
+    if (unicode) GlobalFree(unicode);
 }
 
 // The first text format the clipboard lists is the one its owner wrote; the
@@ -68,8 +62,7 @@ void PutOnClipboard(HGLOBAL bytes, HGLOBAL unicode)
 UINT FirstTextFormat()
 {
     for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format)) {
-        if (format == CF_TEXT || format == CF_OEMTEXT || format == CF_UNICODETEXT)
-            return format;
+        if (format == CF_TEXT || format == CF_OEMTEXT || format == CF_UNICODETEXT) return format;
     }
     return 0;
 }
@@ -83,17 +76,14 @@ uint8_t* ViewBytesFromClipboard(UINT format, const void* data, SIZE_T dataSize, 
     auto* narrow = static_cast<const char*>(data);
     length = static_cast<LONG>(unicode ? wcsnlen(wide, dataSize / sizeof(wchar_t)) : strnlen(narrow, dataSize));
     auto* bytes = static_cast<uint8_t*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(length) + 1));
-    if (!bytes)
-        return nullptr;
+    if (!bytes) return nullptr;
     if (unicode) {
-        for (LONG i = 0; i < length; ++i)
-            bytes[i] = UnicodeToByte(CurrentViewCoding(), static_cast<char16_t>(wide[i]));
+        for (LONG i = 0; i < length; ++i) bytes[i] = UnicodeToByte(CurrentViewCoding(), static_cast<char16_t>(wide[i]));
         return bytes;
     }
     memcpy(bytes, narrow, length);
     Coding written = format == CF_TEXT ? CodingAnsi : CodingOem;
-    if (written != CurrentViewCoding())
-        ConvertCoding(bytes, length, written, CurrentViewCoding());
+    if (written != CurrentViewCoding()) ConvertCoding(bytes, length, written, CurrentViewCoding());
     return bytes;
 }
 
@@ -101,35 +91,31 @@ void PasteFormat(UINT format)
 {
     HANDLE data = format ? GetClipboardData(format) : nullptr;
     const void* text = data ? GlobalLock(data) : nullptr;
-    if (!text)
-        return;
+    if (!text) return;
     LONG length = 0;
     uint8_t* bytes = ViewBytesFromClipboard(format, text, GlobalSize(data), length);
     GlobalUnlock(data);
-    if (!bytes)
-        return;
+    if (!bytes) return;
     RecordUndo(UndoReplaceSelection, length);
     MemoryStream stream = {0, static_cast<DWORD>(length), bytes};
     StreamInFromMemory(stream, SF_TEXT | SFF_SELECTION);
     GlobalFree(bytes);
 }
 
-}  // namespace
+}   // namespace
 
 void CopyCommand()
 {
     CHARRANGE selection = EditorSelection();
-    if (selection.cpMin == selection.cpMax)
-        return;
+    if (selection.cpMin == selection.cpMax) return;
     HGLOBAL block;
-    auto* bytes = static_cast<uint8_t*>(NewLockedBlock(static_cast<SIZE_T>(selection.cpMax - selection.cpMin) + 1, block));
-    if (!bytes)
-        return;
+    auto* bytes =
+        static_cast<uint8_t*>(NewLockedBlock(static_cast<SIZE_T>(selection.cpMax - selection.cpMin) + 1, block));
+    if (!bytes) return;
     LONG length = static_cast<LONG>(SendEditor(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes)));
     HGLOBAL unicode = UnicodeBlock(bytes, length);
     // The clipboard never receives KOI8 bytes: they travel as OEM text.
-    if (App.ViewCoding == CodingKoi8)
-        RecodeBytes(bytes, length, SlotKoi8ToOem);
+    if (App.ViewCoding == CodingKoi8) RecodeBytes(bytes, length, SlotKoi8ToOem);
     GlobalUnlock(block);
     PutOnClipboard(block, unicode);
 }
@@ -148,8 +134,7 @@ void CutCommand()
 
 void PasteCommand()
 {
-    if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(App.MainWindow))
-        return;
+    if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(App.MainWindow)) return;
     PasteFormat(FirstTextFormat());
     CloseClipboard();
 }

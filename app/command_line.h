@@ -3,8 +3,8 @@
 #include <string>
 
 struct CommandLineRequest {
-    bool print = false;      // "/p" or any word starting with it ("/print", "/P")
-    std::string fileName;    // as written, not yet made absolute; empty when none
+    bool print = false;     // "/p" or any word starting with it ("/print", "/P")
+    std::string fileName;   // as written, not yet made absolute; empty when none
 };
 
 // The whole line, the program's own name first.

@@ -4,8 +4,8 @@
 
 bool ClipboardHasText()
 {
-    return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_OEMTEXT) ||
-           IsClipboardFormatAvailable(CF_UNICODETEXT);
+    return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_OEMTEXT)
+        || IsClipboardFormatAvailable(CF_UNICODETEXT);
 }
 
 bool EditorHasSelection()

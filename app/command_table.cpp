@@ -14,17 +14,39 @@ namespace {
 bool IsPendingCommand(WORD command)
 {
     switch (command) {
-    case CMD_FIND: case CMD_REPLACE: case CMD_SEARCH_AGAIN:
-    case CMD_PRINT: case CMD_PREVIEW: case CMD_PAGE_NUMBERS: case CMD_PAGE_SETUP:
+    case CMD_FIND:
+    case CMD_REPLACE:
+    case CMD_SEARCH_AGAIN:
+    case CMD_PRINT:
+    case CMD_PREVIEW:
+    case CMD_PAGE_NUMBERS:
+    case CMD_PAGE_SETUP:
     case CMD_CHAR_MAP:
-    case CMD_TO_ANSI: case CMD_TO_OEM: case CMD_TO_KOI8: case CMD_TO_FIDO:
-    case CMD_TRANSLIT: case CMD_RTF_TO_ANSI: case CMD_QP_DECODE: case CMD_LINE_BREAK:
-    case CMD_JUSTIFY: case CMD_CENTER: case CMD_LEFT: case CMD_RIGHT:
-    case CMD_CODING_DIALOG: case CMD_OPTIONS: case CMD_TOOLBAR:
-    case CMD_FONT_ANSI: case CMD_FONT_OEM: case CMD_FONT_KOI8:
-    case CMD_SIZE_DOWN: case CMD_SIZE_UP:
+    case CMD_TO_ANSI:
+    case CMD_TO_OEM:
+    case CMD_TO_KOI8:
+    case CMD_TO_FIDO:
+    case CMD_TRANSLIT:
+    case CMD_RTF_TO_ANSI:
+    case CMD_QP_DECODE:
+    case CMD_LINE_BREAK:
+    case CMD_JUSTIFY:
+    case CMD_CENTER:
+    case CMD_LEFT:
+    case CMD_RIGHT:
+    case CMD_CODING_DIALOG:
+    case CMD_OPTIONS:
+    case CMD_TOOLBAR:
+    case CMD_FONT_ANSI:
+    case CMD_FONT_OEM:
+    case CMD_FONT_KOI8:
+    case CMD_SIZE_DOWN:
+    case CMD_SIZE_UP:
     case CMD_BYTE_EDITOR:
-    case CMD_HTML_REFRESH: case CMD_COLOR_TEXT: case CMD_COLOR_BACKGROUND: case CMD_COLOR_HTML:
+    case CMD_HTML_REFRESH:
+    case CMD_COLOR_TEXT:
+    case CMD_COLOR_BACKGROUND:
+    case CMD_COLOR_HTML:
         return true;
     default:
         return command >= CMD_RECENT_FIRST && command <= CMD_RECENT_LAST;
@@ -65,7 +87,9 @@ bool ExecuteCommand(HWND window, WORD command)
     case CMD_INSERT_FILE:
         InsertFile();
         return true;
-    case CMD_VIEW_ANSI: case CMD_VIEW_OEM: case CMD_VIEW_KOI8:
+    case CMD_VIEW_ANSI:
+    case CMD_VIEW_OEM:
+    case CMD_VIEW_KOI8:
         ViewCodingCommand(command);
         return true;
     case CMD_CUT:

@@ -6,8 +6,8 @@ void DispatchProgramMessage(const MSG& received)
 {
     MSG message = received;
     TranslateMessage(&message);
-    bool byteCharacter = message.message == WM_CHAR && message.wParam > 0x7F && message.hwnd &&
-                         !IsWindowUnicode(message.hwnd);
+    bool byteCharacter =
+        message.message == WM_CHAR && message.wParam > 0x7F && message.hwnd && !IsWindowUnicode(message.hwnd);
     if (byteCharacter) {
         message.wParam = UnicodeToByte(CodingAnsi, static_cast<char16_t>(message.wParam));
         DispatchMessageA(&message);

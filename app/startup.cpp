@@ -29,8 +29,8 @@ bool RegisterMainWindowClass(HINSTANCE instance)
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
     windowClass.lpszClassName = ProgramName;
-    windowClass.hIconSm = static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM_SMALL), IMAGE_ICON, 16, 16, 0));
+    windowClass.hIconSm =
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM_SMALL), IMAGE_ICON, 16, 16, 0));
     if (RegisterClassExA(&windowClass)) return true;
     // Systems without the extended record take the plain one, without the small icon.
     WNDCLASSA plain{};
@@ -134,8 +134,9 @@ const char* ProcessCommandLine(const char* commandLine, char (&absoluteName)[260
     CommandLineRequest request = ParseCommandLine(commandLine);
     if (request.print) PostMessageA(App.MainWindow, WM_COMMAND, CMD_PRINT, 0);
     absoluteName[0] = '\0';
-    if (!request.fileName.empty() &&
-        GetFullPathNameA(request.fileName.c_str(), sizeof absoluteName, absoluteName, nullptr) >= sizeof absoluteName)
+    if (!request.fileName.empty()
+        && GetFullPathNameA(request.fileName.c_str(), sizeof absoluteName, absoluteName, nullptr)
+            >= sizeof absoluteName)
         absoluteName[0] = '\0';   // a name too long for the program's buffers opens nothing
     return absoluteName;
 }

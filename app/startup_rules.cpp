@@ -2,8 +2,8 @@
 
 namespace {
 
-constexpr int ShowNormal = 1;    // SW_SHOWNORMAL
-constexpr int ShowDefault = 10;  // SW_SHOWDEFAULT
+constexpr int ShowNormal = 1;     // SW_SHOWNORMAL
+constexpr int ShowDefault = 10;   // SW_SHOWDEFAULT
 
 }
 

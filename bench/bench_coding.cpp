@@ -22,13 +22,13 @@ using Bytes = std::vector<uint8_t>;
 using Clock = std::chrono::steady_clock;
 
 // English prose from the installed package documentation, as ASCII.
-Bytes ReadProse(size_t wanted) {
+Bytes ReadProse(size_t wanted)
+{
     Bytes prose;
     std::error_code ec;
     for (const char* dir : {"/usr/share/doc/git/RelNotes", "/usr/share/doc"}) {
         for (auto it = std::filesystem::recursive_directory_iterator(dir, ec);
-             !ec && it != std::filesystem::recursive_directory_iterator() && prose.size() < 4000000;
-             it.increment(ec)) {
+             !ec && it != std::filesystem::recursive_directory_iterator() && prose.size() < 4000000; it.increment(ec)) {
             const auto ext = it->path().extension();
             if (!it->is_regular_file(ec) || (ext != ".txt" && ext != ".md")) continue;
             std::ifstream f(it->path(), std::ios::binary);
@@ -38,7 +38,7 @@ Bytes ReadProse(size_t wanted) {
     }
     if (prose.empty()) return prose;
     for (auto& b : prose)
-        if (b >= 0x80) b = ' ';  // keep it plain ASCII whatever the files' coding
+        if (b >= 0x80) b = ' ';   // keep it plain ASCII whatever the files' coding
     Bytes text;
     while (text.size() < wanted) text.insert(text.end(), prose.begin(), prose.end());
     text.resize(wanted);
@@ -47,19 +47,23 @@ Bytes ReadProse(size_t wanted) {
 
 // The prose with its Latin letters swapped for Cyrillic ones, in Windows-1251:
 // about as many high bytes as Russian text has.
-Bytes CyrillicLooking(Bytes text) {
+Bytes CyrillicLooking(Bytes text)
+{
     for (auto& b : text) {
-        if (b >= 'a' && b <= 'z') b = UnicodeToByte(CodingAnsi, char16_t(u'а' + (b - 'a')));
-        else if (b >= 'A' && b <= 'Z') b = UnicodeToByte(CodingAnsi, char16_t(u'А' + (b - 'A')));
+        if (b >= 'a' && b <= 'z')
+            b = UnicodeToByte(CodingAnsi, char16_t(u'а' + (b - 'a')));
+        else if (b >= 'A' && b <= 'Z')
+            b = UnicodeToByte(CodingAnsi, char16_t(u'А' + (b - 'A')));
     }
     return text;
 }
 
 struct Timing {
-    double wall, cpu;  // best of the runs, seconds
+    double wall, cpu;   // best of the runs, seconds
 };
 
-double ThreadCpuSeconds() {
+double ThreadCpuSeconds()
+{
     timespec t;
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return t.tv_sec + t.tv_nsec / 1e9;
@@ -67,8 +71,8 @@ double ThreadCpuSeconds() {
 
 // Best of several runs: the machine is shared, so the quickest run is the
 // one least disturbed by other processes.
-template <class Work>
-Timing Best(Work work, int runs = 7) {
+template <class Work> Timing Best(Work work, int runs = 7)
+{
     Timing best{1e9, 1e9};
     for (int i = 0; i < runs; ++i) {
         const auto start = Clock::now();
@@ -82,7 +86,8 @@ Timing Best(Work work, int runs = 7) {
 
 // The verdict goes by the thread's CPU time: other processes share the cores,
 // and the wall clock counts their turns too.
-bool Report(const char* what, size_t bytes, Timing t, double neededMBps) {
+bool Report(const char* what, size_t bytes, Timing t, double neededMBps)
+{
     const double mbps = bytes / t.cpu / 1e6;
     const bool ok = mbps >= neededMBps;
     std::printf("%-30s %8.1f MB/s cpu, %8.1f MB/s wall  (%5.1f MB; needs >= %4.0f MB/s) %s\n", what, mbps,
@@ -90,7 +95,8 @@ bool Report(const char* what, size_t bytes, Timing t, double neededMBps) {
     return ok;
 }
 
-Timing IconvTiming(const Bytes& in, const char* from, const char* to) {
+Timing IconvTiming(const Bytes& in, const char* from, const char* to)
+{
     iconv_t cd = iconv_open(to, from);
     if (cd == iconv_t(-1)) return {0, 0};
     Bytes out(in.size());
@@ -106,7 +112,8 @@ Timing IconvTiming(const Bytes& in, const char* from, const char* to) {
     return t;
 }
 
-bool BenchRecode(const Bytes& prose) {
+bool BenchRecode(const Bytes& prose)
+{
     Bytes text = CyrillicLooking(prose);
     const Bytes original = text;
     bool ok = true;
@@ -121,16 +128,17 @@ bool BenchRecode(const Bytes& prose) {
         std::snprintf(label, sizeof label, "recode %s -> %s", p.iconvFrom, p.iconvTo);
         ok &= Report(label, text.size(), ours, 1000);
         const double ratio = theirs.cpu / ours.cpu;
-        std::printf("%-30s %8.1f MB/s cpu, %8.1f MB/s wall  -> recoding is %.1fx faster (%.1fx by wall; needs >= 3x) %s\n",
-                    "  iconv(3), same bytes", text.size() / theirs.cpu / 1e6, text.size() / theirs.wall / 1e6, ratio,
-                    theirs.wall / ours.wall, ratio >= 3 ? "ok" : "TOO SLOW");
+        std::printf(
+            "%-30s %8.1f MB/s cpu, %8.1f MB/s wall  -> recoding is %.1fx faster (%.1fx by wall; needs >= 3x) %s\n",
+            "  iconv(3), same bytes", text.size() / theirs.cpu / 1e6, text.size() / theirs.wall / 1e6, ratio,
+            theirs.wall / ours.wall, ratio >= 3 ? "ok" : "TOO SLOW");
         ok &= ratio >= 3;
     }
     return ok;
 }
 
-template <class Transform>
-bool BenchTransform(const char* what, const Bytes& in, Transform transform) {
+template <class Transform> bool BenchTransform(const char* what, const Bytes& in, Transform transform)
+{
     Bytes out(TransformOutputCapacity(in.size()));
     size_t n = 0;
     const Timing t = Best([&] { n = transform(in.data(), in.size(), out.data()); });
@@ -138,7 +146,8 @@ bool BenchTransform(const char* what, const Bytes& in, Transform transform) {
     return Report(what, in.size(), t, 300);
 }
 
-bool BenchAlign(const Bytes& prose) {
+bool BenchAlign(const Bytes& prose)
+{
     bool ok = true;
     const AlignMode modes[] = {AlignJustify, AlignCenter, AlignLeft, AlignRight};
     const char* names[] = {"align Justify, 10 MB prose", "align Center", "align Left", "align Right"};
@@ -154,9 +163,10 @@ bool BenchAlign(const Bytes& prose) {
     return ok;
 }
 
-}  // namespace
+}   // namespace
 
-int main() {
+int main()
+{
     if (FILE* load = std::fopen("/proc/loadavg", "r")) {
         char line[64] = "";
         if (std::fgets(line, sizeof line, load)) std::printf("load average: %s", line);
@@ -170,9 +180,8 @@ int main() {
     bool ok = BenchRecode(prose100);
 
     const Bytes russian = CyrillicLooking(Bytes(prose100.begin(), prose100.begin() + (50u << 20)));
-    ok &= BenchTransform("transliterate, ANSI view", russian, [](const uint8_t* i, size_t l, uint8_t* o) {
-        return Transliterate(i, l, CodingAnsi, o);
-    });
+    ok &= BenchTransform("transliterate, ANSI view", russian,
+                         [](const uint8_t* i, size_t l, uint8_t* o) { return Transliterate(i, l, CodingAnsi, o); });
     Bytes qp;
     for (uint8_t b : russian) {
         if (b < 0x80) {

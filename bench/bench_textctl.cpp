@@ -22,17 +22,22 @@ constexpr size_t StreamChunk = 64u << 10;
 // count the other processes too.
 struct Clock {
     using time_point = double;
-    static double now() {
+    static double now()
+    {
         timespec t;
         clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
         return t.tv_sec + t.tv_nsec * 1e-9;
     }
 };
 
-double SecondsSince(double start) { return Clock::now() - start; }
+double SecondsSince(double start)
+{
+    return Clock::now() - start;
+}
 
 // A /proc/self/status figure in MB (0 where there is none).
-double StatusMegabytes(const char* field) {
+double StatusMegabytes(const char* field)
+{
     FILE* file = std::fopen("/proc/self/status", "r");
     if (!file) return 0;
     char line[256];
@@ -45,7 +50,8 @@ double StatusMegabytes(const char* field) {
 }
 
 // One megabyte of Cyrillic-looking ANSI prose with CR LF lines of 40..100 bytes.
-std::string MakeProse() {
+std::string MakeProse()
+{
     std::mt19937 random(7);
     std::string text;
     size_t lineLength = 0;
@@ -63,7 +69,8 @@ std::string MakeProse() {
     return text;
 }
 
-void Load(TextBuffer& buffer, const std::string& source, const char* label) {
+void Load(TextBuffer& buffer, const std::string& source, const char* label)
+{
     double before = StatusMegabytes("VmRSS:");
     auto start = Clock::now();
     for (size_t done = 0; done < DocumentSize;) {
@@ -75,13 +82,14 @@ void Load(TextBuffer& buffer, const std::string& source, const char* label) {
     double seconds = SecondsSince(start);
     double megabytes = buffer.Length() / 1048576.0;
     double cost = StatusMegabytes("VmHWM:") - before;
-    std::printf("%s: append %.0f MB in 64 KB chunks: %.3f s (%.0f MB/s), %zu lines\n", label, megabytes,
-                seconds, megabytes / seconds, buffer.LineCount());
+    std::printf("%s: append %.0f MB in 64 KB chunks: %.3f s (%.0f MB/s), %zu lines\n", label, megabytes, seconds,
+                megabytes / seconds, buffer.LineCount());
     std::printf("%s: memory %.1f MB (peak RSS growth), limit 1.3*N + 16 MB = %.1f MB\n", label, cost,
                 1.3 * megabytes + 16);
 }
 
-void Typing(TextBuffer& buffer, const char* label) {
+void Typing(TextBuffer& buffer, const char* label)
+{
     size_t caret = buffer.Length() / 2;
     size_t checksum = 0;
     auto start = Clock::now();
@@ -94,11 +102,12 @@ void Typing(TextBuffer& buffer, const char* label) {
         checksum += buffer.LineFromPos(caret) + buffer.LineCount();   // what the status bar shows
     }
     double seconds = SecondsSince(start);
-    std::printf("%s: typing 1000 characters + 100 line breaks mid-document: %.2f us a keystroke (%zu)\n",
-                label, seconds / keystrokes * 1e6, checksum % 10);
+    std::printf("%s: typing 1000 characters + 100 line breaks mid-document: %.2f us a keystroke (%zu)\n", label,
+                seconds / keystrokes * 1e6, checksum % 10);
 }
 
-void Queries(const TextBuffer& buffer, const char* label) {
+void Queries(const TextBuffer& buffer, const char* label)
+{
     std::mt19937_64 random(3);
     const int count = 1000000;
     size_t sum = 0;
@@ -112,11 +121,12 @@ void Queries(const TextBuffer& buffer, const char* label) {
     size_t first = random() % (buffer.LineCount() - 2000);
     for (size_t line = first; line < first + 2000; ++line) sum += buffer.LineLength(line);
     double sequential = SecondsSince(start);
-    std::printf("%s: random LineFromPos %.0f ns, LineStart %.0f ns, sequential LineLength %.0f ns (%zu)\n",
-                label, fromPos / count * 1e9, lineStart / count * 1e9, sequential / 2000 * 1e9, sum % 10);
+    std::printf("%s: random LineFromPos %.0f ns, LineStart %.0f ns, sequential LineLength %.0f ns (%zu)\n", label,
+                fromPos / count * 1e9, lineStart / count * 1e9, sequential / 2000 * 1e9, sum % 10);
 }
 
-void StreamOut(const TextBuffer& buffer, const char* label) {
+void StreamOut(const TextBuffer& buffer, const char* label)
+{
     std::vector<uint8_t> out(StreamChunk);
     auto start = Clock::now();
     size_t spans = 0;
@@ -135,18 +145,19 @@ void StreamOut(const TextBuffer& buffer, const char* label) {
                 buffer.Length() / 1048576.0 / seconds, spans, unsigned(sum % 10));
 }
 
-void Find(const TextBuffer& buffer, const std::string& pattern, unsigned flags, const char* what) {
+void Find(const TextBuffer& buffer, const std::string& pattern, unsigned flags, const char* what)
+{
     auto start = Clock::now();
-    int64_t found = FindText(buffer, 0, -1, reinterpret_cast<const uint8_t*>(pattern.data()), pattern.size(),
-                             flags, CodingAnsi);
+    int64_t found =
+        FindText(buffer, 0, -1, reinterpret_cast<const uint8_t*>(pattern.data()), pattern.size(), flags, CodingAnsi);
     double seconds = SecondsSince(start);
     std::printf("prose: find %s: %.3f s (%.0f MB/s), found at %lld\n", what, seconds,
                 buffer.Length() / 1048576.0 / seconds, static_cast<long long>(found));
 }
 
 // Each document in a process of its own, so that the memory peaks are its own.
-template <class F>
-void InChildProcess(F run) {
+template <class F> void InChildProcess(F run)
+{
     std::fflush(stdout);
     pid_t child = fork();
     if (child == 0) {
@@ -157,16 +168,18 @@ void InChildProcess(F run) {
     waitpid(child, nullptr, 0);
 }
 
-void FreshMemoryBaseline() {
+void FreshMemoryBaseline()
+{
     auto start = Clock::now();
     std::vector<uint8_t> block(DocumentSize, 1);
-    std::printf("baseline: touching 100 MB of fresh memory takes %.3f s on this machine (%u)\n",
-                SecondsSince(start), unsigned(block[12345]));
+    std::printf("baseline: touching 100 MB of fresh memory takes %.3f s on this machine (%u)\n", SecondsSince(start),
+                unsigned(block[12345]));
 }
 
-}  // namespace
+}   // namespace
 
-int main() {
+int main()
+{
     InChildProcess(FreshMemoryBaseline);
     InChildProcess([] {
         TextBuffer buffer;

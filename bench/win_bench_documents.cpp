@@ -18,14 +18,12 @@ bool WriteBenchFile(const char* name)
     const std::string line = "\xD1\xFA\xE5\xF8\xFC \xE6\xE5 \xE5\xF9\xB8 \xFD\xF2\xE8\xF5 "
                              "\xEC\xFF\xE3\xEA\xE8\xF5 \xE1\xF3\xEB\xEE\xEA, 0123456789\r\n";
     std::vector<char> bytes(FileSize);
-    for (DWORD i = 0; i < FileSize; ++i)
-        bytes[i] = line[i % line.size()];
+    for (DWORD i = 0; i < FileSize; ++i) bytes[i] = line[i % line.size()];
     HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
-    bool ok = file != INVALID_HANDLE_VALUE && WriteFile(file, bytes.data(), FileSize, &written, nullptr) &&
-              written == FileSize;
-    if (file != INVALID_HANDLE_VALUE)
-        CloseHandle(file);
+    bool ok = file != INVALID_HANDLE_VALUE && WriteFile(file, bytes.data(), FileSize, &written, nullptr)
+        && written == FileSize;
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
     return ok;
 }
 

@@ -73,15 +73,16 @@ HWND CreateHost()
     host.hInstance = GetModuleHandleA(nullptr);
     host.lpszClassName = "BenchHost";
     RegisterClassA(&host);
-    return CreateWindowExA(0, "BenchHost", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1000, 800,
-                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(0, "BenchHost", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1000, 800, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
 }
 
 HWND CreateControl(HWND host, const char* className, DWORD extraStyle)
 {
-    HWND control = CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE |
-                                   ES_SELECTIONBAR | ES_AUTOVSCROLL | extraStyle, 0, 0, 980, 760, host,
-                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND control = CreateWindowExA(0, className, "",
+                                   WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_SELECTIONBAR | ES_AUTOVSCROLL
+                                       | extraStyle,
+                                   0, 0, 980, 760, host, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(control, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
     return control;
 }
@@ -125,7 +126,7 @@ double FindSpeed(HWND control, WPARAM flags)
     return double(BigSize) / seconds / 1e6;
 }
 
-}  // namespace
+}   // namespace
 
 int main()
 {
@@ -142,8 +143,8 @@ int main()
     HWND control = CreateControl(host, TextControlClassName, WS_HSCROLL | ES_AUTOHSCROLL);
     LoadAndPaint(control, small);   // warm up fonts and allocator
     double oursSmall = LoadAndPaint(control, small);
-    std::printf("4 MB stream in + paint: ours %.4f s, system rich edit %.3f s, %.0fx faster\n", oursSmall,
-                richSeconds, oursSmall > 0 ? richSeconds / oursSmall : 0.0);
+    std::printf("4 MB stream in + paint: ours %.4f s, system rich edit %.3f s, %.0fx faster\n", oursSmall, richSeconds,
+                oursSmall > 0 ? richSeconds / oursSmall : 0.0);
 
     SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
     SIZE_T before = PrivateBytes();
@@ -162,8 +163,7 @@ int main()
     cpu = CpuSeconds();
     SendMessageA(control, EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
     std::printf("100 MB stream out: %.3f s wall, %.3f s processor (target <= 0.5 s), %s\n", WallSeconds() - start,
-                CpuSeconds() - cpu,
-                out == big ? "bytes equal" : "BYTES DIFFER");
+                CpuSeconds() - cpu, out == big ? "bytes equal" : "BYTES DIFFER");
     out.clear();
     out.shrink_to_fit();
 
@@ -174,8 +174,8 @@ int main()
     double typing = (WallSeconds() - start) / 1100;
     start = WallSeconds();
     UpdateWindow(control);
-    std::printf("typing in the middle: %.4f ms per keystroke (target <= 1 ms), repaint after %.2f ms\n",
-                typing * 1e3, (WallSeconds() - start) * 1e3);
+    std::printf("typing in the middle: %.4f ms per keystroke (target <= 1 ms), repaint after %.2f ms\n", typing * 1e3,
+                (WallSeconds() - start) * 1e3);
 
     double worst = 0;
     for (int i = 0; i < 20; ++i) {

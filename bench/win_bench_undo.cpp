@@ -19,12 +19,11 @@ std::vector<uint8_t> RussianLines(DWORD size)
     const char line[] = "\xD1\xFA\xE5\xF8\xFC \xE6\xE5 \xE5\xF9\xB8 \xFD\xF2\xE8\xF5 \xEC\xFF\xE3\xEA\xE8\xF5 "
                         "\xF4\xF0\xE0\xED\xF6\xF3\xE7\xF1\xEA\xE8\xF5 \xE1\xF3\xEB\xEE\xEA, 0123456789\r\n";
     std::vector<uint8_t> text(size);
-    for (DWORD i = 0; i < size; ++i)
-        text[i] = static_cast<uint8_t>(line[i % (sizeof line - 1)]);
+    for (DWORD i = 0; i < size; ++i) text[i] = static_cast<uint8_t>(line[i % (sizeof line - 1)]);
     return text;
 }
 
-}  // namespace
+}   // namespace
 
 int main()
 {

@@ -12,7 +12,8 @@
 
 namespace {
 
-constexpr std::array<bool, 256> BuildBlanks() {
+constexpr std::array<bool, 256> BuildBlanks()
+{
     std::array<bool, 256> blank{};
     for (int b : {0x00, 0x09, 0x0A, 0x0D, 0x20}) blank[b] = true;
     return blank;
@@ -20,23 +21,27 @@ constexpr std::array<bool, 256> BuildBlanks() {
 
 constexpr std::array<bool, 256> Blanks = BuildBlanks();
 
-bool IsBlank(uint8_t b) { return Blanks[b]; }
+bool IsBlank(uint8_t b)
+{
+    return Blanks[b];
+}
 
 // Words are scanned eight bytes at a time. A blank shows as the high bit of
 // its byte; bytes above the first blank may be flagged falsely, the first never.
 constexpr uint64_t Ones = 0x0101010101010101u;
 constexpr size_t Chunk = 8;
 
-uint64_t BytesEqual(uint64_t x, uint8_t value) {
+uint64_t BytesEqual(uint64_t x, uint8_t value)
+{
     const uint64_t y = x ^ (Ones * value);
     return (y - Ones) & ~y & (Ones * 0x80);
 }
 
-uint64_t BlankMask(const uint8_t* p) {
+uint64_t BlankMask(const uint8_t* p)
+{
     uint64_t x;
     std::memcpy(&x, p, Chunk);
-    return BytesEqual(x, 0x00) | BytesEqual(x, 0x09) | BytesEqual(x, 0x0A) | BytesEqual(x, 0x0D) |
-           BytesEqual(x, 0x20);
+    return BytesEqual(x, 0x00) | BytesEqual(x, 0x09) | BytesEqual(x, 0x0A) | BytesEqual(x, 0x0D) | BytesEqual(x, 0x20);
 }
 
 // Position of the first flagged byte: the lowest, as the chunk was loaded
@@ -44,10 +49,14 @@ uint64_t BlankMask(const uint8_t* p) {
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
 #error "the eight-byte word scan assumes little-endian loads"
 #endif
-size_t FirstFlagged(uint64_t mask) { return LowestFlaggedByte(mask); }
+size_t FirstFlagged(uint64_t mask)
+{
+    return LowestFlaggedByte(mask);
+}
 
 // The first blank of d[from..to), or `to`.
-inline size_t FindBlank(const uint8_t* d, size_t from, size_t to) {
+inline size_t FindBlank(const uint8_t* d, size_t from, size_t to)
+{
     for (; from + Chunk <= to; from += Chunk)
         if (const uint64_t blanks = BlankMask(d + from)) return from + FirstFlagged(blanks);
     while (from < to && !IsBlank(d[from])) ++from;
@@ -56,7 +65,8 @@ inline size_t FindBlank(const uint8_t* d, size_t from, size_t to) {
 
 // Copies the word at d[from..) that ends before a blank or at `to`; may store
 // up to Chunk - 1 bytes of junk behind it (from d[..to)), which later writes cover.
-inline uint8_t* CopyWord(uint8_t* at, const uint8_t* d, size_t& from, size_t to) {
+inline uint8_t* CopyWord(uint8_t* at, const uint8_t* d, size_t& from, size_t to)
+{
     for (; from + Chunk <= to; from += Chunk, at += Chunk) {
         std::memcpy(at, d + from, Chunk);
         if (const uint64_t blanks = BlankMask(d + from)) {
@@ -77,14 +87,16 @@ struct Output {
     size_t used = 0;
 
     // Room for `count` more bytes; the caller writes them and calls Commit.
-    uint8_t* Reserve(int64_t count) {
+    uint8_t* Reserve(int64_t count)
+    {
         if (uint64_t(count) > limit - used) throw std::bad_alloc();
         const size_t needed = used + size_t(count);
         if (needed > bytes.size()) bytes.resize(std::max(needed, std::min(limit, 2 * bytes.size())));
         return bytes.data() + used;
     }
     void Commit(const uint8_t* end) { used = size_t(end - bytes.data()); }
-    void Spaces(int64_t count) {
+    void Spaces(int64_t count)
+    {
         if (count <= 0) return;
         uint8_t* at = Reserve(count);
         std::memset(at, ' ', size_t(count));
@@ -92,7 +104,8 @@ struct Output {
     }
 };
 
-uint8_t* WriteSpaces(uint8_t* at, int64_t count) {
+uint8_t* WriteSpaces(uint8_t* at, int64_t count)
+{
     if (count == 1) {
         *at = ' ';
         return at + 1;
@@ -110,8 +123,9 @@ struct Line {
 
 // Collects words while they fit in `room` columns; a word that overflows is
 // given back unless it is the only one.
-Line CollectWords(const uint8_t* d, size_t length, size_t start, int64_t room, bool ignoreLineBreaks) {
-    const size_t last = length - 1;  // never examined by the scan
+Line CollectWords(const uint8_t* d, size_t length, size_t start, int64_t room, bool ignoreLineBreaks)
+{
+    const size_t last = length - 1;   // never examined by the scan
     Line line{start, start, 0, 0};
     size_t& k = line.end;
     for (;;) {
@@ -143,23 +157,26 @@ Line CollectWords(const uint8_t* d, size_t length, size_t start, int64_t room, b
 }
 
 struct Gaps {
-    int64_t spaces;  // every gap
-    int64_t wider;   // how many of the first gaps get one space more
+    int64_t spaces;   // every gap
+    int64_t wider;    // how many of the first gaps get one space more
 };
 
-Gaps GapsFor(AlignMode mode, int64_t freeColumns, const Line& line, size_t length) {
+Gaps GapsFor(AlignMode mode, int64_t freeColumns, const Line& line, size_t length)
+{
     if (mode == AlignJustify && freeColumns > 0 && line.words > 1 && line.end < length - 1)
         return {freeColumns / (line.words - 1) + 1, freeColumns % (line.words - 1)};
     return {1, 0};
 }
 
-int64_t PaddingFor(AlignMode mode, int64_t freeColumns) {
+int64_t PaddingFor(AlignMode mode, int64_t freeColumns)
+{
     const int64_t pad = mode == AlignCenter ? freeColumns / 2 : mode == AlignRight ? freeColumns : 0;
     return pad > 0 ? pad : 0;
 }
 
 // Padding, the words of d[start..end] with their gaps, and CR LF.
-void WriteLine(Output& out, const uint8_t* d, const Line& line, int64_t padding, Gaps gaps) {
+void WriteLine(Output& out, const uint8_t* d, const Line& line, int64_t padding, Gaps gaps)
+{
     // At most: every byte of d[start..end], the padding, w - 1 gaps and the
     // line break. CopyWord's whole-chunk stores stay inside too: a chunk taken
     // from d[from..from+8) lands no further than d[end] would.
@@ -186,7 +203,8 @@ void WriteLine(Output& out, const uint8_t* d, const Line& line, int64_t padding,
     out.Commit(at);
 }
 
-void Align(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& params, Output& out) {
+void Align(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& params, Output& out)
+{
     const int64_t width = params.rightIndent;
     int64_t first = mode == AlignCenter ? params.leftIndent : params.firstIndent;
     int64_t left = params.leftIndent;
@@ -206,10 +224,11 @@ void Align(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& p
     }
 }
 
-}  // namespace
+}   // namespace
 
 bool AlignParagraphs(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& params,
-                     std::vector<uint8_t>& out) {
+                     std::vector<uint8_t>& out)
+{
     out.clear();
     Output output{out, params.outputLimit};
     try {
@@ -218,14 +237,14 @@ bool AlignParagraphs(const uint8_t* d, size_t length, AlignMode mode, const Alig
         out.resize(output.used);
         return true;
     } catch (const std::bad_alloc&) {
-    } catch (const std::length_error&) {
-    }
+    } catch (const std::length_error&) {}
     out.clear();
     out.shrink_to_fit();
     return false;
 }
 
-ByteRange WidenToLines(ByteRange selection, int32_t startLineStart, int32_t endLineStart, int32_t endLineLength) {
+ByteRange WidenToLines(ByteRange selection, int32_t startLineStart, int32_t endLineStart, int32_t endLineLength)
+{
     if (selection.start <= startLineStart) return selection;
     ByteRange widened{startLineStart, selection.end};
     if (int64_t(endLineLength) > int64_t(selection.end) - endLineStart)

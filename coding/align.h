@@ -11,11 +11,11 @@ constexpr size_t AlignOutputLimit = 0x7FFFFFFF;
 enum AlignMode { AlignJustify, AlignCenter, AlignLeft, AlignRight };
 
 struct AlignParams {
-    int32_t firstIndent = 0;      // "FI"
-    int32_t leftIndent = 0;       // "LI"
-    int32_t rightIndent = 80;     // "RI", the line width
-    bool ignoreLineBreaks = false;  // "IG"
-    size_t outputLimit = AlignOutputLimit;  // a longer result fails like an allocation
+    int32_t firstIndent = 0;                 // "FI"
+    int32_t leftIndent = 0;                  // "LI"
+    int32_t rightIndent = 80;                // "RI", the line width
+    bool ignoreLineBreaks = false;           // "IG"
+    size_t outputLimit = AlignOutputLimit;   // a longer result fails like an allocation
 };
 
 // Replaces `out` with the aligned text. False only when memory runs out or the
@@ -31,5 +31,4 @@ struct ByteRange {
 // Widens a non-empty selection to whole lines. startLineStart is the start of the
 // line holding selection.start; endLineStart and endLineLength (without its break)
 // describe the line holding selection.end.
-ByteRange WidenToLines(ByteRange selection, int32_t startLineStart, int32_t endLineStart,
-                       int32_t endLineLength);
+ByteRange WidenToLines(ByteRange selection, int32_t startLineStart, int32_t endLineStart, int32_t endLineLength);

@@ -10,8 +10,14 @@ constexpr int ViewCodingCount = 3;   // ANSI, OEM and KOI8 can be shown
 extern const char* const CodingName[CodingCount];
 
 enum RecodeSlot : int {
-    SlotOemToAnsi = 0, SlotAnsiToOem = 1, SlotOemToKoi8 = 2, SlotKoi8ToOem = 3,
-    SlotOemToMac = 4, SlotMacToOem = 5, SlotOemToIso = 6, SlotIsoToOem = 7,
+    SlotOemToAnsi = 0,
+    SlotAnsiToOem = 1,
+    SlotOemToKoi8 = 2,
+    SlotKoi8ToOem = 3,
+    SlotOemToMac = 4,
+    SlotMacToOem = 5,
+    SlotOemToIso = 6,
+    SlotIsoToOem = 7,
 };
 constexpr int RecodeSlotCount = 8;
 constexpr int NoSlot = -1;

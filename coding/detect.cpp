@@ -9,7 +9,8 @@ namespace {
 
 enum ByteClass : uint8_t { Other, AnsiLetter, OemLetter };
 
-constexpr std::array<uint8_t, 256> BuildClasses() {
+constexpr std::array<uint8_t, 256> BuildClasses()
+{
     std::array<uint8_t, 256> classes{};
     for (int b : {0xF2, 0xF3, 0xFB, 0xFC, 0xFE, 0xFF}) classes[b] = AnsiLetter;
     for (int b : {0x80, 0x85, 0x88, 0x8E, 0x93, 0xA0, 0xA5, 0xA8, 0xAA, 0xB0, 0xB1, 0xB2, 0xB4, 0xBA, 0xBF})
@@ -19,9 +20,10 @@ constexpr std::array<uint8_t, 256> BuildClasses() {
 
 constexpr std::array<uint8_t, 256> Classes = BuildClasses();
 
-}  // namespace
+}   // namespace
 
-Coding DetectViewCoding(const uint8_t* bytes, size_t length) {
+Coding DetectViewCoding(const uint8_t* bytes, size_t length)
+{
     const size_t n = length < DetectSampleLimit ? length : DetectSampleLimit;
     // Past the end of the sample the look-ahead sees zeros.
     auto at = [&](size_t i) -> uint8_t { return i < n ? bytes[i] : 0; };
@@ -29,8 +31,10 @@ Coding DetectViewCoding(const uint8_t* bytes, size_t length) {
     bool koi8Pattern = false;
     for (size_t i = 0; i < n; ++i) {
         const uint8_t b = bytes[i];
-        if (Classes[b] == AnsiLetter) ++ansi;
-        else if (Classes[b] == OemLetter) ++oem;
+        if (Classes[b] == AnsiLetter)
+            ++ansi;
+        else if (Classes[b] == OemLetter)
+            ++oem;
         if (b < 0x61 && at(i + 1) >= 0xE0 && at(i + 2) >= 0xC0 && at(i + 2) <= 0xDF) koi8Pattern = true;
     }
     if (oem > ansi) return CodingOem;

@@ -13,7 +13,8 @@ struct Spelling {
     uint8_t count;
 };
 
-void BuildSpellings(Coding viewCoding, Spelling (&spelling)[256]) {
+void BuildSpellings(Coding viewCoding, Spelling (&spelling)[256])
+{
     uint8_t oem[256];
     for (int b = 0; b < 256; ++b) oem[b] = uint8_t(b);
     if (viewCoding >= 0 && viewCoding < CodingCount) RecodeBytes(oem, sizeof oem, ToOemSlot[viewCoding]);
@@ -27,7 +28,8 @@ void BuildSpellings(Coding viewCoding, Spelling (&spelling)[256]) {
 constexpr uint8_t NotHex = 0xFF;
 
 // The value of an upper-case hexadecimal digit, NotHex for any other byte.
-constexpr std::array<uint8_t, 256> BuildHexValues() {
+constexpr std::array<uint8_t, 256> BuildHexValues()
+{
     std::array<uint8_t, 256> values{};
     for (int b = 0; b < 256; ++b)
         values[b] = (b >= '0' && b <= '9') ? uint8_t(b - '0') : (b >= 'A' && b <= 'F') ? uint8_t(b - 'A' + 10) : NotHex;
@@ -36,9 +38,10 @@ constexpr std::array<uint8_t, 256> BuildHexValues() {
 
 constexpr std::array<uint8_t, 256> HexValues = BuildHexValues();
 
-}  // namespace
+}   // namespace
 
-size_t Transliterate(const uint8_t* in, size_t length, Coding viewCoding, uint8_t* out) {
+size_t Transliterate(const uint8_t* in, size_t length, Coding viewCoding, uint8_t* out)
+{
     Spelling spelling[256];
     BuildSpellings(viewCoding, spelling);
     // Both letters are always stored and n advances by the count: before byte i
@@ -53,7 +56,8 @@ size_t Transliterate(const uint8_t* in, size_t length, Coding viewCoding, uint8_
     return n;
 }
 
-size_t DecodeQuotedPrintable(const uint8_t* in, size_t length, uint8_t* out) {
+size_t DecodeQuotedPrintable(const uint8_t* in, size_t length, uint8_t* out)
+{
     size_t n = 0, i = 0;
     while (i < length) {
         const uint8_t b = in[i];
@@ -71,7 +75,8 @@ size_t DecodeQuotedPrintable(const uint8_t* in, size_t length, uint8_t* out) {
     return n;
 }
 
-size_t CompleteLineBreaks(const uint8_t* in, size_t length, uint8_t* out) {
+size_t CompleteLineBreaks(const uint8_t* in, size_t length, uint8_t* out)
+{
     size_t n = 0, i = 0;
     while (i < length) {
         const void* cr = std::memchr(in + i, '\r', length - i);

@@ -5,7 +5,10 @@
 #include <cstdint>
 #include "coding/coding_tables.h"
 
-constexpr size_t TransformOutputCapacity(size_t length) { return 2 * length + 1; }
+constexpr size_t TransformOutputCapacity(size_t length)
+{
+    return 2 * length + 1;
+}
 
 // The input, read in viewCoding, converted to OEM and transliterated to Latin.
 size_t Transliterate(const uint8_t* in, size_t length, Coding viewCoding, uint8_t* out);

@@ -32,8 +32,7 @@ constexpr COLORREF DefaultTextColor = 8;
 constexpr LONG DefaultHeight = 200;   // twips: 10 points
 
 // Overwrites value only when the setting exists as a number.
-template <typename T>
-void QueryNumber(HKEY key, const char* name, T& value)
+template <typename T> void QueryNumber(HKEY key, const char* name, T& value)
 {
     DWORD number = 0, type = 0, size = sizeof number;
     if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&number), &size) == ERROR_SUCCESS
@@ -73,7 +72,7 @@ CHARFORMATA ViewCodingFormat(int coding)
     return format;
 }
 
-}  // namespace
+}   // namespace
 
 void ApplyViewCoding()
 {

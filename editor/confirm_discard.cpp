@@ -10,8 +10,7 @@
 static void ShortPath(const char* path, char* shortPath)
 {
     DWORD length = GetShortPathNameA(path, shortPath, PathCapacity);
-    if (length == 0 || length >= PathCapacity)
-        lstrcpynA(shortPath, path, PathCapacity);
+    if (length == 0 || length >= PathCapacity) lstrcpynA(shortPath, path, PathCapacity);
 }
 
 // Stores the caret in the recent-files slot that holds the document's file.
@@ -23,11 +22,9 @@ static void RememberCaretForRecentSlot()
         char valueName[4] = {slot, 'F', '\0', '\0'};
         char listed[PathCapacity], listedShort[PathCapacity];
         ReadSettingText(valueName, listed, sizeof listed);
-        if (listed[0] == '\0')
-            continue;
+        if (listed[0] == '\0') continue;
         ShortPath(listed, listedShort);
-        if (lstrcmpiA(listedShort, document) != 0)
-            continue;
+        if (lstrcmpiA(listedShort, document) != 0) continue;
         CHARRANGE selection{};
         SendMessageA(App.EditorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
         valueName[2] = 'C';
@@ -39,15 +36,11 @@ static void RememberCaretForRecentSlot()
 bool ConfirmDiscard()
 {
     bool untitled = std::strcmp(App.CurrentFileName, UntitledName) == 0;
-    if (!untitled)
-        RememberCaretForRecentSlot();
-    if (!DocumentDirty())
-        return true;
+    if (!untitled) RememberCaretForRecentSlot();
+    if (!DocumentDirty()) return true;
     std::string question = std::string("Save changes to ") + App.CurrentFileName + "?";
-    int answer = MessageBoxA(App.MainWindow, question.c_str(), ProgramName,
-                             MB_YESNOCANCEL | MB_ICONQUESTION);
-    if (answer == IDCANCEL)
-        return false;
+    int answer = MessageBoxA(App.MainWindow, question.c_str(), ProgramName, MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL) return false;
     // A cancelled Save As lets the action go ahead; a save that failed keeps the
     // document, so the error box is not followed by the loss of the changes.
     return answer == IDNO || SaveCommand();

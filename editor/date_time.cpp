@@ -14,7 +14,7 @@ void InsertRecorded(const char* text)
     ReplaceEditorSelection(text);
 }
 
-}  // namespace
+}   // namespace
 
 void InsertDateTime()
 {
@@ -25,6 +25,5 @@ void InsertDateTime()
         strcat(text, " ");
         InsertRecorded(text);
     }
-    if (GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &now, nullptr, text, FormatCapacity))
-        InsertRecorded(text);
+    if (GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &now, nullptr, text, FormatCapacity)) InsertRecorded(text);
 }

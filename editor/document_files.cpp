@@ -11,8 +11,8 @@
 static void FollowGuessedViewCoding()
 {
     uint8_t sample[DetectSampleLimit + 3] = {};   // the look-ahead past the text sees zeros
-    LRESULT length = SendMessageA(App.EditorWindow, WM_GETTEXT, DetectSampleLimit + 1,
-                                  reinterpret_cast<LPARAM>(sample));
+    LRESULT length =
+        SendMessageA(App.EditorWindow, WM_GETTEXT, DetectSampleLimit + 1, reinterpret_cast<LPARAM>(sample));
     Coding guess = DetectViewCoding(sample, static_cast<size_t>(length));
     if (guess != App.ViewCoding) {
         App.ViewCoding = static_cast<uint8_t>(guess);
@@ -34,8 +34,7 @@ static void ForgetInterruptedLoad()
 bool LoadDocument(const char* name)
 {
     HANDLE file = OpenFileForReading(name);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
+    if (file == INVALID_HANDLE_VALUE) return false;
     if (!FileFitsTextLimit(file)) {
         CloseHandle(file);
         ShowSystemErrorCode(ERROR_FILE_TOO_LARGE);
@@ -50,8 +49,7 @@ bool LoadDocument(const char* name)
     }
     FreeUndoHistory();
     SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
-    if (name != App.CurrentFileName)
-        lstrcpynA(App.CurrentFileName, name, PathCapacity);
+    if (name != App.CurrentFileName) lstrcpynA(App.CurrentFileName, name, PathCapacity);
     RecordRecentFile(App.CurrentFileName, true);
     UpdateWindowTitle();
     FollowGuessedViewCoding();
@@ -61,28 +59,24 @@ bool LoadDocument(const char* name)
 void InsertFileContents(const char* name)
 {
     HANDLE file = OpenFileForReading(name);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
+    if (file == INVALID_HANDLE_VALUE) return;
     if (FileFitsTextLimit(file)) {
         RecordUndo(UndoWholeText, 0);
         DWORD error = StreamFileIn(file, SF_TEXT | SFF_SELECTION);
-        if (error)
-            ShowSystemErrorCode(error);
+        if (error) ShowSystemErrorCode(error);
     }
     CloseHandle(file);
 }
 
 bool SaveCommand()
 {
-    if (std::strcmp(App.CurrentFileName, UntitledName) == 0)
-        return SaveDocumentAs();
+    if (std::strcmp(App.CurrentFileName, UntitledName) == 0) return SaveDocumentAs();
     return SaveDocument();
 }
 
 void NewDocument()
 {
-    if (!ConfirmDiscard())
-        return;
+    if (!ConfirmDiscard()) return;
     SetWindowTextA(App.EditorWindow, "");
     FreeUndoHistory();
     SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);

@@ -7,11 +7,11 @@ bool SaveDocument();
 bool SaveDocumentAs();
 // Command 12. False when the file was not written, except when Save As was cancelled.
 bool SaveCommand();
-void OpenDocument();      // command 9, after ConfirmDiscard
-void InsertFile();        // command 37
+void OpenDocument();   // command 9, after ConfirmDiscard
+void InsertFile();     // command 37
 // Streams a file in over the selection as one undo step; silent when it cannot be read.
 void InsertFileContents(const char* name);
-void NewDocument();       // command 8
+void NewDocument();   // command 8
 // False when the user cancelled and the pending action must not happen.
 bool ConfirmDiscard();
 void UpdateWindowTitle();

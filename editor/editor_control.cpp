@@ -13,7 +13,7 @@
 namespace {
 
 constexpr DWORD EditorStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_SELECTIONBAR | WS_VSCROLL | ES_MULTILINE
-                              | ES_NOOLEDRAGDROP | ES_AUTOVSCROLL;   // 0x5520004C
+    | ES_NOOLEDRAGDROP | ES_AUTOVSCROLL;   // 0x5520004C
 constexpr UINT WordWrapCommand = 18;
 
 void MarkWordWrap()
@@ -29,15 +29,14 @@ void LayOutMainWindow()
     SendMessageA(App.MainWindow, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
 }
 
-}  // namespace
+}   // namespace
 
 void CreateEditor()
 {
-    App.EditorWindow = CreateWindowExA(WS_EX_STATICEDGE | WS_EX_ACCEPTFILES, TextControlClassName, "",
-                                       EditorStyle | App.WordWrapStyle, 0, 64, 128, 128, App.MainWindow, nullptr,
-                                       App.Instance, nullptr);
-    if (!App.EditorWindow)
-        return;
+    App.EditorWindow =
+        CreateWindowExA(WS_EX_STATICEDGE | WS_EX_ACCEPTFILES, TextControlClassName, "", EditorStyle | App.WordWrapStyle,
+                        0, 64, 128, 128, App.MainWindow, nullptr, App.Instance, nullptr);
+    if (!App.EditorWindow) return;
     App.RichEditDefaultProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(App.EditorWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditorSubclassProc)));
     SetFocus(App.EditorWindow);
@@ -52,8 +51,7 @@ void CreateEditor()
 void ToggleWordWrap()
 {
     auto* text = static_cast<uint8_t*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(EditorTextLength()) + 2));
-    if (!text)
-        return;
+    if (!text) return;
     CHARRANGE selection = EditorSelection();
     LRESULT modified = SendEditor(EM_GETMODIFY);
     MemoryStream stream = {0, 0, text};

@@ -35,8 +35,7 @@ bool SelectionEmpty()
 // The last two characters of a selection longer than two; false for a shorter one.
 bool ReadSelectionEnd(const CHARRANGE& selection, char (&last)[3])
 {
-    return selection.cpMax - selection.cpMin > 2
-        && ReadEditorRange(selection.cpMax - 2, selection.cpMax, last) == 2;
+    return selection.cpMax - selection.cpMin > 2 && ReadEditorRange(selection.cpMax - 2, selection.cpMax, last) == 2;
 }
 
 bool StartsLine(LONG position)
@@ -67,8 +66,7 @@ void KeepFinalBreakWhenDeleting()
 // when the control's own undo is in use.
 bool DeleteWord(HWND window, uint8_t kind)
 {
-    if (App.SingleLevelUndo)
-        return false;
+    if (App.SingleLevelUndo) return false;
     RecordUndo(kind, 0);
     // The character the key brings (0x7F, or 8 on some keyboards) would delete once more.
     MSG next;
@@ -79,8 +77,7 @@ bool DeleteWord(HWND window, uint8_t kind)
 
 bool DeleteSelection()
 {
-    if (SelectionEmpty())
-        return false;
+    if (SelectionEmpty()) return false;
     RecordUndo(UndoReplaceSelection, 0);
     SendEditor(WM_CLEAR);
     return true;
@@ -92,18 +89,14 @@ bool HandleKey(HWND window, WPARAM key)
     bool control = GetKeyState(VK_CONTROL) < 0;
     switch (key) {
     case VK_BACK:
-        if (control)
-            return DeleteWord(window, UndoCtrlBackspace);
-        if (DeleteSelection())
-            return true;
+        if (control) return DeleteWord(window, UndoCtrlBackspace);
+        if (DeleteSelection()) return true;
         RecordUndo(UndoBackspaceKey, 0);
         return false;
     case VK_DELETE:
-        if (control)
-            return DeleteWord(window, UndoCtrlDelete);
+        if (control) return DeleteWord(window, UndoCtrlDelete);
         KeepFinalBreakWhenDeleting();
-        if (DeleteSelection())
-            return true;
+        if (DeleteSelection()) return true;
         RecordUndo(UndoDeleteKey, 0);
         return false;
     case VK_RETURN:
@@ -111,8 +104,7 @@ bool HandleKey(HWND window, WPARAM key)
         return false;
     case VK_INSERT:
         // The control switches its own mode on the same key.
-        if (!control)
-            App.OverwriteMode = 1 - App.OverwriteMode;
+        if (!control) App.OverwriteMode = 1 - App.OverwriteMode;
         return false;
     default:
         return false;
@@ -133,8 +125,7 @@ void InsertOemSmallA()
         LONG caret = EditorSelection().cpMin;
         int replaced = EditorByteAt(caret);
         // At the end of a line or of the text overwrite inserts, keeping the break.
-        if (replaced >= 0 && replaced != '\r')
-            SelectEditorRange(caret, caret + 1);
+        if (replaced >= 0 && replaced != '\r') SelectEditorRange(caret, caret + 1);
     } else {
         RecordUndo(UndoTyping, 1);
     }
@@ -145,11 +136,9 @@ void InsertOemSmallA()
 // A typed character arrives as Windows-1251; the control gets the view coding's byte.
 WPARAM ToViewCoding(WPARAM code)
 {
-    if (App.ViewCoding == CodingAnsi || code < 0x80 || code > 0xFF)
-        return code;
+    if (App.ViewCoding == CodingAnsi || code < 0x80 || code > 0xFF) return code;
     uint8_t byte = RecodeTable[SlotAnsiToOem][code - 0x80];
-    if (App.ViewCoding == CodingKoi8 && byte >= 0x80)
-        byte = RecodeTable[SlotOemToKoi8][byte - 0x80];
+    if (App.ViewCoding == CodingKoi8 && byte >= 0x80) byte = RecodeTable[SlotOemToKoi8][byte - 0x80];
     return byte;
 }
 
@@ -180,21 +169,18 @@ LRESULT HandleDrop(HWND window, WPARAM wParam, LPARAM lParam)
 {
     auto drop = reinterpret_cast<HDROP>(wParam);
     char name[PathCapacity];
-    if (!DragQueryFileA(drop, 0, name, PathCapacity))
-        return PassOn(window, WM_DROPFILES, wParam, lParam);
+    if (!DragQueryFileA(drop, 0, name, PathCapacity)) return PassOn(window, WM_DROPFILES, wParam, lParam);
     DragFinish(drop);
-    if (ConfirmDiscard())
-        LoadDocument(name);
+    if (ConfirmDiscard()) LoadDocument(name);
     return Consumed;
 }
 
-}  // namespace
+}   // namespace
 
 LRESULT CALLBACK EditorSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Accelerators act only while the editor has the focus, and before any key handling.
-    if (TranslatedAsAccelerator(message, wParam, lParam))
-        return Consumed;
+    if (TranslatedAsAccelerator(message, wParam, lParam)) return Consumed;
     switch (message) {
     case WM_INPUTLANGCHANGE:
         return Consumed;   // only the status bar's keyboard pane follows the layout

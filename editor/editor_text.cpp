@@ -29,11 +29,9 @@ void SelectEditorRange(LONG start, LONG end)
 LONG ReadEditorRange(LONG start, LONG end, char* buffer)
 {
     LONG length = EditorTextLength();
-    if (end > length)
-        end = length;
+    if (end > length) end = length;
     buffer[0] = 0;
-    if (start >= end)
-        return 0;
+    if (start >= end) return 0;
     TEXTRANGEA range = {{start, end}, buffer};
     return static_cast<LONG>(SendEditor(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range)));
 }
@@ -41,8 +39,7 @@ LONG ReadEditorRange(LONG start, LONG end, char* buffer)
 int EditorByteAt(LONG position)
 {
     char text[2];
-    if (ReadEditorRange(position, position + 1, text) != 1)
-        return -1;
+    if (ReadEditorRange(position, position + 1, text) != 1) return -1;
     return static_cast<uint8_t>(text[0]);
 }
 

@@ -4,13 +4,12 @@
 #include "app/recent_files.h"
 #include "editor/undo.h"
 
-static const char FileFilterList[] =
-    "Text Files (*.txt,*.diz,*.rtf)\0*.txt;*.diz;*.rtf\0"
-    "All Files (*.*)\0*.*\0"
-    "HTML Files (*.htm,*.html)\0*.htm;*.html\0"
-    "Pascal Files (*.pas,*.dpr,*.asm)\0*.pas;*.dpr;*.asm\0"
-    "C Files (*.c,*.cpp,*.h,*.rc)\0*.c;*.h;*.cpp;*.rc\0"
-    "OS Files (*.bat,*.log,*.ini)\0*.bat;*.log;*.ini\0";
+static const char FileFilterList[] = "Text Files (*.txt,*.diz,*.rtf)\0*.txt;*.diz;*.rtf\0"
+                                     "All Files (*.*)\0*.*\0"
+                                     "HTML Files (*.htm,*.html)\0*.htm;*.html\0"
+                                     "Pascal Files (*.pas,*.dpr,*.asm)\0*.pas;*.dpr;*.asm\0"
+                                     "C Files (*.c,*.cpp,*.h,*.rc)\0*.c;*.h;*.cpp;*.rc\0"
+                                     "OS Files (*.bat,*.log,*.ini)\0*.bat;*.log;*.ini\0";
 
 // Default extension of each filter, by filter index from 1; null adds none.
 static const char* const FilterExtensions[] = {"txt", nullptr, "htm", "pas", "c", "bat"};
@@ -25,8 +24,7 @@ constexpr DWORD SaveDialogFlags =
 static void SetDefaultExtension()
 {
     DWORD index = App.FileDialogRecord.nFilterIndex;
-    if (index >= 1 && index <= FilterCount)
-        App.FileDialogRecord.lpstrDefExt = FilterExtensions[index - 1];
+    if (index >= 1 && index <= FilterCount) App.FileDialogRecord.lpstrDefExt = FilterExtensions[index - 1];
 }
 
 // When the user picks another file type, a name typed without extension gets that type's.
@@ -36,8 +34,7 @@ static UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARA
         SetDefaultExtension();
         // The open dialog keeps its own copy of the extension; tell it the new one.
         const char* extension = App.FileDialogRecord.lpstrDefExt;
-        SendMessageA(GetParent(dialog), CDM_SETDEFEXT, 0,
-                     reinterpret_cast<LPARAM>(extension ? extension : ""));
+        SendMessageA(GetParent(dialog), CDM_SETDEFEXT, 0, reinterpret_cast<LPARAM>(extension ? extension : ""));
     }
     return 0;
 }
@@ -62,8 +59,7 @@ static bool RunFileDialog(char* name, DWORD flags, BOOL(WINAPI* dialog)(LPOPENFI
     record.nFilterIndex = App.LastFilterIndex;
     record.Flags = flags;
     SetDefaultExtension();
-    if (!dialog(&record))
-        return false;
+    if (!dialog(&record)) return false;
     App.LastFilterIndex = record.nFilterIndex;
     return true;
 }
@@ -71,15 +67,13 @@ static bool RunFileDialog(char* name, DWORD flags, BOOL(WINAPI* dialog)(LPOPENFI
 void OpenDocument()
 {
     char name[PathCapacity + 1] = "";
-    if (RunFileDialog(name, ReadDialogFlags, GetOpenFileNameA))
-        LoadDocument(name);
+    if (RunFileDialog(name, ReadDialogFlags, GetOpenFileNameA)) LoadDocument(name);
 }
 
 void InsertFile()
 {
     char name[PathCapacity + 1] = "";
-    if (RunFileDialog(name, ReadDialogFlags, GetOpenFileNameA))
-        InsertFileContents(name);
+    if (RunFileDialog(name, ReadDialogFlags, GetOpenFileNameA)) InsertFileContents(name);
 }
 
 bool SaveDocumentAs()
@@ -87,8 +81,7 @@ bool SaveDocumentAs()
     // The dialog works on a copy: a failing dialog may scribble over its buffer.
     char name[PathCapacity + 1];
     lstrcpynA(name, App.CurrentFileName, PathCapacity);
-    if (!RunFileDialog(name, SaveDialogFlags, GetSaveFileNameA))
-        return true;
+    if (!RunFileDialog(name, SaveDialogFlags, GetSaveFileNameA)) return true;
     lstrcpynA(App.CurrentFileName, name, PathCapacity);
     bool saved = SaveDocument();
     if (saved) {

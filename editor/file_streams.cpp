@@ -29,19 +29,17 @@ DWORD CALLBACK WriteFileCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LO
     DWORD allowed = FileWriteBudget < wanted ? static_cast<DWORD>(FileWriteBudget) : wanted;
     DWORD done = 0;
     BOOL ok = WriteFile(stream->File, buffer, allowed, &done, nullptr);
-    if (FileWriteBudget != UINT64_MAX)
-        FileWriteBudget -= done;
+    if (FileWriteBudget != UINT64_MAX) FileWriteBudget -= done;
     *written = static_cast<LONG>(done);
-    if (ok && done == wanted)
-        return 0;
+    if (ok && done == wanted) return 0;
     stream->Error = ok ? ERROR_DISK_FULL : GetLastError();
     return 2;
 }
 
 HANDLE OpenFileForReading(const char* name)
 {
-    return CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                       OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    return CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                       FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
 }
 
 bool FileFitsTextLimit(HANDLE file)
@@ -55,8 +53,7 @@ static DWORD StreamFile(HANDLE file, UINT message, DWORD flags, EDITSTREAMCALLBA
     FileStream stream{file, 0};
     EDITSTREAM request{reinterpret_cast<DWORD_PTR>(&stream), 0, callback};
     SendMessageA(App.EditorWindow, message, flags, reinterpret_cast<LPARAM>(&request));
-    if (request.dwError == 0)
-        return 0;
+    if (request.dwError == 0) return 0;
     // Without a file error the control ended the stream itself and says why (memory, its text limit).
     return stream.Error ? stream.Error : request.dwError;
 }

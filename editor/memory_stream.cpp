@@ -30,14 +30,13 @@ DWORD CALLBACK GiveChunk(DWORD_PTR cookie, LPBYTE chunk, LONG size, LONG* given)
     auto& stream = *reinterpret_cast<MemoryStream*>(cookie);
     DWORD left = stream.Count - stream.Position;
     DWORD count = static_cast<DWORD>(size) < left ? static_cast<DWORD>(size) : left;
-    if (count)
-        memcpy(chunk, stream.Buffer + stream.Position, count);
+    if (count) memcpy(chunk, stream.Buffer + stream.Position, count);
     stream.Position += count;
     *given = static_cast<LONG>(count);
     return 0;
 }
 
-}  // namespace
+}   // namespace
 
 void StreamOutToMemory(MemoryStream& stream)
 {

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 struct MemoryStream {
-    DWORD Position;    // bytes already read (streaming in)
-    DWORD Count;       // bytes written so far (out) or available (in)
+    DWORD Position;   // bytes already read (streaming in)
+    DWORD Count;      // bytes written so far (out) or available (in)
     uint8_t* Buffer;
 };
 

@@ -16,8 +16,8 @@ struct OleCallbackMethods {
     ULONG(STDMETHODCALLTYPE* AddRef)(This);
     ULONG(STDMETHODCALLTYPE* Release)(This);
     HRESULT(STDMETHODCALLTYPE* GetNewStorage)(This, LPSTORAGE*);
-    HRESULT(STDMETHODCALLTYPE* GetInPlaceContext)(This, LPOLEINPLACEFRAME*, LPOLEINPLACEUIWINDOW*,
-                                                  LPOLEINPLACEFRAMEINFO);
+    HRESULT(STDMETHODCALLTYPE* GetInPlaceContext)
+    (This, LPOLEINPLACEFRAME*, LPOLEINPLACEUIWINDOW*, LPOLEINPLACEFRAMEINFO);
     HRESULT(STDMETHODCALLTYPE* ShowContainerUI)(This, BOOL);
     HRESULT(STDMETHODCALLTYPE* QueryInsertObject)(This, LPCLSID, LPSTORAGE, LONG);
     HRESULT(STDMETHODCALLTYPE* DeleteObject)(This, LPOLEOBJECT);
@@ -32,8 +32,7 @@ namespace {
 
 HRESULT STDMETHODCALLTYPE QueryInterface(This, REFIID, void** object)
 {
-    if (!object)
-        return E_POINTER;
+    if (!object) return E_POINTER;
     *object = nullptr;
     return E_NOINTERFACE;
 }
@@ -77,8 +76,7 @@ HRESULT STDMETHODCALLTYPE DeleteObject(This, LPOLEOBJECT)
 HRESULT STDMETHODCALLTYPE QueryAcceptData(This, LPDATAOBJECT, CLIPFORMAT* format, DWORD operation, BOOL, HGLOBAL)
 {
     if (operation == RECO_DROP) {
-        if (format)
-            *format = CF_TEXT;
+        if (format) *format = CF_TEXT;
         RecordUndo(UndoWholeText, 0);
     }
     return S_OK;
@@ -91,8 +89,7 @@ HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(This, BOOL)
 
 HRESULT STDMETHODCALLTYPE GetClipboardData(This, CHARRANGE*, DWORD, LPDATAOBJECT* data)
 {
-    if (!data)
-        return E_POINTER;
+    if (!data) return E_POINTER;
     *data = nullptr;
     return E_NOTIMPL;
 }
@@ -104,17 +101,16 @@ HRESULT STDMETHODCALLTYPE GetDragDropEffect(This, BOOL, DWORD, LPDWORD)
 
 HRESULT STDMETHODCALLTYPE GetContextMenu(This, WORD, LPOLEOBJECT, CHARRANGE*, HMENU* menu)
 {
-    if (menu)
-        *menu = nullptr;
+    if (menu) *menu = nullptr;
     return E_NOTIMPL;
 }
 
 constexpr OleCallbackMethods EditorOleCallbackMethods = {
-    QueryInterface,    AddRef,          Release,          GetNewStorage,        GetInPlaceContext,
-    ShowContainerUI,   QueryInsertObject, DeleteObject,   QueryAcceptData,      ContextSensitiveHelp,
-    GetClipboardData,  GetDragDropEffect, GetContextMenu,
+    QueryInterface,    AddRef,       Release,         GetNewStorage,        GetInPlaceContext, ShowContainerUI,
+    QueryInsertObject, DeleteObject, QueryAcceptData, ContextSensitiveHelp, GetClipboardData,  GetDragDropEffect,
+    GetContextMenu,
 };
 
-}  // namespace
+}   // namespace
 
 OleCallbackObject EditorOleCallback = {&EditorOleCallbackMethods};

@@ -8,8 +8,7 @@
 static bool AllowOverwriteReadOnly(const char* name)
 {
     std::string question = std::string(name) + ": READ ONLY!\rOverwrite?";
-    return MessageBoxA(App.MainWindow, question.c_str(), ProgramName,
-                       MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MessageBoxA(App.MainWindow, question.c_str(), ProgramName, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 // Creates an empty temporary file in the folder of `name`; 0 or the system error.
@@ -18,8 +17,7 @@ static DWORD CreateTemporaryBeside(const char* name, char* temporary)
     char folder[MAX_PATH];
     char* filePart = nullptr;
     DWORD length = GetFullPathNameA(name, MAX_PATH, folder, &filePart);
-    if (length == 0 || length >= MAX_PATH || !filePart)
-        return length ? ERROR_FILENAME_EXCED_RANGE : GetLastError();
+    if (length == 0 || length >= MAX_PATH || !filePart) return length ? ERROR_FILENAME_EXCED_RANGE : GetLastError();
     *filePart = '\0';
     return GetTempFileNameA(folder, "vrk", 0, temporary) ? 0 : GetLastError();
 }
@@ -29,14 +27,11 @@ static DWORD WriteTextTo(const char* temporary)
 {
     HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return GetLastError();
+    if (file == INVALID_HANDLE_VALUE) return GetLastError();
     DWORD error = StreamFileOut(file);
     // On disk before it replaces the original, so a crash cannot leave an empty file behind.
-    if (!error && !FlushFileBuffers(file))
-        error = GetLastError();
-    if (!CloseHandle(file) && !error)
-        error = GetLastError();
+    if (!error && !FlushFileBuffers(file)) error = GetLastError();
+    if (!CloseHandle(file) && !error) error = GetLastError();
     return error;
 }
 
@@ -45,13 +40,10 @@ static DWORD WriteTextTo(const char* temporary)
 static DWORD ReplaceWith(const char* temporary, const char* name, DWORD attributes)
 {
     bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-    if (readOnly && !SetFileAttributesA(name, FILE_ATTRIBUTE_ARCHIVE))
-        return GetLastError();
-    if (MoveFileExA(temporary, name, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return 0;
+    if (readOnly && !SetFileAttributesA(name, FILE_ATTRIBUTE_ARCHIVE)) return GetLastError();
+    if (MoveFileExA(temporary, name, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
     DWORD error = GetLastError();
-    if (readOnly)
-        SetFileAttributesA(name, attributes);
+    if (readOnly) SetFileAttributesA(name, attributes);
     return error;
 }
 
@@ -65,8 +57,7 @@ bool SaveDocument()
         FindClose(search);
         attributes = found.dwFileAttributes;
     }
-    if ((attributes & FILE_ATTRIBUTE_READONLY) && !AllowOverwriteReadOnly(name))
-        return false;
+    if ((attributes & FILE_ATTRIBUTE_READONLY) && !AllowOverwriteReadOnly(name)) return false;
 
     char temporary[MAX_PATH];
     DWORD error = CreateTemporaryBeside(name, temporary);
@@ -75,8 +66,7 @@ bool SaveDocument()
         return false;
     }
     error = WriteTextTo(temporary);
-    if (!error)
-        error = ReplaceWith(temporary, name, attributes);
+    if (!error) error = ReplaceWith(temporary, name, attributes);
     if (error) {
         DeleteFileA(temporary);
         ShowSystemErrorCode(error);

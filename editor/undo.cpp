@@ -61,8 +61,7 @@ void DropNewestRecord()
 {
     UndoRecord* record = App.UndoHead;
     App.UndoHead = record->Next;
-    if (record->Range.lpstrText)
-        GlobalFree(record->Range.lpstrText);
+    if (record->Range.lpstrText) GlobalFree(record->Range.lpstrText);
     GlobalFree(record);
 }
 
@@ -78,8 +77,7 @@ void RecordRun(uint8_t kind, int32_t length, LONG start)
     UndoRecord* head = App.UndoHead;
     if (!head || head->Kind != kind || head->Range.chrg.cpMax + length != start) {
         head = NewRecord(kind, start, start, 0);
-        if (!head)
-            return;
+        if (!head) return;
         PushRecord(head);
     }
     head->Range.chrg.cpMax = start;
@@ -88,8 +86,7 @@ void RecordRun(uint8_t kind, int32_t length, LONG start)
 UndoRecord* RecordSmallText(uint8_t kind, LONG start, LONG end)
 {
     UndoRecord* record = NewRecord(kind, start, end, 0);
-    if (!record)
-        return nullptr;
+    if (!record) return nullptr;
     uint8_t bytes[3] = {};
     ReadEditorRange(start, end, reinterpret_cast<char*>(bytes));
     record->SmallText = bytes[0] | bytes[1] << 8;
@@ -100,8 +97,7 @@ UndoRecord* RecordSmallText(uint8_t kind, LONG start, LONG end)
 void RecordOverwrite(LONG start, LONG textLength)
 {
     UndoRecord* record = RecordSmallText(UndoOverwrite, start, start + 1);
-    if (!record)
-        return;
+    if (!record) return;
     // At the end of a line or of the text overwrite inserts: there is nothing to put back.
     if (start >= textLength || record->SmallText == '\r')
         record->SmallText = 0;
@@ -112,13 +108,12 @@ void RecordOverwrite(LONG start, LONG textLength)
 void RecordReplacement(CHARRANGE selection, int32_t length)
 {
     LONG selected = selection.cpMax - selection.cpMin;
-    UndoRecord* record = NewRecord(UndoReplaceSelection, selection.cpMin, selection.cpMin + length,
-                                   selected > 0 ? selected + 2 : 0);
-    if (!record)
-        return;
+    UndoRecord* record =
+        NewRecord(UndoReplaceSelection, selection.cpMin, selection.cpMin + length, selected > 0 ? selected + 2 : 0);
+    if (!record) return;
     if (selected > 0)
-        record->SmallText = static_cast<uint32_t>(
-            SendEditor(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(record->Range.lpstrText)));
+        record->SmallText =
+            static_cast<uint32_t>(SendEditor(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(record->Range.lpstrText)));
     PushRecord(record);
 }
 
@@ -128,35 +123,28 @@ void RecordWordDeletion(bool rightward, LONG start, LONG textLength)
 {
     LONG from = start, to = start;
     if (rightward) {
-        if (start >= textLength)
-            return;
+        if (start >= textLength) return;
         to = static_cast<LONG>(SendEditor(EM_FINDWORDBREAK, WB_MOVEWORDRIGHT, start));
     } else {
-        if (start == 0)
-            return;
+        if (start == 0) return;
         from = static_cast<LONG>(SendEditor(EM_FINDWORDBREAK, WB_MOVEWORDLEFT, start));
     }
-    if (to <= from)
-        return;
+    if (to <= from) return;
     UndoRecord* record = NewRecord(UndoReplaceSelection, from, from, to - from + 1);
-    if (record)
-        record->SmallText = static_cast<uint32_t>(ReadEditorRange(from, to, record->Range.lpstrText));
+    if (record) record->SmallText = static_cast<uint32_t>(ReadEditorRange(from, to, record->Range.lpstrText));
     SelectEditorRange(from, to);
     SendEditor(WM_CLEAR);
-    if (record)
-        PushRecord(record);
+    if (record) PushRecord(record);
 }
 
 // Whole-text changes in a row share the first one's snapshot.
 void RecordSnapshot(CHARRANGE selection, LONG textLength)
 {
-    if (App.UndoHead && App.UndoHead->Kind == UndoWholeText)
-        return;
+    if (App.UndoHead && App.UndoHead->Kind == UndoWholeText) return;
     UndoRecord* record = textLength == 0
         ? NewRecord(UndoWholeText, 0, 0, 0)
         : NewRecord(UndoWholeText, selection.cpMin, selection.cpMax, static_cast<SIZE_T>(textLength) + 2);
-    if (!record)
-        return;
+    if (!record) return;
     if (textLength > 0) {
         MemoryStream stream = {0, 0, reinterpret_cast<uint8_t*>(record->Range.lpstrText)};
         StreamOutToMemory(stream);
@@ -183,8 +171,7 @@ void UndoRunStep(UndoRecord& record)
         SendEditor(WM_CLEAR);
         range.cpMax -= unit;
     }
-    if (range.cpMax < range.cpMin)
-        DropNewestRecord();
+    if (range.cpMax < range.cpMin) DropNewestRecord();
 }
 
 void UndoDeleteKeyStep(const UndoRecord& record)
@@ -223,12 +210,11 @@ void UndoSnapshot(const UndoRecord& record)
     }
 }
 
-}  // namespace
+}   // namespace
 
 void RecordUndo(uint8_t kind, int32_t length)
 {
-    if (App.SingleLevelUndo)
-        return;
+    if (App.SingleLevelUndo) return;
     LONG textLength = EditorTextLength();
     CHARRANGE selection = EditorSelection();
     if (selection.cpMin != selection.cpMax && (kind < UndoReplaceSelection || kind == UndoOverwrite))
@@ -239,8 +225,7 @@ void RecordUndo(uint8_t kind, int32_t length)
         RecordRun(kind, length, selection.cpMin);
         break;
     case UndoDeleteKey:
-        if (selection.cpMin < textLength)
-            RecordSmallText(UndoDeleteKey, selection.cpMin, selection.cpMin + 2);
+        if (selection.cpMin < textLength) RecordSmallText(UndoDeleteKey, selection.cpMin, selection.cpMin + 2);
         break;
     case UndoBackspaceKey:
         if (selection.cpMin > 0)
@@ -267,8 +252,7 @@ void RecordUndo(uint8_t kind, int32_t length)
 void UndoLast()
 {
     UndoRecord* record = App.UndoHead;
-    if (!record)
-        return;
+    if (!record) return;
     switch (record->Kind) {
     case UndoTyping:
     case UndoLineBreak:
@@ -299,8 +283,7 @@ void UndoLast()
 
 void FreeUndoHistory()
 {
-    while (App.UndoHead)
-        DropNewestRecord();
+    while (App.UndoHead) DropNewestRecord();
 }
 
 bool DocumentDirty()

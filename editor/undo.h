@@ -4,15 +4,15 @@
 
 // Request codes of RecordUndo; the same numbers are the kinds stored in records.
 enum UndoKind : uint8_t {
-    UndoTyping = 0,            // a typed character in insert mode
-    UndoLineBreak = 1,         // Enter
-    UndoDeleteKey = 2,         // Delete without selection
-    UndoBackspaceKey = 3,      // Backspace without selection
-    UndoReplaceSelection = 4,  // a selection about to be replaced by `length` bytes
-    UndoCtrlDelete = 5,        // the word to the right, deleted by the recorder
-    UndoWholeText = 6,         // a snapshot of the whole text
-    UndoCtrlBackspace = 7,     // the word to the left, deleted by the recorder
-    UndoOverwrite = 8,         // a typed character in overwrite mode
+    UndoTyping = 0,             // a typed character in insert mode
+    UndoLineBreak = 1,          // Enter
+    UndoDeleteKey = 2,          // Delete without selection
+    UndoBackspaceKey = 3,       // Backspace without selection
+    UndoReplaceSelection = 4,   // a selection about to be replaced by `length` bytes
+    UndoCtrlDelete = 5,         // the word to the right, deleted by the recorder
+    UndoWholeText = 6,          // a snapshot of the whole text
+    UndoCtrlBackspace = 7,      // the word to the left, deleted by the recorder
+    UndoOverwrite = 8,          // a typed character in overwrite mode
 };
 
 // Called immediately before the change, while the selection still shows what will change.

@@ -4,8 +4,7 @@
 
 size_t ColourRuns::FirstEndingAfter(size_t pos) const
 {
-    auto it = std::upper_bound(runs_.begin(), runs_.end(), pos,
-                               [](size_t p, const Run& run) { return p < run.end; });
+    auto it = std::upper_bound(runs_.begin(), runs_.end(), pos, [](size_t p, const Run& run) { return p < run.end; });
     return it - runs_.begin();
 }
 

@@ -9,7 +9,7 @@ class ColourRuns {
 public:
     struct Run {
         size_t start;
-        size_t end;      // exclusive
+        size_t end;   // exclusive
         uint32_t colour;
     };
 

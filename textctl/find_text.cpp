@@ -8,14 +8,16 @@
 
 namespace {
 
-char16_t SmallLetter(char16_t ch) {
+char16_t SmallLetter(char16_t ch)
+{
     if (ch >= u'A' && ch <= u'Z') return ch + 0x20;
     if (ch >= 0x0410 && ch <= 0x042F) return ch + 0x20;   // А..Я
     if (ch >= 0x0400 && ch <= 0x040F) return ch + 0x50;   // Ѐ..Џ, Ё among them
     return ch;
 }
 
-void BuildFoldTable(Coding coding, uint8_t* table) {
+void BuildFoldTable(Coding coding, uint8_t* table)
+{
     for (int b = 0; b < 256; ++b) {
         table[b] = static_cast<uint8_t>(b);
         char16_t ch = ByteToUnicode(coding, static_cast<uint8_t>(b));
@@ -36,7 +38,8 @@ struct Matcher {
 
     bool Same(uint8_t a, uint8_t b) const { return fold ? fold[a] == fold[b] : a == b; }
 
-    bool MatchesRun(const uint8_t* run) const {
+    bool MatchesRun(const uint8_t* run) const
+    {
         if (!fold) return std::memcmp(run, pattern, length) == 0;
         for (size_t k = 0; k < length; ++k)
             if (fold[run[k]] != fold[pattern[k]]) return false;
@@ -44,14 +47,16 @@ struct Matcher {
     }
 
     // For a window that crosses from one run of the buffer into the next.
-    bool MatchesAcross(const TextBuffer& text, size_t pos) const {
+    bool MatchesAcross(const TextBuffer& text, size_t pos) const
+    {
         for (size_t k = 0; k < length; ++k)
             if (!Same(text.At(pos + k), pattern[k])) return false;
         return true;
     }
 };
 
-void PrepareMatcher(Matcher& m, const uint8_t* pattern, size_t length, unsigned flags, Coding coding) {
+void PrepareMatcher(Matcher& m, const uint8_t* pattern, size_t length, unsigned flags, Coding coding)
+{
     m.pattern = pattern;
     m.length = length;
     m.fold = flags & FindMatchCase ? nullptr : CaseFoldTable(coding);
@@ -62,14 +67,16 @@ void PrepareMatcher(Matcher& m, const uint8_t* pattern, size_t length, unsigned 
     }
 }
 
-bool IsWholeWord(const TextBuffer& text, size_t pos, size_t length) {
+bool IsWholeWord(const TextBuffer& text, size_t pos, size_t length)
+{
     if (pos > 0 && IsWordByte(text.At(pos - 1))) return false;
     return pos + length >= text.Length() || !IsWordByte(text.At(pos + length));
 }
 
-}  // namespace
+}   // namespace
 
-const uint8_t* CaseFoldTable(Coding coding) {
+const uint8_t* CaseFoldTable(Coding coding)
+{
     static uint8_t tables[CodingCount][256];
     static bool built[CodingCount];
     int index = coding >= 0 && coding < CodingCount ? coding : CodingAnsi;
@@ -80,8 +87,9 @@ const uint8_t* CaseFoldTable(Coding coding) {
     return tables[index];
 }
 
-int64_t FindText(const TextBuffer& text, size_t min, int64_t max, const uint8_t* pattern,
-                 size_t length, unsigned flags, Coding coding) {
+int64_t FindText(const TextBuffer& text, size_t min, int64_t max, const uint8_t* pattern, size_t length, unsigned flags,
+                 Coding coding)
+{
     size_t end = max < 0 || static_cast<uint64_t>(max) > text.Length() ? text.Length() : static_cast<size_t>(max);
     if (length == 0 || min >= end || end - min < length) return -1;
     Matcher matcher;

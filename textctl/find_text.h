@@ -13,14 +13,14 @@ class TextBuffer;
 
 enum FindFlags : unsigned {
     FindMatchCase = 1,
-    FindWholeWord = 2,  // neither neighbour of the match is a word byte
+    FindWholeWord = 2,   // neither neighbour of the match is a word byte
 };
 
 // The first match starting at or after `min` that lies wholly before `max`
 // (max < 0 or past the end: the end of the text); -1 when there is none or
 // the pattern is empty.
-int64_t FindText(const TextBuffer& text, size_t min, int64_t max, const uint8_t* pattern,
-                 size_t length, unsigned flags, Coding coding);
+int64_t FindText(const TextBuffer& text, size_t min, int64_t max, const uint8_t* pattern, size_t length, unsigned flags,
+                 Coding coding);
 
 // The byte each byte folds to in the coding: a capital letter's small letter,
 // any other byte itself.

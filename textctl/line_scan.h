@@ -12,13 +12,15 @@ constexpr uint64_t Ones = 0x0101010101010101ull;
 constexpr uint64_t Low7 = 0x7F7F7F7F7F7F7F7Full;
 
 // 0x80 in each byte of x equal to b, 0 elsewhere (exact, no false hits).
-inline uint64_t EqualBytes(uint64_t x, uint8_t b) {
+inline uint64_t EqualBytes(uint64_t x, uint8_t b)
+{
     uint64_t y = x ^ (Ones * b);
     return ~(((y & Low7) + Low7) | y | Low7);
 }
 
 // Break ends of a little-endian word; nextIsLf tells whether the byte after it is LF.
-inline uint64_t BreakMask(uint64_t word, bool nextIsLf) {
+inline uint64_t BreakMask(uint64_t word, bool nextIsLf)
+{
     uint64_t lf = EqualBytes(word, '\n');
     uint64_t cr = EqualBytes(word, '\r');
     if (!(lf | cr)) return 0;
@@ -26,7 +28,8 @@ inline uint64_t BreakMask(uint64_t word, bool nextIsLf) {
     return lf | (cr & ~lfAfter);
 }
 
-inline uint64_t LoadWord(const uint8_t* p) {
+inline uint64_t LoadWord(const uint8_t* p)
+{
     uint64_t word;
     std::memcpy(&word, p, sizeof word);
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
@@ -35,15 +38,17 @@ inline uint64_t LoadWord(const uint8_t* p) {
     return word;
 }
 
-}  // namespace line_scan_detail
+}   // namespace line_scan_detail
 
 // Number of break ends flagged in a mask from ForEachBreakMask.
-inline size_t BreakCount(uint64_t mask) {
+inline size_t BreakCount(uint64_t mask)
+{
     return static_cast<size_t>(((mask >> 7) * line_scan_detail::Ones) >> 56);
 }
 
 // Byte index (0..7) of flagged break number n (0-based) in a mask.
-inline size_t NthBreakInMask(uint64_t mask, size_t n) {
+inline size_t NthBreakInMask(uint64_t mask, size_t n)
+{
     while (n--) mask &= mask - 1;
     return LowestFlaggedByte(mask);
 }
@@ -51,8 +56,8 @@ inline size_t NthBreakInMask(uint64_t mask, size_t n) {
 // Calls f(base, mask) for each word of p[from, to) holding break ends: bit 8k+7
 // of mask flags p[base + k]. `next` is the byte at p[to] (-1 at the end of the
 // text). f returns false to stop; so does this function then.
-template <class F>
-bool ForEachBreakMask(const uint8_t* p, size_t from, size_t to, int next, F f) {
+template <class F> bool ForEachBreakMask(const uint8_t* p, size_t from, size_t to, int next, F f)
+{
     using namespace line_scan_detail;
     size_t i = from;
     for (; i + 8 <= to; i += 8) {
@@ -71,7 +76,8 @@ bool ForEachBreakMask(const uint8_t* p, size_t from, size_t to, int next, F f) {
     return true;
 }
 
-inline size_t CountBreaks(const uint8_t* p, size_t from, size_t to, int next) {
+inline size_t CountBreaks(const uint8_t* p, size_t from, size_t to, int next)
+{
     size_t count = 0;
     ForEachBreakMask(p, from, to, next, [&](size_t, uint64_t mask) {
         count += BreakCount(mask);
@@ -81,7 +87,8 @@ inline size_t CountBreaks(const uint8_t* p, size_t from, size_t to, int next) {
 }
 
 // Offset of break end number n (0-based) in p[from, to); `to` when there are fewer.
-inline size_t NthBreak(const uint8_t* p, size_t from, size_t to, int next, size_t n) {
+inline size_t NthBreak(const uint8_t* p, size_t from, size_t to, int next, size_t n)
+{
     size_t found = to;
     ForEachBreakMask(p, from, to, next, [&](size_t base, uint64_t mask) {
         size_t inWord = BreakCount(mask);

@@ -17,36 +17,40 @@ constexpr size_t MinCapacity = 256;
 constexpr size_t MarkRatio = 32;
 
 struct Chunk {
-    uint8_t* data = nullptr;      // capacity bytes, then capacity / MarkRatio marks
+    uint8_t* data = nullptr;   // capacity bytes, then capacity / MarkRatio marks
     uint32_t size = 0;
     uint32_t capacity = 0;
-    uint32_t breaks = 0;          // line break ends inside this chunk
+    uint32_t breaks = 0;   // line break ends inside this chunk
     uint32_t markCount = 0;
-    uint32_t markShift = 0;       // marks[i] is the offset of break end i << markShift
-    size_t start = 0;             // position of data[0]
-    size_t linesBefore = 0;       // break ends before this chunk
+    uint32_t markShift = 0;   // marks[i] is the offset of break end i << markShift
+    size_t start = 0;         // position of data[0]
+    size_t linesBefore = 0;   // break ends before this chunk
 
     uint16_t* Marks() const { return reinterpret_cast<uint16_t*>(data + capacity); }
     uint32_t MarkCapacity() const { return capacity / MarkRatio; }
 };
 
-size_t AllocationSize(size_t capacity) {
+size_t AllocationSize(size_t capacity)
+{
     return capacity + capacity / MarkRatio * sizeof(uint16_t);
 }
 
 // Room for `size` bytes with some slack for typing, never above MaxChunk.
-size_t CapacityFor(size_t size) {
+size_t CapacityFor(size_t size)
+{
     size_t wanted = size + size / 8 + 64;
     wanted = (wanted + MinCapacity - 1) / MinCapacity * MinCapacity;
     return std::min(std::max(wanted, MinCapacity), MaxChunk);
 }
 
-uint8_t* AllocateChunkData(size_t capacity) {
+uint8_t* AllocateChunkData(size_t capacity)
+{
     return static_cast<uint8_t*>(std::malloc(AllocationSize(capacity)));
 }
 
 // Resizes a chunk's storage; the marks are rebuilt afterwards by the caller.
-bool Reallocate(Chunk& chunk, size_t capacity) {
+bool Reallocate(Chunk& chunk, size_t capacity)
+{
     if (capacity == chunk.capacity) return true;
     void* grown = std::realloc(chunk.data, AllocationSize(capacity));
     if (!grown) return false;
@@ -55,55 +59,58 @@ bool Reallocate(Chunk& chunk, size_t capacity) {
     return true;
 }
 
-}  // namespace
+}   // namespace
 
 struct TextBuffer::Impl {
     std::vector<Chunk> chunks;
     size_t length = 0;
-    mutable size_t hint = 0;      // last chunk found, for sequential access
+    mutable size_t hint = 0;   // last chunk found, for sequential access
 
     ~Impl() { FreeAll(); }
 
-    void FreeAll() {
+    void FreeAll()
+    {
         for (Chunk& chunk : chunks) std::free(chunk.data);
         chunks.clear();
         length = 0;
         hint = 0;
     }
 
-    size_t TotalBreaks() const {
+    size_t TotalBreaks() const
+    {
         if (chunks.empty()) return 0;
         const Chunk& last = chunks.back();
         return last.linesBefore + last.breaks;
     }
 
     // The byte after chunk i, or -1 after the end of the text.
-    int ByteAfter(size_t i) const {
-        return i + 1 < chunks.size() ? chunks[i + 1].data[0] : -1;
-    }
-    int ByteAt(size_t i, size_t offset) const {
+    int ByteAfter(size_t i) const { return i + 1 < chunks.size() ? chunks[i + 1].data[0] : -1; }
+    int ByteAt(size_t i, size_t offset) const
+    {
         return offset < chunks[i].size ? chunks[i].data[offset] : ByteAfter(i);
     }
 
     // The chunk holding the byte at pos (pos < length).
-    size_t ChunkOf(size_t pos) const {
-        if (hint < chunks.size() && chunks[hint].start <= pos &&
-            pos < chunks[hint].start + chunks[hint].size)
+    size_t ChunkOf(size_t pos) const
+    {
+        if (hint < chunks.size() && chunks[hint].start <= pos && pos < chunks[hint].start + chunks[hint].size)
             return hint;
-        auto it = std::upper_bound(chunks.begin(), chunks.end(), pos,
-            [](size_t p, const Chunk& c) { return p < c.start; });
+        auto it =
+            std::upper_bound(chunks.begin(), chunks.end(), pos, [](size_t p, const Chunk& c) { return p < c.start; });
         hint = static_cast<size_t>(it - chunks.begin()) - 1;
         return hint;
     }
 
     // The chunk whose breaks include break end number `index` (< TotalBreaks()).
-    size_t ChunkOfBreak(size_t index) const {
+    size_t ChunkOfBreak(size_t index) const
+    {
         auto it = std::upper_bound(chunks.begin(), chunks.end(), index,
-            [](size_t n, const Chunk& c) { return n < c.linesBefore + c.breaks; });
+                                   [](size_t n, const Chunk& c) { return n < c.linesBefore + c.breaks; });
         return static_cast<size_t>(it - chunks.begin());
     }
 
-    void Reindex(size_t i) {
+    void Reindex(size_t i)
+    {
         Chunk& chunk = chunks[i];
         uint16_t* marks = chunk.Marks();
         const uint32_t room = chunk.MarkCapacity();
@@ -131,11 +138,14 @@ struct TextBuffer::Impl {
 
     // Reindexes chunks [first, last] and the one before when its trailing CR
     // may have changed meaning; then renumbers everything after.
-    void Refresh(size_t first, size_t last) {
-        if (chunks.empty()) { length = 0; return; }
+    void Refresh(size_t first, size_t last)
+    {
+        if (chunks.empty()) {
+            length = 0;
+            return;
+        }
         last = std::min(last, chunks.size() - 1);
-        if (first > 0 && chunks[first - 1].size && chunks[first - 1].data[chunks[first - 1].size - 1] == '\r')
-            --first;
+        if (first > 0 && chunks[first - 1].size && chunks[first - 1].data[chunks[first - 1].size - 1] == '\r') --first;
         for (size_t i = first; i <= last; ++i) Reindex(i);
         size_t start = first ? chunks[first - 1].start + chunks[first - 1].size : 0;
         size_t lines = first ? chunks[first - 1].linesBefore + chunks[first - 1].breaks : 0;
@@ -149,7 +159,8 @@ struct TextBuffer::Impl {
     }
 
     // Offset in chunk i of its break end number `index`.
-    size_t BreakOffset(size_t i, size_t index) const {
+    size_t BreakOffset(size_t i, size_t index) const
+    {
         const Chunk& chunk = chunks[i];
         size_t mark = index >> chunk.markShift;
         size_t offset = chunk.Marks()[mark];
@@ -159,7 +170,8 @@ struct TextBuffer::Impl {
     }
 
     // Break ends in chunk i at offsets below `offset`.
-    size_t BreaksBefore(size_t i, size_t offset) const {
+    size_t BreaksBefore(size_t i, size_t offset) const
+    {
         const Chunk& chunk = chunks[i];
         const uint16_t* marks = chunk.Marks();
         const uint16_t* end = marks + chunk.markCount;
@@ -167,11 +179,11 @@ struct TextBuffer::Impl {
         if (after == marks) return 0;
         size_t mark = static_cast<size_t>(after - marks) - 1;
         size_t from = marks[mark] + 1;
-        return (mark << chunk.markShift) + 1 +
-               CountBreaks(chunk.data, from, std::max(from, offset), ByteAt(i, offset));
+        return (mark << chunk.markShift) + 1 + CountBreaks(chunk.data, from, std::max(from, offset), ByteAt(i, offset));
     }
 
-    void RemoveEmpty(size_t first, size_t last) {
+    void RemoveEmpty(size_t first, size_t last)
+    {
         for (size_t i = std::min(last, chunks.size() - 1) + 1; i-- > first;) {
             if (chunks[i].size) continue;
             std::free(chunks[i].data);
@@ -180,7 +192,8 @@ struct TextBuffer::Impl {
     }
 
     // Joins chunk i with the next one when both fit in half a chunk.
-    bool MergeWithNext(size_t i) {
+    bool MergeWithNext(size_t i)
+    {
         if (i + 1 >= chunks.size()) return false;
         Chunk& a = chunks[i];
         Chunk& b = chunks[i + 1];
@@ -195,7 +208,8 @@ struct TextBuffer::Impl {
     }
 
     // Room for `count` chunk entries, growing geometrically.
-    bool ReserveChunks(size_t count) {
+    bool ReserveChunks(size_t count)
+    {
         if (count <= chunks.capacity()) return true;
         try {
             chunks.reserve(std::max(count, chunks.capacity() * 2));
@@ -214,7 +228,8 @@ namespace {
 
 // Sizes of the chunks that take `total` bytes: full chunks when appending at
 // a chunk's end, otherwise even pieces so that typing finds room in both.
-std::vector<size_t> PieceSizes(size_t total, bool fillFromFront) {
+std::vector<size_t> PieceSizes(size_t total, bool fillFromFront)
+{
     size_t pieces = (total + MaxChunk - 1) / MaxChunk;
     std::vector<size_t> sizes(pieces);
     for (size_t k = 0; k < pieces; ++k) {
@@ -232,7 +247,8 @@ struct Source {
     size_t left[3];
     int current = 0;
 
-    void CopyTo(uint8_t* dest, size_t count) {
+    void CopyTo(uint8_t* dest, size_t count)
+    {
         while (count) {
             while (!left[current]) ++current;
             size_t n = std::min(count, left[current]);
@@ -245,9 +261,10 @@ struct Source {
     }
 };
 
-}  // namespace
+}   // namespace
 
-bool TextBuffer::Impl::InsertSplitting(size_t i, size_t offset, const uint8_t* bytes, size_t count) {
+bool TextBuffer::Impl::InsertSplitting(size_t i, size_t offset, const uint8_t* bytes, size_t count)
+{
     const size_t total = chunks[i].size + count;
     const std::vector<size_t> sizes = PieceSizes(total, offset == chunks[i].size);
     if (!ReserveChunks(chunks.size() + sizes.size() - 1)) return false;
@@ -287,7 +304,8 @@ bool TextBuffer::Impl::InsertSplitting(size_t i, size_t offset, const uint8_t* b
     return true;
 }
 
-bool TextBuffer::Impl::Insert(size_t pos, const uint8_t* bytes, size_t count) {
+bool TextBuffer::Impl::Insert(size_t pos, const uint8_t* bytes, size_t count)
+{
     if (count == 0) return true;
     pos = std::min(pos, length);
     if (chunks.empty()) {
@@ -298,7 +316,10 @@ bool TextBuffer::Impl::Insert(size_t pos, const uint8_t* bytes, size_t count) {
         }
         chunks[0].capacity = static_cast<uint32_t>(CapacityFor(std::min(count, MaxChunk)));
         chunks[0].data = AllocateChunkData(chunks[0].capacity);
-        if (!chunks[0].data) { chunks.clear(); return false; }
+        if (!chunks[0].data) {
+            chunks.clear();
+            return false;
+        }
     }
     size_t i = pos == length ? chunks.size() - 1 : ChunkOf(pos);
     Chunk& chunk = chunks[i];
@@ -313,7 +334,8 @@ bool TextBuffer::Impl::Insert(size_t pos, const uint8_t* bytes, size_t count) {
     return true;
 }
 
-void TextBuffer::Impl::Erase(size_t pos, size_t count) {
+void TextBuffer::Impl::Erase(size_t pos, size_t count)
+{
     if (pos >= length || count == 0) return;
     count = std::min(count, length - pos);
     size_t first = ChunkOf(pos);
@@ -330,12 +352,14 @@ void TextBuffer::Impl::Erase(size_t pos, size_t count) {
         std::memmove(tail.data, tail.data + to, tail.size - to);
         tail.size -= static_cast<uint32_t>(to);
         for (size_t k = first + 1; k < last; ++k) std::free(chunks[k].data);
-        chunks.erase(chunks.begin() + static_cast<ptrdiff_t>(first) + 1,
-                     chunks.begin() + static_cast<ptrdiff_t>(last));
+        chunks.erase(chunks.begin() + static_cast<ptrdiff_t>(first) + 1, chunks.begin() + static_cast<ptrdiff_t>(last));
         last = first + 1;
     }
     RemoveEmpty(first, last);
-    if (chunks.empty()) { FreeAll(); return; }
+    if (chunks.empty()) {
+        FreeAll();
+        return;
+    }
     // Touched chunks now start at `first` (or the one before, if it was removed).
     size_t touched = std::min(first, chunks.size() - 1);
     if (touched > 0) --touched;
@@ -351,17 +375,25 @@ void TextBuffer::Impl::Erase(size_t pos, size_t count) {
 }
 
 TextBuffer::TextBuffer() : impl_(new Impl) {}
-TextBuffer::~TextBuffer() { delete impl_; }
+TextBuffer::~TextBuffer()
+{
+    delete impl_;
+}
 
-size_t TextBuffer::Length() const { return impl_->length; }
+size_t TextBuffer::Length() const
+{
+    return impl_->length;
+}
 
-uint8_t TextBuffer::At(size_t pos) const {
+uint8_t TextBuffer::At(size_t pos) const
+{
     if (pos >= Length()) return 0;   // out of range: never read past the end
     size_t i = impl_->ChunkOf(pos);
     return impl_->chunks[i].data[pos - impl_->chunks[i].start];
 }
 
-size_t TextBuffer::CopyOut(size_t pos, size_t count, uint8_t* dest) const {
+size_t TextBuffer::CopyOut(size_t pos, size_t count, uint8_t* dest) const
+{
     if (pos >= Length()) return 0;
     count = std::min(count, Length() - pos);
     size_t done = 0;
@@ -375,7 +407,8 @@ size_t TextBuffer::CopyOut(size_t pos, size_t count, uint8_t* dest) const {
     return count;
 }
 
-const uint8_t* TextBuffer::Span(size_t pos, size_t* available) const {
+const uint8_t* TextBuffer::Span(size_t pos, size_t* available) const
+{
     if (pos >= Length()) {
         *available = 0;
         return nullptr;
@@ -385,13 +418,18 @@ const uint8_t* TextBuffer::Span(size_t pos, size_t* available) const {
     return chunk.data + (pos - chunk.start);
 }
 
-bool TextBuffer::Insert(size_t pos, const uint8_t* bytes, size_t count) {
+bool TextBuffer::Insert(size_t pos, const uint8_t* bytes, size_t count)
+{
     return impl_->Insert(pos, bytes, count);
 }
 
-void TextBuffer::Erase(size_t pos, size_t count) { impl_->Erase(pos, count); }
+void TextBuffer::Erase(size_t pos, size_t count)
+{
+    impl_->Erase(pos, count);
+}
 
-bool TextBuffer::Replace(size_t pos, size_t eraseCount, const uint8_t* bytes, size_t count) {
+bool TextBuffer::Replace(size_t pos, size_t eraseCount, const uint8_t* bytes, size_t count)
+{
     // Insert first: if memory runs out, nothing has been erased yet.
     pos = std::min(pos, Length());
     eraseCount = std::min(eraseCount, Length() - pos);
@@ -400,13 +438,23 @@ bool TextBuffer::Replace(size_t pos, size_t eraseCount, const uint8_t* bytes, si
     return true;
 }
 
-void TextBuffer::Clear() { impl_->FreeAll(); }
+void TextBuffer::Clear()
+{
+    impl_->FreeAll();
+}
 
-bool TextBuffer::Reserve(size_t length) { return impl_->ReserveChunks(length / MaxChunk + 1); }
+bool TextBuffer::Reserve(size_t length)
+{
+    return impl_->ReserveChunks(length / MaxChunk + 1);
+}
 
-size_t TextBuffer::LineCount() const { return impl_->TotalBreaks() + 1; }
+size_t TextBuffer::LineCount() const
+{
+    return impl_->TotalBreaks() + 1;
+}
 
-size_t TextBuffer::LineStart(size_t line) const {
+size_t TextBuffer::LineStart(size_t line) const
+{
     if (line == 0) return 0;
     size_t index = std::min(line, LineCount() - 1) - 1;
     size_t i = impl_->ChunkOfBreak(index);
@@ -414,24 +462,28 @@ size_t TextBuffer::LineStart(size_t line) const {
     return chunk.start + impl_->BreakOffset(i, index - chunk.linesBefore) + 1;
 }
 
-size_t TextBuffer::LineFromPos(size_t pos) const {
+size_t TextBuffer::LineFromPos(size_t pos) const
+{
     if (pos >= Length()) return impl_->TotalBreaks();
     size_t i = impl_->ChunkOf(pos);
     const Chunk& chunk = impl_->chunks[i];
     return chunk.linesBefore + impl_->BreaksBefore(i, pos - chunk.start);
 }
 
-size_t TextBuffer::LineLength(size_t line) const {
+size_t TextBuffer::LineLength(size_t line) const
+{
     if (line + 1 >= LineCount()) return Length() - LineStart(line);
     size_t next = LineStart(line + 1);
     return next - BreakLengthBefore(next) - LineStart(line);
 }
 
-size_t TextBuffer::LineBreakLength(size_t line) const {
+size_t TextBuffer::LineBreakLength(size_t line) const
+{
     if (line + 1 >= LineCount()) return 0;
     return BreakLengthBefore(LineStart(line + 1));
 }
 
-size_t TextBuffer::BreakLengthBefore(size_t lineStart) const {
+size_t TextBuffer::BreakLengthBefore(size_t lineStart) const
+{
     return lineStart >= 2 && At(lineStart - 1) == '\n' && At(lineStart - 2) == '\r' ? 2 : 1;
 }

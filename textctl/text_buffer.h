@@ -26,7 +26,7 @@ public:
     TextBuffer& operator=(const TextBuffer&) = delete;
 
     size_t Length() const;
-    uint8_t At(size_t pos) const;                       // pos < Length() (else 0)
+    uint8_t At(size_t pos) const;   // pos < Length() (else 0)
     // Copies min(count, Length() - pos) bytes; returns how many.
     size_t CopyOut(size_t pos, size_t count, uint8_t* dest) const;
     // Contiguous bytes from pos (at least 1 when pos < Length()); *available gets their number.
@@ -42,10 +42,10 @@ public:
 
     // Line index.
     size_t LineCount() const;
-    size_t LineStart(size_t line) const;                // line < LineCount()
-    size_t LineFromPos(size_t pos) const;               // pos <= Length()
-    size_t LineLength(size_t line) const;               // without its break
-    size_t LineBreakLength(size_t line) const;          // 0, 1 or 2
+    size_t LineStart(size_t line) const;         // line < LineCount()
+    size_t LineFromPos(size_t pos) const;        // pos <= Length()
+    size_t LineLength(size_t line) const;        // without its break
+    size_t LineBreakLength(size_t line) const;   // 0, 1 or 2
 
 private:
     size_t BreakLengthBefore(size_t lineStart) const;

@@ -13,7 +13,7 @@ bool PasteAccepted(TextControl& c)
     return SUCCEEDED(c.oleCallback->QueryAcceptData(nullptr, &format, RECO_PASTE, TRUE, nullptr));
 }
 
-}  // namespace
+}   // namespace
 
 void CopySelection(TextControl& c)
 {
@@ -54,10 +54,18 @@ bool ClipboardMessage(TextControl& c, UINT message, WPARAM, LPARAM, LRESULT* res
 {
     *result = 0;
     switch (message) {
-    case WM_COPY: CopySelection(c); return true;
-    case WM_CUT: CutSelection(c); return true;
-    case WM_PASTE: PasteClipboard(c); return true;
-    case EM_CANPASTE: *result = IsClipboardFormatAvailable(CF_TEXT); return true;
+    case WM_COPY:
+        CopySelection(c);
+        return true;
+    case WM_CUT:
+        CutSelection(c);
+        return true;
+    case WM_PASTE:
+        PasteClipboard(c);
+        return true;
+    case EM_CANPASTE:
+        *result = IsClipboardFormatAvailable(CF_TEXT);
+        return true;
     }
     return false;
 }

@@ -42,7 +42,7 @@ void RecordEdit(TextControl& c, size_t start, size_t end, size_t count, bool typ
     }
 }
 
-}  // namespace
+}   // namespace
 
 bool IsBreakMiddle(const TextControl& c, size_t pos)
 {
@@ -74,8 +74,7 @@ void TextChanged(TextControl& c, size_t pos, bool linesChanged)
     UpdateScrollBars(c);
 }
 
-bool ReplaceRange(TextControl& c, size_t start, size_t end, const uint8_t* bytes, size_t count,
-                  bool typing)
+bool ReplaceRange(TextControl& c, size_t start, size_t end, const uint8_t* bytes, size_t count, bool typing)
 {
     size_t length = c.text.Length();
     if (end > length) end = length;

@@ -52,8 +52,10 @@ LRESULT SetCharFormat(TextControl& c, WPARAM scope, const CHARFORMATA* format)
 {
     if (!format || format->cbSize < sizeof(CHARFORMATA)) return 0;
     bool selectionOnly = (scope & SCF_SELECTION) && !(scope & SCF_ALL) && !WholeTextSelected(c);
-    if (selectionOnly) SetSelectionColour(c, *format);
-    else SetWholeFormat(c, *format);
+    if (selectionOnly)
+        SetSelectionColour(c, *format);
+    else
+        SetWholeFormat(c, *format);
     return 1;
 }
 
@@ -93,17 +95,29 @@ LRESULT SetViewCoding(TextControl& c, WPARAM coding)
     return previous;
 }
 
-}  // namespace
+}   // namespace
 
 bool CharFormatMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     switch (message) {
-    case EM_SETCHARFORMAT: *result = SetCharFormat(c, wParam, reinterpret_cast<const CHARFORMATA*>(lParam)); return true;
-    case EM_GETCHARFORMAT: *result = GetCharFormat(c, wParam, reinterpret_cast<CHARFORMATA*>(lParam)); return true;
-    case EM_SETBKGNDCOLOR: *result = SetBackground(c, wParam, lParam); return true;
-    case TCM_SETVIEWCODING: *result = SetViewCoding(c, wParam); return true;
-    case TCM_GETVIEWCODING: *result = c.viewCoding; return true;
-    case WM_GETFONT: *result = reinterpret_cast<LRESULT>(c.font); return true;
+    case EM_SETCHARFORMAT:
+        *result = SetCharFormat(c, wParam, reinterpret_cast<const CHARFORMATA*>(lParam));
+        return true;
+    case EM_GETCHARFORMAT:
+        *result = GetCharFormat(c, wParam, reinterpret_cast<CHARFORMATA*>(lParam));
+        return true;
+    case EM_SETBKGNDCOLOR:
+        *result = SetBackground(c, wParam, lParam);
+        return true;
+    case TCM_SETVIEWCODING:
+        *result = SetViewCoding(c, wParam);
+        return true;
+    case TCM_GETVIEWCODING:
+        *result = c.viewCoding;
+        return true;
+    case WM_GETFONT:
+        *result = reinterpret_cast<LRESULT>(c.font);
+        return true;
     }
     return false;
 }

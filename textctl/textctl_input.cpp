@@ -9,7 +9,10 @@
 
 namespace {
 
-bool KeyDown(int key) { return GetKeyState(key) < 0; }
+bool KeyDown(int key)
+{
+    return GetKeyState(key) < 0;
+}
 
 size_t CharLeft(const TextControl& c, size_t pos)
 {
@@ -87,11 +90,21 @@ void DeleteBackward(TextControl& c, bool word)
 bool ControlKey(TextControl& c, WPARAM key)
 {
     switch (key) {
-    case 'A': SetSelection(c, 0, c.text.Length()); return true;
-    case 'C': CopySelection(c); return true;
-    case 'X': CutSelection(c); return true;
-    case 'V': PasteClipboard(c); return true;
-    case 'Z': UndoLastEdit(c); return true;
+    case 'A':
+        SetSelection(c, 0, c.text.Length());
+        return true;
+    case 'C':
+        CopySelection(c);
+        return true;
+    case 'X':
+        CutSelection(c);
+        return true;
+    case 'V':
+        PasteClipboard(c);
+        return true;
+    case 'Z':
+        UndoLastEdit(c);
+        return true;
     }
     return false;
 }
@@ -103,11 +116,21 @@ void KeyPressed(TextControl& c, WPARAM key)
     if (key != VK_UP && key != VK_DOWN && key != VK_PRIOR && key != VK_NEXT) c.preferredX = -1;
     switch (key) {
     case VK_LEFT:
-    case VK_RIGHT: MoveHorizontally(c, static_cast<int>(key), shift, control); break;
-    case VK_UP: MoveRows(c, -1, shift, false); break;
-    case VK_DOWN: MoveRows(c, 1, shift, false); break;
-    case VK_PRIOR: MoveRows(c, -page, shift, true); break;
-    case VK_NEXT: MoveRows(c, page, shift, true); break;
+    case VK_RIGHT:
+        MoveHorizontally(c, static_cast<int>(key), shift, control);
+        break;
+    case VK_UP:
+        MoveRows(c, -1, shift, false);
+        break;
+    case VK_DOWN:
+        MoveRows(c, 1, shift, false);
+        break;
+    case VK_PRIOR:
+        MoveRows(c, -page, shift, true);
+        break;
+    case VK_NEXT:
+        MoveRows(c, page, shift, true);
+        break;
     case VK_HOME:
         MoveCaret(c, control ? 0 : RowOfPosition(c, c.caret).start, shift);
         break;
@@ -115,13 +138,18 @@ void KeyPressed(TextControl& c, WPARAM key)
         MoveCaret(c, control ? c.text.Length() : RowCaretEnd(RowOfPosition(c, c.caret)), shift);
         break;
     case VK_DELETE:
-        if (shift && !control) CutSelection(c);
-        else DeleteForward(c, control);
+        if (shift && !control)
+            CutSelection(c);
+        else
+            DeleteForward(c, control);
         break;
     case VK_INSERT:
-        if (control) CopySelection(c);
-        else if (shift) PasteClipboard(c);
-        else c.overwrite = !c.overwrite;
+        if (control)
+            CopySelection(c);
+        else if (shift)
+            PasteClipboard(c);
+        else
+            c.overwrite = !c.overwrite;
         break;
     default:
         if (control) ControlKey(c, key);
@@ -168,14 +196,18 @@ void ExtendDrag(TextControl& c, int x, int y)
 {
     RECT client;
     GetClientRect(c.window, &client);
-    if (y < 0) ScrollRows(c, -1);
-    else if (y >= client.bottom) ScrollRows(c, 1);
+    if (y < 0)
+        ScrollRows(c, -1);
+    else if (y >= client.bottom)
+        ScrollRows(c, 1);
     if (c.draggingLines) {
         // Whole rows from the row first clicked to the row under the mouse.
         size_t start, end;
         RowSpanAt(c, y, &start, &end);
-        if (start < c.lineAnchorStart) SetSelection(c, c.lineAnchorEnd, start);
-        else SetSelection(c, c.lineAnchorStart, end);
+        if (start < c.lineAnchorStart)
+            SetSelection(c, c.lineAnchorEnd, start);
+        else
+            SetSelection(c, c.lineAnchorStart, end);
         return;
     }
     size_t pos = PositionFromPoint(c, x, y);
@@ -229,17 +261,25 @@ bool SetCursorShape(TextControl& c, LPARAM lParam)
     return true;
 }
 
-}  // namespace
+}   // namespace
 
 bool InputMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     *result = 0;
     int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
     switch (message) {
-    case WM_KEYDOWN: KeyPressed(c, wParam); return true;
-    case WM_CHAR: CharTyped(c, wParam); return true;
-    case WM_LBUTTONDOWN: ButtonDown(c, x, y, false); return true;
-    case WM_LBUTTONDBLCLK: ButtonDown(c, x, y, !InSelectionBar(c, x)); return true;
+    case WM_KEYDOWN:
+        KeyPressed(c, wParam);
+        return true;
+    case WM_CHAR:
+        CharTyped(c, wParam);
+        return true;
+    case WM_LBUTTONDOWN:
+        ButtonDown(c, x, y, false);
+        return true;
+    case WM_LBUTTONDBLCLK:
+        ButtonDown(c, x, y, !InSelectionBar(c, x));
+        return true;
     case WM_MOUSEMOVE:
         if (c.dragging) ExtendDrag(c, x, y);
         return true;
@@ -247,9 +287,15 @@ bool InputMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LR
         if (c.dragging) ReleaseCapture();
         c.dragging = false;
         return true;
-    case WM_CAPTURECHANGED: c.dragging = false; return true;
-    case WM_SETFOCUS: FocusChanged(c, true); return true;
-    case WM_KILLFOCUS: FocusChanged(c, false); return true;
+    case WM_CAPTURECHANGED:
+        c.dragging = false;
+        return true;
+    case WM_SETFOCUS:
+        FocusChanged(c, true);
+        return true;
+    case WM_KILLFOCUS:
+        FocusChanged(c, false);
+        return true;
     case WM_SETCURSOR:
         if (!SetCursorShape(c, lParam)) return false;
         *result = TRUE;

@@ -28,7 +28,7 @@ struct LastEdit {
 // One row on screen: [start, end) of a line, without its line break.
 struct Row {
     size_t line = 0;
-    size_t index = 0;      // row within the line (always 0 without wrap)
+    size_t index = 0;   // row within the line (always 0 without wrap)
     size_t start = 0;
     size_t end = 0;
     bool lastOfLine = true;
@@ -90,8 +90,14 @@ struct TextControl {
 TextControl* ControlOf(HWND window);
 
 // Selection.
-inline size_t SelectionStart(const TextControl& c) { return c.anchor < c.caret ? c.anchor : c.caret; }
-inline size_t SelectionEnd(const TextControl& c) { return c.anchor < c.caret ? c.caret : c.anchor; }
+inline size_t SelectionStart(const TextControl& c)
+{
+    return c.anchor < c.caret ? c.anchor : c.caret;
+}
+inline size_t SelectionEnd(const TextControl& c)
+{
+    return c.anchor < c.caret ? c.caret : c.anchor;
+}
 // Sets the selection, then shows the caret and repaints what changed.
 void SetSelection(TextControl& c, size_t anchor, size_t caret);
 bool IsBreakMiddle(const TextControl& c, size_t pos);   // pos lies between CR and LF
@@ -99,8 +105,7 @@ bool IsReadOnly(const TextControl& c);
 
 // Editing (textctl_edit.cpp). Replaces [start, end) with bytes; false when the
 // limit refuses it or memory runs out. The caret ends after the new bytes.
-bool ReplaceRange(TextControl& c, size_t start, size_t end, const uint8_t* bytes, size_t count,
-                  bool typing = false);
+bool ReplaceRange(TextControl& c, size_t start, size_t end, const uint8_t* bytes, size_t count, bool typing = false);
 // Replaces everything; the undo buffer is emptied. Caret at 0.
 bool ReplaceAll(TextControl& c, const uint8_t* bytes, size_t count);
 void ForgetUndo(TextControl& c);

@@ -27,19 +27,29 @@ LRESULT GetLine(const TextControl& c, WPARAM line, char* buffer)
     return static_cast<LRESULT>(c.text.CopyOut(c.text.LineStart(line), count, reinterpret_cast<uint8_t*>(buffer)));
 }
 
-}  // namespace
+}   // namespace
 
 bool LineMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     switch (message) {
-    case EM_EXLINEFROMCHAR: *result = static_cast<LRESULT>(ClampedLine(c, lParam)); return true;
-    case EM_LINEFROMCHAR: *result = static_cast<LRESULT>(ClampedLine(c, static_cast<LONG>(wParam))); return true;
-    case EM_LINEINDEX: *result = LineIndex(c, wParam); return true;
+    case EM_EXLINEFROMCHAR:
+        *result = static_cast<LRESULT>(ClampedLine(c, lParam));
+        return true;
+    case EM_LINEFROMCHAR:
+        *result = static_cast<LRESULT>(ClampedLine(c, static_cast<LONG>(wParam)));
+        return true;
+    case EM_LINEINDEX:
+        *result = LineIndex(c, wParam);
+        return true;
     case EM_LINELENGTH:
         *result = static_cast<LRESULT>(c.text.LineLength(ClampedLine(c, static_cast<LONG>(wParam))));
         return true;
-    case EM_GETLINECOUNT: *result = static_cast<LRESULT>(c.text.LineCount()); return true;
-    case EM_GETLINE: *result = GetLine(c, wParam, reinterpret_cast<char*>(lParam)); return true;
+    case EM_GETLINECOUNT:
+        *result = static_cast<LRESULT>(c.text.LineCount());
+        return true;
+    case EM_GETLINE:
+        *result = GetLine(c, wParam, reinterpret_cast<char*>(lParam));
+        return true;
     }
     return WordMessage(c, message, wParam, lParam, result);
 }

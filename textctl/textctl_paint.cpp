@@ -10,10 +10,9 @@ namespace {
 // Control bytes are drawn as the pictures the DOS character set gives them,
 // the zero byte as an empty-set sign and 0x7F as a house, so none is invisible.
 constexpr wchar_t ControlPictures[32] = {
-    0x2205, 0x263A, 0x263B, 0x2665, 0x2666, 0x2663, 0x2660, 0x2022,
-    0x25D8, 0x25CB, 0x25D9, 0x2642, 0x2640, 0x266A, 0x266B, 0x263C,
-    0x25BA, 0x25C4, 0x2195, 0x203C, 0x00B6, 0x00A7, 0x25AC, 0x21A8,
-    0x2191, 0x2193, 0x2192, 0x2190, 0x221F, 0x2194, 0x25B2, 0x25BC,
+    0x2205, 0x263A, 0x263B, 0x2665, 0x2666, 0x2663, 0x2660, 0x2022, 0x25D8, 0x25CB, 0x25D9,
+    0x2642, 0x2640, 0x266A, 0x266B, 0x263C, 0x25BA, 0x25C4, 0x2195, 0x203C, 0x00B6, 0x00A7,
+    0x25AC, 0x21A8, 0x2191, 0x2193, 0x2192, 0x2190, 0x221F, 0x2194, 0x25B2, 0x25BC,
 };
 constexpr wchar_t DeletePicture = 0x2302;
 
@@ -55,10 +54,7 @@ struct RowPainter {
     int right;
     bool showSelection;
 
-    bool Selected(size_t pos) const
-    {
-        return showSelection && pos >= SelectionStart(c) && pos < SelectionEnd(c);
-    }
+    bool Selected(size_t pos) const { return showSelection && pos >= SelectionStart(c) && pos < SelectionEnd(c); }
 
     // Colour and end of the run of equal look that starts at pos.
     COLORREF LookAt(size_t pos, size_t rowEnd, size_t* lookEnd) const
@@ -77,8 +73,10 @@ struct RowPainter {
         }
         if (showSelection) {
             size_t selStart = SelectionStart(c), selEnd = SelectionEnd(c);
-            if (pos < selStart) end = std::min(end, selStart);
-            else if (pos < selEnd) end = std::min(end, selEnd);
+            if (pos < selStart)
+                end = std::min(end, selStart);
+            else if (pos < selEnd)
+                end = std::min(end, selEnd);
         }
         *lookEnd = end;
         return colour;
@@ -91,8 +89,8 @@ struct RowPainter {
         RECT box = {std::max(x, TextLeft(c)), y, boxRight, y + c.lineHeight};
         SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : colour);
         SetBkColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHT) : BackgroundColour(c));
-        ExtTextOutW(dc, x, y, ETO_OPAQUE | ETO_CLIPPED, &box, c.paintText.data(),
-                    static_cast<UINT>(count), c.paintAdvances.data());
+        ExtTextOutW(dc, x, y, ETO_OPAQUE | ETO_CLIPPED, &box, c.paintText.data(), static_cast<UINT>(count),
+                    c.paintAdvances.data());
     }
 
     // Draws [pos, end) of the row from screen x on; returns the x reached.
@@ -153,8 +151,10 @@ struct RowPainter {
         }
         if (!WrapMode(c)) NoteWidth(row, pos, x);
         if (x >= right || filled) return;
-        if (breakShown) DrawBreak(row, x);
-        else Fill(std::max(x, TextLeft(c)), y, right, y + c.lineHeight);
+        if (breakShown)
+            DrawBreak(row, x);
+        else
+            Fill(std::max(x, TextLeft(c)), y, right, y + c.lineHeight);
     }
 
     // The widest row seen sets the horizontal scroll range; the part of a row
@@ -174,7 +174,7 @@ struct RowPainter {
     }
 };
 
-}  // namespace
+}   // namespace
 
 COLORREF TextColour(const TextControl& c)
 {

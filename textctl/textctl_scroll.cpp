@@ -19,14 +19,28 @@ void VerticalScroll(TextControl& c, int code)
 {
     long page = static_cast<long>(VisibleRows(c));
     switch (code) {
-    case SB_LINEUP: ScrollRows(c, -1); break;
-    case SB_LINEDOWN: ScrollRows(c, 1); break;
-    case SB_PAGEUP: ScrollRows(c, -std::max(1L, page - 1)); break;
-    case SB_PAGEDOWN: ScrollRows(c, std::max(1L, page - 1)); break;
-    case SB_TOP: ScrollTo(c, 0, 0); break;
-    case SB_BOTTOM: ScrollTo(c, c.text.LineCount() - 1, SIZE_MAX); break;
+    case SB_LINEUP:
+        ScrollRows(c, -1);
+        break;
+    case SB_LINEDOWN:
+        ScrollRows(c, 1);
+        break;
+    case SB_PAGEUP:
+        ScrollRows(c, -std::max(1L, page - 1));
+        break;
+    case SB_PAGEDOWN:
+        ScrollRows(c, std::max(1L, page - 1));
+        break;
+    case SB_TOP:
+        ScrollTo(c, 0, 0);
+        break;
+    case SB_BOTTOM:
+        ScrollTo(c, c.text.LineCount() - 1, SIZE_MAX);
+        break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: ScrollTo(c, static_cast<size_t>(std::max(0, TrackPosition(c.window, SB_VERT))), 0); break;
+    case SB_THUMBPOSITION:
+        ScrollTo(c, static_cast<size_t>(std::max(0, TrackPosition(c.window, SB_VERT))), 0);
+        break;
     }
 }
 
@@ -35,14 +49,28 @@ void HorizontalScroll(TextControl& c, int code)
     int step = std::max(1, c.metrics.widths['x']);
     int page = TextAreaWidth(c);
     switch (code) {
-    case SB_LINELEFT: ScrollHorizontally(c, c.xOffset - step); break;
-    case SB_LINERIGHT: ScrollHorizontally(c, c.xOffset + step); break;
-    case SB_PAGELEFT: ScrollHorizontally(c, c.xOffset - page); break;
-    case SB_PAGERIGHT: ScrollHorizontally(c, c.xOffset + page); break;
-    case SB_LEFT: ScrollHorizontally(c, 0); break;
-    case SB_RIGHT: ScrollHorizontally(c, c.widestRow); break;
+    case SB_LINELEFT:
+        ScrollHorizontally(c, c.xOffset - step);
+        break;
+    case SB_LINERIGHT:
+        ScrollHorizontally(c, c.xOffset + step);
+        break;
+    case SB_PAGELEFT:
+        ScrollHorizontally(c, c.xOffset - page);
+        break;
+    case SB_PAGERIGHT:
+        ScrollHorizontally(c, c.xOffset + page);
+        break;
+    case SB_LEFT:
+        ScrollHorizontally(c, 0);
+        break;
+    case SB_RIGHT:
+        ScrollHorizontally(c, c.widestRow);
+        break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: ScrollHorizontally(c, TrackPosition(c.window, SB_HORZ)); break;
+    case SB_THUMBPOSITION:
+        ScrollHorizontally(c, TrackPosition(c.window, SB_HORZ));
+        break;
     }
 }
 
@@ -91,26 +119,43 @@ LRESULT PositionMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lPar
     return static_cast<LRESULT>(PositionFromPoint(c, point->x, point->y));
 }
 
-}  // namespace
+}   // namespace
 
 bool ScrollMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     *result = 0;
     switch (message) {
-    case WM_VSCROLL: VerticalScroll(c, LOWORD(wParam)); return true;
-    case WM_HSCROLL: HorizontalScroll(c, LOWORD(wParam)); return true;
-    case WM_MOUSEWHEEL: WheelScroll(c, GET_WHEEL_DELTA_WPARAM(wParam)); return true;
-    case EM_SCROLL: *result = ScrollByCode(c, static_cast<int>(wParam)); return true;
+    case WM_VSCROLL:
+        VerticalScroll(c, LOWORD(wParam));
+        return true;
+    case WM_HSCROLL:
+        HorizontalScroll(c, LOWORD(wParam));
+        return true;
+    case WM_MOUSEWHEEL:
+        WheelScroll(c, GET_WHEEL_DELTA_WPARAM(wParam));
+        return true;
+    case EM_SCROLL:
+        *result = ScrollByCode(c, static_cast<int>(wParam));
+        return true;
     case EM_LINESCROLL:
         ScrollHorizontally(c, c.xOffset + static_cast<int>(wParam) * std::max(1, c.metrics.widths['x']));
         ScrollRows(c, static_cast<long>(lParam));
         *result = TRUE;
         return true;
-    case EM_SCROLLCARET: ShowCaretRow(c); PlaceCaret(c); return true;
-    case EM_GETFIRSTVISIBLELINE: *result = static_cast<LRESULT>(c.topLine); return true;
+    case EM_SCROLLCARET:
+        ShowCaretRow(c);
+        PlaceCaret(c);
+        return true;
+    case EM_GETFIRSTVISIBLELINE:
+        *result = static_cast<LRESULT>(c.topLine);
+        return true;
     case EM_POSFROMCHAR:
-    case EM_CHARFROMPOS: *result = PositionMessage(c, message, wParam, lParam); return true;
-    case WM_SIZE: Resized(c); return true;
+    case EM_CHARFROMPOS:
+        *result = PositionMessage(c, message, wParam, lParam);
+        return true;
+    case WM_SIZE:
+        Resized(c);
+        return true;
     case WM_SETREDRAW:
         c.redraw = wParam != 0;
         if (c.redraw) {

@@ -42,9 +42,12 @@ LRESULT GetTextRange(const TextControl& c, TEXTRANGEA* range)
 // removes the selection, a negative end means the end of the text.
 void SelectFromMessage(TextControl& c, LONG start, LONG end)
 {
-    if (start == 0 && end == -1) SetSelection(c, 0, c.text.Length());
-    else if (start < 0) SetSelection(c, c.caret, c.caret);
-    else SetSelection(c, Clamp(c, start), Clamp(c, end));
+    if (start == 0 && end == -1)
+        SetSelection(c, 0, c.text.Length());
+    else if (start < 0)
+        SetSelection(c, c.caret, c.caret);
+    else
+        SetSelection(c, Clamp(c, start), Clamp(c, end));
 }
 
 LRESULT SelectionType(const TextControl& c)
@@ -212,7 +215,9 @@ bool SelectionMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam
     case EM_SETSEL:
         SelectFromMessage(c, static_cast<LONG>(wParam), static_cast<LONG>(lParam));
         return true;
-    case EM_SELECTIONTYPE: *result = SelectionType(c); return true;
+    case EM_SELECTIONTYPE:
+        *result = SelectionType(c);
+        return true;
     case EM_HIDESELECTION:
         c.hideSelection = wParam != 0;
         Repaint(c);
@@ -224,20 +229,35 @@ bool SelectionMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam
 bool StateMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     switch (message) {
-    case EM_GETMODIFY: *result = c.modified ? TRUE : FALSE; return true;
-    case EM_SETMODIFY: c.modified = wParam != 0; return true;
+    case EM_GETMODIFY:
+        *result = c.modified ? TRUE : FALSE;
+        return true;
+    case EM_SETMODIFY:
+        c.modified = wParam != 0;
+        return true;
     case EM_UNDO:
-    case WM_UNDO: *result = UndoLastEdit(c); return true;
-    case EM_CANUNDO: *result = c.undo.available; return true;
-    case EM_EMPTYUNDOBUFFER: ForgetUndo(c); return true;
+    case WM_UNDO:
+        *result = UndoLastEdit(c);
+        return true;
+    case EM_CANUNDO:
+        *result = c.undo.available;
+        return true;
+    case EM_EMPTYUNDOBUFFER:
+        ForgetUndo(c);
+        return true;
     case EM_EXLIMITTEXT:
     case EM_LIMITTEXT: {
         DWORD limit = static_cast<DWORD>(message == EM_EXLIMITTEXT ? static_cast<WPARAM>(lParam) : wParam);
         c.limit = limit > 0 ? limit : EmptyLimitText;
         return true;
     }
-    case EM_GETLIMITTEXT: *result = static_cast<LRESULT>(c.limit); return true;
-    case EM_SETREADONLY: SetReadOnly(c, wParam != 0); *result = TRUE; return true;
+    case EM_GETLIMITTEXT:
+        *result = static_cast<LRESULT>(c.limit);
+        return true;
+    case EM_SETREADONLY:
+        SetReadOnly(c, wParam != 0);
+        *result = TRUE;
+        return true;
     case EM_SETOLECALLBACK:
         SetOleCallback(c, reinterpret_cast<IRichEditOleCallback*>(lParam));
         *result = TRUE;
@@ -246,26 +266,39 @@ bool StateMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LR
     return false;
 }
 
-}  // namespace
+}   // namespace
 
 bool TextMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     *result = 0;
     switch (message) {
-    case WM_GETTEXTLENGTH: *result = static_cast<LRESULT>(c.text.Length()); return true;
-    case WM_GETTEXT: *result = GetText(c, wParam, reinterpret_cast<char*>(lParam)); return true;
-    case WM_SETTEXT: *result = SetText(c, reinterpret_cast<const char*>(lParam)); return true;
-    case EM_GETTEXTRANGE: *result = GetTextRange(c, reinterpret_cast<TEXTRANGEA*>(lParam)); return true;
+    case WM_GETTEXTLENGTH:
+        *result = static_cast<LRESULT>(c.text.Length());
+        return true;
+    case WM_GETTEXT:
+        *result = GetText(c, wParam, reinterpret_cast<char*>(lParam));
+        return true;
+    case WM_SETTEXT:
+        *result = SetText(c, reinterpret_cast<const char*>(lParam));
+        return true;
+    case EM_GETTEXTRANGE:
+        *result = GetTextRange(c, reinterpret_cast<TEXTRANGEA*>(lParam));
+        return true;
     case EM_GETSELTEXT:
         *result = CopyWithZero(c, SelectionStart(c), SelectionEnd(c), reinterpret_cast<char*>(lParam));
         return true;
-    case EM_REPLACESEL: ReplaceSelection(c, reinterpret_cast<const char*>(lParam), wParam != 0); return true;
+    case EM_REPLACESEL:
+        ReplaceSelection(c, reinterpret_cast<const char*>(lParam), wParam != 0);
+        return true;
     case WM_CLEAR:
         if (!IsReadOnly(c)) ReplaceRange(c, SelectionStart(c), SelectionEnd(c), nullptr, 0);
         return true;
-    case EM_STREAMIN: *result = StreamIn(c, wParam, reinterpret_cast<EDITSTREAM*>(lParam)); return true;
-    case EM_STREAMOUT: *result = StreamOut(c, wParam, reinterpret_cast<EDITSTREAM*>(lParam)); return true;
+    case EM_STREAMIN:
+        *result = StreamIn(c, wParam, reinterpret_cast<EDITSTREAM*>(lParam));
+        return true;
+    case EM_STREAMOUT:
+        *result = StreamOut(c, wParam, reinterpret_cast<EDITSTREAM*>(lParam));
+        return true;
     }
-    return SelectionMessage(c, message, wParam, lParam, result) ||
-           StateMessage(c, message, wParam, lParam, result);
+    return SelectionMessage(c, message, wParam, lParam, result) || StateMessage(c, message, wParam, lParam, result);
 }

@@ -33,7 +33,10 @@ bool Before(const Row& a, size_t line, size_t index)
     return a.line < line || (a.line == line && a.index < index);
 }
 
-bool SameRow(const Row& a, const Row& b) { return a.line == b.line && a.index == b.index; }
+bool SameRow(const Row& a, const Row& b)
+{
+    return a.line == b.line && a.index == b.index;
+}
 
 size_t RowCountOfLine(TextControl& c, size_t line)
 {
@@ -77,7 +80,7 @@ bool AllRowsFit(TextControl& c)
     return !NextRow(c, row);
 }
 
-}  // namespace
+}   // namespace
 
 bool WrapMode(const TextControl& c)
 {
@@ -127,8 +130,7 @@ Row RowOfPosition(TextControl& c, size_t pos)
     size_t line = c.text.LineFromPos(pos);
     if (!WrapMode(c)) return RowAt(c, line, 0);
     size_t start = c.text.LineStart(line);
-    size_t index = RowsFor(c, line).RowOf(c.text, c.metrics, start, LineEnd(c, line),
-                                           TextAreaWidth(c), pos);
+    size_t index = RowsFor(c, line).RowOf(c.text, c.metrics, start, LineEnd(c, line), TextAreaWidth(c), pos);
     return RowAt(c, line, index);
 }
 
@@ -224,8 +226,10 @@ void ShowCaretRow(TextControl& c)
     int x = XOfPosition(c.text, c.metrics, caretRow.start, c.caret);
     c.widestRow = std::max(c.widestRow, x);
     int width = TextAreaWidth(c);
-    if (x < c.xOffset) ScrollHorizontally(c, x - width / 4);
-    else if (x > c.xOffset + width - 2) ScrollHorizontally(c, x - width * 3 / 4);
+    if (x < c.xOffset)
+        ScrollHorizontally(c, x - width / 4);
+    else if (x > c.xOffset + width - 2)
+        ScrollHorizontally(c, x - width * 3 / 4);
 }
 
 long ScreenRowOf(TextControl& c, const Row& row)
@@ -312,9 +316,12 @@ void SetScrollBarsNow(TextControl& c)
     c.scrollBarsStale = false;
     if (c.verticalBar) {
         int lines = static_cast<int>(std::min<size_t>(c.text.LineCount(), INT_MAX));
-        if (!WrapMode(c)) SetScrollBar(c, SB_VERT, lines - 1, static_cast<int>(VisibleRows(c)), static_cast<int>(c.topLine));
-        else if (AllRowsFit(c)) SetScrollBar(c, SB_VERT, 0, 2, 0);
-        else SetScrollBar(c, SB_VERT, lines - 1, 1, static_cast<int>(c.topLine));
+        if (!WrapMode(c))
+            SetScrollBar(c, SB_VERT, lines - 1, static_cast<int>(VisibleRows(c)), static_cast<int>(c.topLine));
+        else if (AllRowsFit(c))
+            SetScrollBar(c, SB_VERT, 0, 2, 0);
+        else
+            SetScrollBar(c, SB_VERT, lines - 1, 1, static_cast<int>(c.topLine));
     }
     if (c.horizontalBar && !WrapMode(c)) {
         int width = TextAreaWidth(c);

@@ -46,9 +46,9 @@ void Created(TextControl& c, LONG style)
 bool PendingMessage(UINT message, LRESULT* result)
 {
     switch (message) {
-    case EM_FORMATRANGE:     // page formatter (printing)
+    case EM_FORMATRANGE:   // page formatter (printing)
     case EM_DISPLAYBAND:
-    case EM_SETEVENTMASK:    // the control sends no notifications
+    case EM_SETEVENTMASK:   // the control sends no notifications
     case EM_GETEVENTMASK:
         *result = 0;
         return true;
@@ -69,23 +69,25 @@ LRESULT CALLBACK TextControlProc(HWND window, UINT message, WPARAM wParam, LPARA
     TextControl* c = ControlOf(window);
     if (!c) return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
-    case WM_CREATE: Created(*c, reinterpret_cast<const CREATESTRUCTA*>(lParam)->style); return 0;
-    case WM_PAINT: Paint(*c); return 0;
-    case WM_ERASEBKGND: return 1;   // painting fills every pixel
+    case WM_CREATE:
+        Created(*c, reinterpret_cast<const CREATESTRUCTA*>(lParam)->style);
+        return 0;
+    case WM_PAINT:
+        Paint(*c);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;   // painting fills every pixel
     }
     LRESULT result = 0;
-    if (TextMessage(*c, message, wParam, lParam, &result) ||
-        LineMessage(*c, message, wParam, lParam, &result) ||
-        CharFormatMessage(*c, message, wParam, lParam, &result) ||
-        InputMessage(*c, message, wParam, lParam, &result) ||
-        ScrollMessage(*c, message, wParam, lParam, &result) ||
-        ClipboardMessage(*c, message, wParam, lParam, &result) ||
-        PendingMessage(message, &result))
+    if (TextMessage(*c, message, wParam, lParam, &result) || LineMessage(*c, message, wParam, lParam, &result)
+        || CharFormatMessage(*c, message, wParam, lParam, &result) || InputMessage(*c, message, wParam, lParam, &result)
+        || ScrollMessage(*c, message, wParam, lParam, &result) || ClipboardMessage(*c, message, wParam, lParam, &result)
+        || PendingMessage(message, &result))
         return result;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-}  // namespace
+}   // namespace
 
 TextControl* ControlOf(HWND window)
 {

@@ -22,11 +22,14 @@ LRESULT FindWordBreak(const TextControl& c, WPARAM code, LPARAM pos)
     switch (code) {
     case WB_LEFT:
     case WB_LEFTBREAK:
-    case WB_MOVEWORDLEFT: return static_cast<LRESULT>(WordLeft(c, at));
+    case WB_MOVEWORDLEFT:
+        return static_cast<LRESULT>(WordLeft(c, at));
     case WB_RIGHT:
     case WB_RIGHTBREAK:
-    case WB_MOVEWORDRIGHT: return static_cast<LRESULT>(WordRight(c, at));
-    case WB_ISDELIMITER: return at < c.text.Length() && !IsWordByte(c.text.At(at));
+    case WB_MOVEWORDRIGHT:
+        return static_cast<LRESULT>(WordRight(c, at));
+    case WB_ISDELIMITER:
+        return at < c.text.Length() && !IsWordByte(c.text.At(at));
     }
     return 0;
 }
@@ -39,8 +42,8 @@ LRESULT Find(const TextControl& c, WPARAM flags, const FINDTEXTA* find, CHARRANG
     if (flags & FR_WHOLEWORD) findFlags |= FindWholeWord;
     size_t length = std::strlen(find->lpstrText);
     size_t min = ClampedPosition(c, find->chrg.cpMin);
-    int64_t at = FindText(c.text, min, find->chrg.cpMax, reinterpret_cast<const uint8_t*>(find->lpstrText),
-                          length, findFlags, c.viewCoding);
+    int64_t at = FindText(c.text, min, find->chrg.cpMax, reinterpret_cast<const uint8_t*>(find->lpstrText), length,
+                          findFlags, c.viewCoding);
     if (found && at >= 0) {
         found->cpMin = static_cast<LONG>(at);
         found->cpMax = static_cast<LONG>(at + static_cast<int64_t>(length));
@@ -48,16 +51,26 @@ LRESULT Find(const TextControl& c, WPARAM flags, const FINDTEXTA* find, CHARRANG
     return static_cast<LRESULT>(at);
 }
 
-}  // namespace
+}   // namespace
 
-size_t WordLeft(const TextControl& c, size_t pos) { return WordLeft(c.text, pos); }
-size_t WordRight(const TextControl& c, size_t pos) { return WordRight(c.text, pos); }
+size_t WordLeft(const TextControl& c, size_t pos)
+{
+    return WordLeft(c.text, pos);
+}
+size_t WordRight(const TextControl& c, size_t pos)
+{
+    return WordRight(c.text, pos);
+}
 
 bool WordMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     switch (message) {
-    case EM_FINDWORDBREAK: *result = FindWordBreak(c, wParam, lParam); return true;
-    case EM_FINDTEXT: *result = Find(c, wParam, reinterpret_cast<const FINDTEXTA*>(lParam), nullptr); return true;
+    case EM_FINDWORDBREAK:
+        *result = FindWordBreak(c, wParam, lParam);
+        return true;
+    case EM_FINDTEXT:
+        *result = Find(c, wParam, reinterpret_cast<const FINDTEXTA*>(lParam), nullptr);
+        return true;
     case EM_FINDTEXTEX: {
         auto* find = reinterpret_cast<FINDTEXTEXA*>(lParam);
         *result = find ? Find(c, wParam, reinterpret_cast<const FINDTEXTA*>(find), &find->chrgText) : -1;

@@ -6,11 +6,13 @@
 
 namespace {
 
-bool IsBlank(uint8_t byte) { return byte == ' ' || byte == '\t'; }
+bool IsBlank(uint8_t byte)
+{
+    return byte == ' ' || byte == '\t';
+}
 
 // Calls visit(pos, byte) for each byte of [from, to) until it returns false.
-template <typename Visit>
-void ForEachByte(const TextBuffer& text, size_t from, size_t to, Visit visit)
+template <typename Visit> void ForEachByte(const TextBuffer& text, size_t from, size_t to, Visit visit)
 {
     size_t pos = from;
     while (pos < to) {
@@ -23,7 +25,7 @@ void ForEachByte(const TextBuffer& text, size_t from, size_t to, Visit visit)
     }
 }
 
-}  // namespace
+}   // namespace
 
 int XOfPosition(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t pos)
 {
@@ -35,8 +37,7 @@ int XOfPosition(const TextBuffer& text, const LayoutMetrics& metrics, size_t row
     return x;
 }
 
-size_t PositionFromX(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart,
-                     size_t rowEnd, int x)
+size_t PositionFromX(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t rowEnd, int x)
 {
     size_t found = rowEnd;
     int left = 0;
@@ -52,8 +53,8 @@ size_t PositionFromX(const TextBuffer& text, const LayoutMetrics& metrics, size_
     return found;
 }
 
-size_t FirstPositionAtX(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart,
-                        size_t rowEnd, int x, int* startX)
+size_t FirstPositionAtX(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t rowEnd, int x,
+                        int* startX)
 {
     size_t found = rowEnd;
     int left = 0;
@@ -70,16 +71,15 @@ size_t FirstPositionAtX(const TextBuffer& text, const LayoutMetrics& metrics, si
     return found;
 }
 
-size_t WrapRowEnd(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart,
-                  size_t lineEnd, int width)
+size_t WrapRowEnd(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t lineEnd, int width)
 {
     size_t end = lineEnd;
-    size_t afterBlank = 0;      // position after the last blank run that fit
+    size_t afterBlank = 0;   // position after the last blank run that fit
     int x = 0;
     bool inBlanks = false;
     ForEachByte(text, rowStart, lineEnd, [&](size_t pos, uint8_t byte) {
         if (IsBlank(byte)) {
-            inBlanks = true;     // blanks may hang past the edge
+            inBlanks = true;   // blanks may hang past the edge
             x = AdvanceX(metrics, byte, x);
             return true;
         }
@@ -89,8 +89,10 @@ size_t WrapRowEnd(const TextBuffer& text, const LayoutMetrics& metrics, size_t r
         }
         x = AdvanceX(metrics, byte, x);
         if (x > width) {
-            if (afterBlank > rowStart) end = afterBlank;
-            else end = pos > rowStart ? pos : pos + 1;
+            if (afterBlank > rowStart)
+                end = afterBlank;
+            else
+                end = pos > rowStart ? pos : pos + 1;
             return false;
         }
         return true;
@@ -115,40 +117,42 @@ void LineRows::Bind(size_t lineStart, size_t lineEnd, int width)
     complete_ = false;
 }
 
-void LineRows::ExtendTo(const TextBuffer& text, const LayoutMetrics& metrics, size_t lineStart,
-                        size_t lineEnd, int width, size_t row)
+void LineRows::ExtendTo(const TextBuffer& text, const LayoutMetrics& metrics, size_t lineStart, size_t lineEnd,
+                        int width, size_t row)
 {
     Bind(lineStart, lineEnd, width);
     while (!complete_ && starts_.size() <= row) {
         size_t end = WrapRowEnd(text, metrics, starts_.back(), lineEnd, width);
-        if (end >= lineEnd) complete_ = true;
-        else starts_.push_back(end);
+        if (end >= lineEnd)
+            complete_ = true;
+        else
+            starts_.push_back(end);
     }
 }
 
-size_t LineRows::Count(const TextBuffer& text, const LayoutMetrics& metrics, size_t lineStart,
-                       size_t lineEnd, int width)
+size_t LineRows::Count(const TextBuffer& text, const LayoutMetrics& metrics, size_t lineStart, size_t lineEnd,
+                       int width)
 {
     ExtendTo(text, metrics, lineStart, lineEnd, width, SIZE_MAX);
     return starts_.size();
 }
 
-size_t LineRows::RowStart(const TextBuffer& text, const LayoutMetrics& metrics, size_t lineStart,
-                          size_t lineEnd, int width, size_t row)
+size_t LineRows::RowStart(const TextBuffer& text, const LayoutMetrics& metrics, size_t lineStart, size_t lineEnd,
+                          int width, size_t row)
 {
     ExtendTo(text, metrics, lineStart, lineEnd, width, row);
     return row < starts_.size() ? starts_[row] : starts_.back();
 }
 
-size_t LineRows::RowEnd(const TextBuffer& text, const LayoutMetrics& metrics, size_t lineStart,
-                        size_t lineEnd, int width, size_t row)
+size_t LineRows::RowEnd(const TextBuffer& text, const LayoutMetrics& metrics, size_t lineStart, size_t lineEnd,
+                        int width, size_t row)
 {
     ExtendTo(text, metrics, lineStart, lineEnd, width, row + 1);
     return row + 1 < starts_.size() ? starts_[row + 1] : lineEnd;
 }
 
-size_t LineRows::RowOf(const TextBuffer& text, const LayoutMetrics& metrics, size_t lineStart,
-                       size_t lineEnd, int width, size_t pos)
+size_t LineRows::RowOf(const TextBuffer& text, const LayoutMetrics& metrics, size_t lineStart, size_t lineEnd,
+                       int width, size_t pos)
 {
     Bind(lineStart, lineEnd, width);
     while (!complete_ && starts_.back() <= pos) ExtendTo(text, metrics, lineStart, lineEnd, width, starts_.size());

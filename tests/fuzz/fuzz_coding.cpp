@@ -10,20 +10,26 @@
 
 namespace {
 
-int32_t Int32At(const uint8_t* p) {
+int32_t Int32At(const uint8_t* p)
+{
     uint32_t v;
     std::memcpy(&v, p, 4);
     return int32_t(v);
 }
 
-bool IsBlank(uint8_t b) { return b == 0 || b == 9 || b == 10 || b == 13 || b == 32; }
+bool IsBlank(uint8_t b)
+{
+    return b == 0 || b == 9 || b == 10 || b == 13 || b == 32;
+}
 
-void Check(bool ok) {
+void Check(bool ok)
+{
     if (!ok) std::abort();
 }
 
 // Every non-blank byte of the text comes out once, in order.
-void CheckWordsKept(const uint8_t* text, size_t length, const std::vector<uint8_t>& out) {
+void CheckWordsKept(const uint8_t* text, size_t length, const std::vector<uint8_t>& out)
+{
     size_t j = 0;
     for (uint8_t b : out) {
         if (IsBlank(b)) continue;
@@ -36,11 +42,15 @@ void CheckWordsKept(const uint8_t* text, size_t length, const std::vector<uint8_
 }
 
 // Small indents and widths most of the time; sometimes the raw values.
-int32_t Parameter(int32_t raw, bool wide) { return wide ? raw : raw % 200; }
+int32_t Parameter(int32_t raw, bool wide)
+{
+    return wide ? raw : raw % 200;
+}
 
-}  // namespace
+}   // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     if (size < 16) return 0;
     const uint8_t* text = data + 16;
     const size_t length = size - 16;

@@ -10,7 +10,8 @@
 namespace {
 
 // Bytes that make breaks merge and split, plus filler.
-uint8_t PickByte(uint8_t raw) {
+uint8_t PickByte(uint8_t raw)
+{
     static const uint8_t common[] = {'\r', '\n', '\r', '\n', 0, 'a'};
     return raw < 192 ? common[raw % sizeof common] : raw;
 }
@@ -22,9 +23,10 @@ struct Input {
     size_t Number() { return Next() | size_t(Next()) << 8; }
 };
 
-}  // namespace
+}   // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     Input in{data, size};
     TextBuffer buffer;
     std::string model;
@@ -41,8 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             size_t eraseCount = op % 3 == 2 ? in.Next() : 0;
             std::string bytes(count, 'x');
             for (char& c : bytes) c = static_cast<char>(PickByte(in.Next()));
-            if (!buffer.Replace(pos, eraseCount, reinterpret_cast<const uint8_t*>(bytes.data()), count))
-                abort();
+            if (!buffer.Replace(pos, eraseCount, reinterpret_cast<const uint8_t*>(bytes.data()), count)) abort();
             model.replace(pos, eraseCount, bytes);
         }
         if (!CompareWithModel(buffer, model).empty()) abort();

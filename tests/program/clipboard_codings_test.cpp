@@ -78,4 +78,4 @@ TEST_F(ClipboardCodings, CopyWithoutSelectionLeavesTheClipboardAlone)
     EXPECT_EQ(EditorBytes(), "text");
 }
 
-}  // namespace
+}   // namespace

@@ -4,8 +4,7 @@
 #include <string>
 
 // The clipboard's text in that format, up to its first zero; empty when there is none.
-template <typename Text = std::string>
-Text ClipboardContents(UINT format)
+template <typename Text = std::string> Text ClipboardContents(UINT format)
 {
     Text text;
     if (!OpenClipboard(nullptr)) return text;

@@ -27,9 +27,13 @@ TEST_F(DocumentFiles, FilesComeBackByteForByteAfterOpenAndSave)
 TEST_F(DocumentFiles, ViewCodingFollowsTheLoadedText)
 {
     std::string koi8 = CopyOfData("prose_koi8r.txt");
-    struct Case { std::string path; uint8_t coding; };
+    struct Case {
+        std::string path;
+        uint8_t coding;
+    };
     const Case cases[] = {
-        {koi8, 2}, {CopyOfData("prose_cp866.txt"), 1}, {koi8, 2}, {CopyOfData("prose_cp1251.txt"), 0},
+        {koi8, 2}, {CopyOfData("prose_cp866.txt"), 1},
+        {koi8, 2}, {CopyOfData("prose_cp1251.txt"), 0},
         {koi8, 2}, {MakeFile("empty.txt", ""), 0},
         {koi8, 2}, {MakeFile("ascii.txt", "Plain ASCII text\r\nwith Capitals.\r\n"), 0},
     };

@@ -31,7 +31,7 @@ TEST_F(DocumentQuestions, NewAndOpenAskNothingOnceTypingIsUndone)
     ASSERT_TRUE(DocumentDirty());
     for (int i = 0; i < 3; ++i) SendCommand(CMD_UNDO);
     EXPECT_EQ(EditorBytes(), "");
-    SendCommand(CMD_NEW);     // any question would be an unexpected window
+    SendCommand(CMD_NEW);   // any question would be an unexpected window
     CancelFileDialog("Open");
     SendCommand(CMD_OPEN);
 }

@@ -55,8 +55,7 @@ protected:
     }
 
     // The next file dialog with this caption gets the name typed and confirmed.
-    void ExpectFileDialog(const std::string& caption, const std::string& path,
-                          std::string* shownName = nullptr)
+    void ExpectFileDialog(const std::string& caption, const std::string& path, std::string* shownName = nullptr)
     {
         ExpectModal(caption, [path, shownName](HWND dialog) {
             if (shownName) *shownName = ControlText(dialog, FileNameField(dialog));
@@ -91,10 +90,7 @@ protected:
 
     static bool EditorModified() { return SendMessageA(App.EditorWindow, EM_GETMODIFY, 0, 0) != 0; }
 
-    static void PlaceCaret(int position)
-    {
-        SendMessageA(App.EditorWindow, EM_SETSEL, position, position);
-    }
+    static void PlaceCaret(int position) { SendMessageA(App.EditorWindow, EM_SETSEL, position, position); }
 
     // The system's own wording for an error code, as the error box shows it.
     static std::string SystemText(DWORD code)

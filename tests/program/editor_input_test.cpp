@@ -156,4 +156,4 @@ TEST_F(EditorInput, WordWrapTwiceKeepsTextSelectionAndModifyFlag)
     EXPECT_EQ(EditorBytes(), "one two three\r\nfour");
 }
 
-}  // namespace
+}   // namespace

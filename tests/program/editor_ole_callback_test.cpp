@@ -51,4 +51,4 @@ TEST_F(EditorOleCallbackSlots, DropIsAcceptedAsTextAfterASnapshot)
     EXPECT_EQ(EditorBytes(), "before");
 }
 
-}  // namespace
+}   // namespace

@@ -45,10 +45,7 @@ protected:
     }
 
     // F2, Ctrl+F2 or Alt+F2.
-    void View(Coding coding)
-    {
-        PressKey(VK_F2, coding == CodingOem ? Ctrl : coding == CodingKoi8 ? Alt : NoModifiers);
-    }
+    void View(Coding coding) { PressKey(VK_F2, coding == CodingOem ? Ctrl : coding == CodingKoi8 ? Alt : NoModifiers); }
 
     static bool MenuItemChecked(UINT command)
     {

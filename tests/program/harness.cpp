@@ -42,8 +42,16 @@ std::optional<std::vector<uint8_t>> QueryRegistry(const char* name, DWORD* type)
 bool IsExtendedKey(UINT virtualKey)
 {
     switch (virtualKey) {
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
-    case VK_INSERT: case VK_DELETE: case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_INSERT:
+    case VK_DELETE:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
         return true;
     default:
         return false;
@@ -77,7 +85,8 @@ void RemoveFolder(const std::string& folder)
     HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((folder + "\\" + found.cFileName).c_str());
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA((folder + "\\" + found.cFileName).c_str());
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }
@@ -140,7 +149,8 @@ void WriteRegistryValue(const char* name, DWORD type, const void* data, size_t s
 {
     HKEY key;
     ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, SettingsKey, &key), ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size)), ERROR_SUCCESS);
+    EXPECT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size)),
+              ERROR_SUCCESS);
     RegCloseKey(key);
 }
 
@@ -377,8 +387,8 @@ std::string ProgramTest::MakeTempFolder()
     static int counter = 0;
     char base[MAX_PATH];
     GetTempPathA(sizeof base, base);
-    std::string folder = std::string(base) + "verko-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                         std::to_string(++counter);
+    std::string folder =
+        std::string(base) + "verko-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
     EXPECT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << "cannot create " << folder;
     tempFolders_.push_back(folder);
     return folder;

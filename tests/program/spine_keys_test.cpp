@@ -33,16 +33,16 @@ protected:
             windowClass.hInstance = instance;
             windowClass.lpszClassName = L"VerkoTestWide";
             RegisterClassW(&windowClass);
-            window = CreateWindowW(L"VerkoTestWide", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
-                                   nullptr, nullptr, instance, nullptr);
+            window = CreateWindowW(L"VerkoTestWide", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                                   nullptr, instance, nullptr);
         } else {
             WNDCLASSA windowClass{};
             windowClass.lpfnWndProc = RecordCharA;
             windowClass.hInstance = instance;
             windowClass.lpszClassName = "VerkoTestBytes";
             RegisterClassA(&windowClass);
-            window = CreateWindowA("VerkoTestBytes", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
-                                   nullptr, nullptr, instance, nullptr);
+            window = CreateWindowA("VerkoTestBytes", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                                   nullptr, instance, nullptr);
         }
         SetFocus(window);
         return window;

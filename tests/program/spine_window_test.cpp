@@ -104,7 +104,8 @@ TEST_F(SpineWindow, IdleUpdateSetsTheToolbarButtonsOnceTheQueueDrains)
         SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
         TBBUTTON buttons[6] = {};
         const int commands[6] = {CMD_PASTE, CMD_DELETE, CMD_CUT, CMD_COPY, CMD_SAVE, CMD_UNDO};
-        for (int i = 0; i < 6; ++i) buttons[i] = TBBUTTON{I_IMAGENONE, commands[i], TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0};
+        for (int i = 0; i < 6; ++i)
+            buttons[i] = TBBUTTON{I_IMAGENONE, commands[i], TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0};
         SendMessageA(toolbar, TB_ADDBUTTONSA, 6, reinterpret_cast<LPARAM>(buttons));
         App.ToolbarWindow = toolbar;
     }

@@ -17,17 +17,23 @@ public:
     DWORD lastReason = 0;
     LONG references = 0;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override { *out = nullptr; return E_NOINTERFACE; }
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override
+    {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
     ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++references); }
     ULONG STDMETHODCALLTYPE Release() override { return static_cast<ULONG>(--references); }
     HRESULT STDMETHODCALLTYPE GetNewStorage(LPSTORAGE*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetInPlaceContext(LPOLEINPLACEFRAME*, LPOLEINPLACEUIWINDOW*,
-                                                LPOLEINPLACEFRAMEINFO) override { return E_NOTIMPL; }
+                                                LPOLEINPLACEFRAMEINFO) override
+    {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE ShowContainerUI(BOOL) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE QueryInsertObject(LPCLSID, LPSTORAGE, LONG) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE DeleteObject(LPOLEOBJECT) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE QueryAcceptData(LPDATAOBJECT, CLIPFORMAT* format, DWORD reason, BOOL,
-                                              HGLOBAL) override
+    HRESULT STDMETHODCALLTYPE QueryAcceptData(LPDATAOBJECT, CLIPFORMAT* format, DWORD reason, BOOL, HGLOBAL) override
     {
         ++questions;
         lastReason = reason;
@@ -40,7 +46,7 @@ public:
     HRESULT STDMETHODCALLTYPE GetContextMenu(WORD, LPOLEOBJECT, CHARRANGE*, HMENU*) override { return E_NOTIMPL; }
 };
 
-}  // namespace
+}   // namespace
 
 TEST_F(TextControlTest, CutCopyAndPasteMoveBytesAsTheyAre)
 {

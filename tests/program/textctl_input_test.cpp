@@ -18,7 +18,7 @@ LPARAM At(POINT point, int dx = 1, int dy = 1)
     return MAKELPARAM(point.x + dx, point.y + dy);
 }
 
-}  // namespace
+}   // namespace
 
 TEST_F(TextControlTest, ArrowsStepOverLineBreaksAsOneCharacter)
 {
@@ -90,23 +90,35 @@ TEST_F(TextControlTest, TypingBackspaceDeleteAndOverwrite)
     Type("\x08");   // Backspace takes the whole CR LF
     EXPECT_EQ(Text(), "abcd");
     Type("\r\t\xE9");
-    EXPECT_EQ(Text(), "ab\r\n\t\xE9" "cd");
+    EXPECT_EQ(Text(),
+              "ab\r\n\t\xE9"
+              "cd");
     Type(std::string("\x01\x1B\n", 3));   // other control codes are ignored
-    EXPECT_EQ(Text(), "ab\r\n\t\xE9" "cd");
+    EXPECT_EQ(Text(),
+              "ab\r\n\t\xE9"
+              "cd");
     Select(2, 2);
     Key(VK_DELETE);
-    EXPECT_EQ(Text(), "ab\t\xE9" "cd");
+    EXPECT_EQ(Text(),
+              "ab\t\xE9"
+              "cd");
     Select(0, 0);
     Key(VK_INSERT);
     Type("XY");
-    EXPECT_EQ(Text(), "XY\t\xE9" "cd");
+    EXPECT_EQ(Text(),
+              "XY\t\xE9"
+              "cd");
     Select(6, 6);
     Type("Z");   // overwrite at the end inserts
-    EXPECT_EQ(Text(), "XY\t\xE9" "cdZ");
+    EXPECT_EQ(Text(),
+              "XY\t\xE9"
+              "cdZ");
     Key(VK_INSERT);
     Select(0, 0);
     Type("-");
-    EXPECT_EQ(Text(), "-XY\t\xE9" "cdZ");
+    EXPECT_EQ(Text(),
+              "-XY\t\xE9"
+              "cdZ");
     StreamIn("alpha beta");
     Select(10, 10);
     Type("\x7F");   // Ctrl+Backspace: the word to the left
@@ -194,7 +206,8 @@ TEST_F(TextControlTest, WheelAndScrollMessagesMoveTheFirstVisibleLine)
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL;
     BOOL got = GetScrollInfo(control_, SB_VERT, &info);
-    printf("got %d err %lu style %lx max %d page %u pos %d\n", got, GetLastError(), GetWindowLongA(control_, GWL_STYLE), info.nMax, info.nPage, info.nPos);
+    printf("got %d err %lu style %lx max %d page %u pos %d\n", got, GetLastError(), GetWindowLongA(control_, GWL_STYLE),
+           info.nMax, info.nPage, info.nPos);
     EXPECT_EQ(info.nMax, 100);
     EXPECT_EQ(info.nPos, bottom);
 }

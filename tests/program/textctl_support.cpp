@@ -23,15 +23,15 @@ void RegisterHost()
     RegisterClassA(&host);
 }
 
-}  // namespace
+}   // namespace
 
 DWORD CALLBACK MemoryStreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got)
 {
     auto* stream = reinterpret_cast<MemoryStreamCookie*>(cookie);
     *got = 0;
     if (++stream->calls == stream->failAt) return stream->failWith;
-    size_t count = std::min<size_t>({static_cast<size_t>(wanted), static_cast<size_t>(stream->chunk),
-                                     stream->in.size() - stream->position});
+    size_t count = std::min<size_t>(
+        {static_cast<size_t>(wanted), static_cast<size_t>(stream->chunk), stream->in.size() - stream->position});
     std::memcpy(buffer, stream->in.data() + stream->position, count);
     stream->position += count;
     *got = static_cast<LONG>(count);
@@ -63,8 +63,8 @@ void TextControlTest::SetUpTestSuite()
 {
     RegisterTextControl(GetModuleHandleA(nullptr));
     RegisterHost();
-    host_ = CreateWindowExA(0, HostClass, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480,
-                            nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    host_ = CreateWindowExA(0, HostClass, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
 }
 
 void TextControlTest::TearDownTestSuite()
@@ -83,8 +83,8 @@ void TextControlTest::SetUp()
 void TextControlTest::Recreate(DWORD extraStyle)
 {
     if (control_) DestroyWindow(control_);
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_SELECTIONBAR | ES_AUTOVSCROLL |
-                  ES_NOOLEDRAGDROP | extraStyle;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_SELECTIONBAR | ES_AUTOVSCROLL
+        | ES_NOOLEDRAGDROP | extraStyle;
     control_ = CreateWindowExA(0, TextControlClassName, "", style, 0, 0, 600, 400, host_, nullptr,
                                GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(control_, nullptr);

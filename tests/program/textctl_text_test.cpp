@@ -13,7 +13,7 @@ std::string GetText(HWND control, WPARAM capacity)
     return buffer.substr(0, static_cast<size_t>(count) + 1);
 }
 
-}  // namespace
+}   // namespace
 
 TEST_F(TextControlTest, StreamsKeepEveryByteInAndOut)
 {
@@ -73,7 +73,7 @@ TEST_F(TextControlTest, RangesAndSelectionsOutsideTheTextAreClamped)
     Select(7, 2);   // anchor 7, caret 2
     EXPECT_EQ(Selection().cpMin, 2);
     EXPECT_EQ(Selection().cpMax, 7);
-    Select(-1, 5);  // removes the selection at the caret
+    Select(-1, 5);   // removes the selection at the caret
     EXPECT_EQ(Selection().cpMin, 2);
     EXPECT_EQ(Selection().cpMax, 2);
     Send(EM_SETSEL, 4, 6);

@@ -153,7 +153,7 @@ std::string BesideTheProgram(const char* name)
     return folder.substr(0, folder.find_last_of("\\/") + 1) + name;
 }
 
-}  // namespace
+}   // namespace
 
 TEST_F(TextControlTest, SameBytesAreDrawnAsTheWordOfEachCoding)
 {
@@ -305,7 +305,7 @@ TEST_F(TextControlTest, FindFoldsLettersByTheCodingShown)
     StreamIn(ansi);
     EXPECT_EQ(find("\xEF\xF0\xE8\xE2\xE5\xF2", 0, -1, 0), 0);
     EXPECT_EQ(find("\xEF\xF0\xE8\xE2\xE5\xF2", 0, -1, FR_MATCHCASE), 10);
-    EXPECT_EQ(find("\xA8\xC6", 0, -1, 0), 7);   // Ё folds to ё
+    EXPECT_EQ(find("\xA8\xC6", 0, -1, 0), 7);                    // Ё folds to ё
     EXPECT_EQ(find("\xEF\xF0\xE8\xE2\xE5\xF2", 1, 15, 0), -1);   // must lie wholly inside
     EXPECT_EQ(find("\xEF\xF0\xE8\xE2\xE5\xF2", 1, 16, 0), 10);
     EXPECT_EQ(find("\xF0\xE8\xE2", 0, -1, FR_WHOLEWORD), -1);

@@ -166,7 +166,7 @@ TEST_F(SingleLevelUndo, UndoIsTheControlsOwnAndNothingIsRecorded)
     EXPECT_TRUE(DocumentDirty() == EditorModified());   // with single-level undo the flag alone decides
 }
 
-}  // namespace
+}   // namespace
 
 namespace {
 
@@ -200,4 +200,4 @@ TEST_F(UndoKinds, ZeroBytesComeBackLikeAnyOther)
     PressKey(VK_INSERT);
 }
 
-}  // namespace
+}   // namespace

@@ -71,4 +71,4 @@ TEST_F(ViewCodingSwitch, EachCodingGetsItsOwnFontSettings)
     EXPECT_EQ(EditorFormat().yHeight, 200);
 }
 
-}  // namespace
+}   // namespace

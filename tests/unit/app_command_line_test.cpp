@@ -61,9 +61,9 @@ TEST(StartupRules, TextLimitIsHalfTheMemoryWithLowBitsSet)
 {
     EXPECT_EQ(ComputeTextLimit(0), 0xFFFFFu);
     EXPECT_EQ(ComputeTextLimit(64u << 20), (32u << 20) | 0xFFFFFu);
-    EXPECT_EQ(ComputeTextLimit(0x80000000u), 0x400FFFFFu);        // 2 GB
-    EXPECT_EQ(ComputeTextLimit(0xFFFFFFFFu), 0x7FFFFFFFu);        // 4 GB
-    EXPECT_EQ(ComputeTextLimit(uint64_t(16) << 30), 0x7FFFFFFFu);  // 16 GB does not wrap
+    EXPECT_EQ(ComputeTextLimit(0x80000000u), 0x400FFFFFu);          // 2 GB
+    EXPECT_EQ(ComputeTextLimit(0xFFFFFFFFu), 0x7FFFFFFFu);          // 4 GB
+    EXPECT_EQ(ComputeTextLimit(uint64_t(16) << 30), 0x7FFFFFFFu);   // 16 GB does not wrap
 }
 
 TEST(StartupRules, PlacementTrackedOnlyForNormalStartsWithRestoreSize)

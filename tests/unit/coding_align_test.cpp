@@ -11,7 +11,8 @@
 namespace {
 
 std::string Align(const std::string& text, AlignMode mode, int32_t width, int32_t first = 0, int32_t left = 0,
-                  bool ignoreBreaks = false) {
+                  bool ignoreBreaks = false)
+{
     AlignParams p;
     p.firstIndent = first;
     p.leftIndent = left;
@@ -22,11 +23,18 @@ std::string Align(const std::string& text, AlignMode mode, int32_t width, int32_
     return std::string(out.begin(), out.end());
 }
 
-std::string Spaces(int n) { return std::string(size_t(n), ' '); }
+std::string Spaces(int n)
+{
+    return std::string(size_t(n), ' ');
+}
 
-bool IsBlank(char c) { return c == 0 || c == '\t' || c == '\n' || c == '\r' || c == ' '; }
+bool IsBlank(char c)
+{
+    return c == 0 || c == '\t' || c == '\n' || c == '\r' || c == ' ';
+}
 
-std::vector<std::string> Words(const std::string& s) {
+std::vector<std::string> Words(const std::string& s)
+{
     std::vector<std::string> words;
     std::string word;
     for (char c : s) {
@@ -41,23 +49,26 @@ std::vector<std::string> Words(const std::string& s) {
     return words;
 }
 
-}  // namespace
+}   // namespace
 
-TEST(AlignParagraphs, JustifyAlphabetAtWidth20) {
+TEST(AlignParagraphs, JustifyAlphabetAtWidth20)
+{
     EXPECT_EQ(Align("a b c d e f g h i j k l m n o p q r s t u v w x y z\r\n", AlignJustify, 20),
               "a  b c d e f g h i j\r\n"
               "k  l m n o p q r s t\r\n"
               "u v w x y z\r\n");
 }
 
-TEST(AlignParagraphs, FirstIndentOnlyOnTheVeryFirstLine) {
+TEST(AlignParagraphs, FirstIndentOnlyOnTheVeryFirstLine)
+{
     EXPECT_EQ(Align("one two three four five six seven eight\r\nnine ten eleven\r\n", AlignLeft, 30, 5, 2),
               "     one two three four five\r\n"
               "  six seven eight\r\n"
               "  nine ten eleven\r\n");
 }
 
-TEST(AlignParagraphs, LineBreaksEndLinesUnlessIgnored) {
+TEST(AlignParagraphs, LineBreaksEndLinesUnlessIgnored)
+{
     const std::string text = "aa bb\r\n\r\ncc dd\r\n";
     EXPECT_EQ(Align(text, AlignLeft, 80, 0, 3), "aa bb\r\n   \r\n   cc dd\r\n");
     EXPECT_EQ(Align(text, AlignLeft, 80, 0, 3, true), "aa bb cc dd\r\n");
@@ -67,13 +78,15 @@ TEST(AlignParagraphs, LineBreaksEndLinesUnlessIgnored) {
     EXPECT_EQ(Align("  aa\t\t bb   cc\r\n", AlignLeft, 80), "aa bb cc\r\n");
 }
 
-TEST(AlignParagraphs, WideWordStandsAlone) {
+TEST(AlignParagraphs, WideWordStandsAlone)
+{
     EXPECT_EQ(Align("ab abcdefghijklmno cd\r\n", AlignLeft, 10), "ab\r\nabcdefghijklmno\r\ncd\r\n");
 }
 
-TEST(AlignParagraphs, CenterAndRight) {
-    EXPECT_EQ(Align("abc\r\n", AlignCenter, 10), Spaces(3) + "abc\r\n");     // F = 7
-    EXPECT_EQ(Align("abcdefghi\r\n", AlignCenter, 10), "abcdefghi\r\n");     // F = 1
+TEST(AlignParagraphs, CenterAndRight)
+{
+    EXPECT_EQ(Align("abc\r\n", AlignCenter, 10), Spaces(3) + "abc\r\n");   // F = 7
+    EXPECT_EQ(Align("abcdefghi\r\n", AlignCenter, 10), "abcdefghi\r\n");   // F = 1
     // Center takes the left indent for the first line too.
     EXPECT_EQ(Align("ab\r\ncd\r\n", AlignCenter, 20, 10, 4), Spaces(11) + "ab\r\n" + Spaces(11) + "cd\r\n");
     EXPECT_EQ(Align("ab cd\r\nef gh\r\n", AlignRight, 10), "     ab cd\r\n     ef gh\r\n");
@@ -81,7 +94,8 @@ TEST(AlignParagraphs, CenterAndRight) {
     EXPECT_EQ(Align("ab cd\r\nef gh", AlignRight, 10), "     ab cd\r\n      ef gh\r\n");
 }
 
-TEST(AlignParagraphs, IndentsResetNearTheWidth) {
+TEST(AlignParagraphs, IndentsResetNearTheWidth)
+{
     EXPECT_EQ(Align("ab cd\r\nef\r\n", AlignLeft, 12, 4, 4), "ab cd\r\nef\r\n");
     EXPECT_EQ(Align("ab cd\r\nef\r\n", AlignLeft, 13, 4, 4), "    ab cd\r\n    ef\r\n");
     EXPECT_EQ(Align("ab cd\r\nef\r\n", AlignLeft, 13, 4, 5), "    ab cd\r\nef\r\n");
@@ -91,7 +105,8 @@ TEST(AlignParagraphs, IndentsResetNearTheWidth) {
     EXPECT_EQ(Align("aa b c\r\n", AlignJustify, -1, 3, 3), "aa\r\nb\r\nc\r\n\r\n");
 }
 
-TEST(AlignParagraphs, LastByteIsWrittenButNotCounted) {
+TEST(AlignParagraphs, LastByteIsWrittenButNotCounted)
+{
     // The uncounted last byte is a word of its own and keeps its gap.
     EXPECT_EQ(Align("ab c", AlignLeft, 80), "ab c\r\n");
     EXPECT_EQ(Align("ab c", AlignJustify, 80), "ab c\r\n");
@@ -100,7 +115,8 @@ TEST(AlignParagraphs, LastByteIsWrittenButNotCounted) {
     EXPECT_EQ(Align("", AlignLeft, 80, 2), "  ");
 }
 
-TEST(AlignParagraphs, OutputPastTheLimitFailsCleanly) {
+TEST(AlignParagraphs, OutputPastTheLimitFailsCleanly)
+{
     AlignParams p;
     p.rightIndent = INT_MAX;
     p.leftIndent = INT_MAX - 9;
@@ -117,7 +133,8 @@ TEST(AlignParagraphs, OutputPastTheLimitFailsCleanly) {
     EXPECT_FALSE(AlignParagraphs(reinterpret_cast<const uint8_t*>(text.data()), 4, AlignLeft, p, out));
 }
 
-TEST(AlignParagraphs, RandomTextKeepsEveryWordInOrder) {
+TEST(AlignParagraphs, RandomTextKeepsEveryWordInOrder)
+{
     std::mt19937 rng(7);
     const std::string alphabet = "ab \r\n\t\x00\xE0";
     const AlignMode modes[] = {AlignJustify, AlignCenter, AlignLeft, AlignRight};
@@ -125,8 +142,8 @@ TEST(AlignParagraphs, RandomTextKeepsEveryWordInOrder) {
         std::string text(rng() % 300, ' ');
         for (char& c : text) c = alphabet[rng() % 8];
         const int32_t width = int32_t(rng() % 40) - 5 + (round % 50 == 0 ? 20000 : 0);
-        const std::string out = Align(text, modes[rng() % 4], width, int32_t(rng() % 50) - 5,
-                                      int32_t(rng() % 50) - 5, rng() % 2);
+        const std::string out =
+            Align(text, modes[rng() % 4], width, int32_t(rng() % 50) - 5, int32_t(rng() % 50) - 5, rng() % 2);
         ASSERT_EQ(Words(out), Words(text)) << round;
         if (!text.empty()) {
             ASSERT_GE(out.size(), 2u);
@@ -136,12 +153,13 @@ TEST(AlignParagraphs, RandomTextKeepsEveryWordInOrder) {
     }
 }
 
-TEST(WidenToLines, MovesStartBackAndEndToItsLineEnd) {
+TEST(WidenToLines, MovesStartBackAndEndToItsLineEnd)
+{
     // Lines "hello\r\n" at 0 and "world\r\n" at 7.
     auto r = WidenToLines({2, 9}, 0, 7, 5);
     EXPECT_EQ(r.start, 0);
     EXPECT_EQ(r.end, 12);
-    r = WidenToLines({2, 12}, 0, 7, 5);  // already at its line end
+    r = WidenToLines({2, 12}, 0, 7, 5);   // already at its line end
     EXPECT_EQ(r.end, 12);
     r = WidenToLines({0, 9}, 0, 7, 5);   // starts at a line start: unchanged
     EXPECT_EQ(r.start, 0);

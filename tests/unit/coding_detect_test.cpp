@@ -10,19 +10,24 @@
 
 namespace {
 
-std::vector<uint8_t> Encode(const std::u16string& text, Coding coding) {
+std::vector<uint8_t> Encode(const std::u16string& text, Coding coding)
+{
     std::vector<uint8_t> bytes;
     for (char16_t ch : text) bytes.push_back(UnicodeToByte(coding, ch));
     return bytes;
 }
 
-Coding Detect(const std::vector<uint8_t>& bytes) { return DetectViewCoding(bytes.data(), bytes.size()); }
+Coding Detect(const std::vector<uint8_t>& bytes)
+{
+    return DetectViewCoding(bytes.data(), bytes.size());
+}
 
 const std::u16string Prose = u"Мороз и солнце; день чудесный!\r\nЕще ты дремлешь, друг прелестный.\r\n";
 
-}  // namespace
+}   // namespace
 
-TEST(DetectViewCoding, RecognisesEachViewCoding) {
+TEST(DetectViewCoding, RecognisesEachViewCoding)
+{
     EXPECT_EQ(Detect(Encode(Prose, CodingOem)), CodingOem);
     EXPECT_EQ(Detect(Encode(Prose, CodingKoi8)), CodingKoi8);
     EXPECT_EQ(Detect(Encode(Prose, CodingAnsi)), CodingAnsi);
@@ -31,7 +36,8 @@ TEST(DetectViewCoding, RecognisesEachViewCoding) {
     EXPECT_EQ(Detect(Encode(u"plain ASCII text\r\n", CodingAnsi)), CodingAnsi);
 }
 
-TEST(DetectViewCoding, DecisionOrder) {
+TEST(DetectViewCoding, DecisionOrder)
+{
     // OEM wins only with more bytes than ANSI; a tie falls to the KOI8 pattern.
     EXPECT_EQ(Detect({0x80, 0xF2}), CodingAnsi);
     EXPECT_EQ(Detect({0x80, 0xA0, 0xF2}), CodingOem);
@@ -44,7 +50,8 @@ TEST(DetectViewCoding, DecisionOrder) {
     EXPECT_EQ(Detect({' ', 0xE0, 0xE0}), CodingAnsi);
 }
 
-TEST(DetectViewCoding, LooksOnlyAtTheSample) {
+TEST(DetectViewCoding, LooksOnlyAtTheSample)
+{
     std::vector<uint8_t> text(DetectSampleLimit, 'x');
     text.insert(text.end(), 10, 0x80);
     EXPECT_EQ(Detect(text), CodingAnsi);
@@ -64,7 +71,8 @@ TEST(DetectViewCoding, LooksOnlyAtTheSample) {
     EXPECT_EQ(Detect({' ', 0xE0}), CodingAnsi);
 }
 
-TEST(DetectViewCoding, RandomBytesPastTheSampleNeverCount) {
+TEST(DetectViewCoding, RandomBytesPastTheSampleNeverCount)
+{
     std::mt19937 rng(11);
     for (int round = 0; round < 300; ++round) {
         std::vector<uint8_t> text(rng() % 6000);

@@ -15,9 +15,10 @@
 namespace {
 
 constexpr int NoChar = -1;
-using CodePage = std::array<int, 256>;  // byte -> code point or NoChar
+using CodePage = std::array<int, 256>;   // byte -> code point or NoChar
 
-const std::array<CodePage, CodingCount>& Reference() {
+const std::array<CodePage, CodingCount>& Reference()
+{
     static const std::array<CodePage, CodingCount> pages = [] {
         std::array<CodePage, CodingCount> p{};
         for (auto& page : p)
@@ -37,7 +38,8 @@ const std::array<CodePage, CodingCount>& Reference() {
 }
 
 // The reference byte of a code point in a coding, or NoChar.
-int ReferenceByte(int coding, int codePoint) {
+int ReferenceByte(int coding, int codePoint)
+{
     for (int b = 0; b < 256; ++b)
         if (Reference()[coding][b] == codePoint) return b;
     return NoChar;
@@ -51,7 +53,8 @@ constexpr SlotCodings SlotEnds[RecodeSlotCount] = {
     {CodingOem, CodingMac},  {CodingMac, CodingOem},  {CodingOem, CodingIso},  {CodingIso, CodingOem},
 };
 
-uint8_t Recoded(int slot, int b) {
+uint8_t Recoded(int slot, int b)
+{
     uint8_t x = uint8_t(b);
     RecodeBytes(&x, 1, slot);
     return x;
@@ -59,7 +62,8 @@ uint8_t Recoded(int slot, int b) {
 
 // Checks a slot whose entries are the published mapping except for `replaced`,
 // and that exactly the bytes the target lacks are replaced.
-void ExpectPublishedExcept(int slot, const std::map<int, int>& replaced) {
+void ExpectPublishedExcept(int slot, const std::map<int, int>& replaced)
+{
     const SlotCodings ends = SlotEnds[slot];
     for (int b = 0x80; b < 0x100; ++b) {
         const int target = ReferenceByte(ends.target, Reference()[ends.source][b]);
@@ -73,22 +77,24 @@ void ExpectPublishedExcept(int slot, const std::map<int, int>& replaced) {
     }
 }
 
-std::map<int, int> RowsFrom(int firstByte, const std::vector<int>& values) {
+std::map<int, int> RowsFrom(int firstByte, const std::vector<int>& values)
+{
     std::map<int, int> m;
     for (size_t i = 0; i < values.size(); ++i) m[firstByte + int(i)] = values[i];
     return m;
 }
 
-}  // namespace
+}   // namespace
 
-TEST(UnicodeTables, MatchPublishedCodePages) {
+TEST(UnicodeTables, MatchPublishedCodePages)
+{
     for (int coding = 0; coding < CodingCount; ++coding)
         ASSERT_NE(Reference()[coding][0xC0], NoChar) << "coding_reference.txt lacks coding " << coding;
     for (int coding = 0; coding < CodingCount; ++coding) {
         const Coding c = Coding(coding);
         for (int b = 0; b < 256; ++b) {
             int expected = Reference()[coding][b];
-            if (coding == CodingMac && b == 0xFF) expected = 0x20AC;  // iconv still has the old ¤ here
+            if (coding == CodingMac && b == 0xFF) expected = 0x20AC;   // iconv still has the old ¤ here
             if (expected == NoChar) expected = 0xFFFD;
             EXPECT_EQ(int(ByteToUnicode(c, uint8_t(b))), expected) << "coding " << coding << " byte " << b;
             EXPECT_EQ(ByteToUnicodeTable(c)[b], ByteToUnicode(c, uint8_t(b)));
@@ -99,7 +105,8 @@ TEST(UnicodeTables, MatchPublishedCodePages) {
     }
 }
 
-TEST(UnicodeTables, MissingCharactersBecomeQuestionMarks) {
+TEST(UnicodeTables, MissingCharactersBecomeQuestionMarks)
+{
     EXPECT_EQ(UnicodeToByte(CodingOem, u'€'), '?');
     EXPECT_EQ(UnicodeToByte(CodingKoi8, u'Є'), '?');
     EXPECT_EQ(UnicodeToByte(CodingAnsi, u'║'), '?');
@@ -110,7 +117,8 @@ TEST(UnicodeTables, MissingCharactersBecomeQuestionMarks) {
     EXPECT_EQ(UnicodeToByte(CodingKoi8, u'x'), 'x');
 }
 
-TEST(RecodeTables, OemToAnsiPublishedPlusLookAlikes) {
+TEST(RecodeTables, OemToAnsiPublishedPlusLookAlikes)
+{
     auto replaced = RowsFrom(0xB0, {0x2D, 0x2D, 0x2D, 0xA6, 0x2B, 0xA6, 0xA6, 0xAC, 0xAC, 0xA6, 0xA6, 0xAC,
                                     0x2D, 0x2D, 0x2D, 0xAC, 0x4C, 0x2B, 0x54, 0x2B, 0x2D, 0x2B, 0xA6, 0xA6,
                                     0x4C, 0xE3, 0xA6, 0x54, 0xA6, 0x3D, 0x2B, 0xA6, 0xA6, 0x54, 0x54, 0x4C,
@@ -121,31 +129,37 @@ TEST(RecodeTables, OemToAnsiPublishedPlusLookAlikes) {
     ExpectPublishedExcept(SlotOemToAnsi, replaced);
 }
 
-TEST(RecodeTables, AnsiToOemPublishedPlusLookAlikes) {
-    const std::vector<int> upperHalf = {
-        0x3F, 0x3F, 0x27, 0x3F, 0x22, 0x3A, 0xC5, 0xD8, 0x3F, 0x25, 0x3F, 0x3C, 0x3F, 0x3F, 0x3F, 0x3F,
-        0x3F, 0x27, 0x27, 0x22, 0x22, 0x07, 0x2D, 0x2D, 0x3F, 0x54, 0x3F, 0x3E, 0x3F, 0x3F, 0x3F, 0x3F,
-        0xFF, 0xF6, 0xF7, 0x3F, 0xFD, 0x3F, 0xB3, 0x15, 0xF0, 0x63, 0xF2, 0x3C, 0xBF, 0x2D, 0x52, 0xF4,
-        0xF8, 0x2B, 0x49, 0x69, 0x3F, 0xE7, 0x14, 0xFA, 0xF1, 0xFC, 0xF3, 0x3E, 0x3F, 0x3F, 0x3F, 0xF5};
+TEST(RecodeTables, AnsiToOemPublishedPlusLookAlikes)
+{
+    const std::vector<int> upperHalf = {0x3F, 0x3F, 0x27, 0x3F, 0x22, 0x3A, 0xC5, 0xD8, 0x3F, 0x25, 0x3F, 0x3C, 0x3F,
+                                        0x3F, 0x3F, 0x3F, 0x3F, 0x27, 0x27, 0x22, 0x22, 0x07, 0x2D, 0x2D, 0x3F, 0x54,
+                                        0x3F, 0x3E, 0x3F, 0x3F, 0x3F, 0x3F, 0xFF, 0xF6, 0xF7, 0x3F, 0xFD, 0x3F, 0xB3,
+                                        0x15, 0xF0, 0x63, 0xF2, 0x3C, 0xBF, 0x2D, 0x52, 0xF4, 0xF8, 0x2B, 0x49, 0x69,
+                                        0x3F, 0xE7, 0x14, 0xFA, 0xF1, 0xFC, 0xF3, 0x3E, 0x3F, 0x3F, 0x3F, 0xF5};
     for (int b = 0x80; b < 0xC0; ++b) EXPECT_EQ(Recoded(SlotAnsiToOem, b), upperHalf[b - 0x80]) << b;
     std::map<int, int> replaced;
     for (int b = 0x80; b < 0xC0; ++b)
         if (ReferenceByte(CodingOem, Reference()[CodingAnsi][b]) == NoChar) replaced[b] = upperHalf[b - 0x80];
-    EXPECT_EQ(replaced.size(), 64u - 13u);  // 13 characters of 0x80..0xBF exist in CP866
+    EXPECT_EQ(replaced.size(), 64u - 13u);   // 13 characters of 0x80..0xBF exist in CP866
     ExpectPublishedExcept(SlotAnsiToOem, replaced);
 }
 
-TEST(RecodeTables, OemToKoi8PublishedPlusLookAlikes) {
-    ExpectPublishedExcept(SlotOemToKoi8, {{0xF2, 'E'}, {0xF3, 'e'}, {0xF4, 'I'}, {0xF5, 'i'},
-                                          {0xF6, 'Y'}, {0xF7, 'y'}, {0xFC, 'N'}, {0xFD, 0xBF}});
+TEST(RecodeTables, OemToKoi8PublishedPlusLookAlikes)
+{
+    ExpectPublishedExcept(
+        SlotOemToKoi8,
+        {{0xF2, 'E'}, {0xF3, 'e'}, {0xF4, 'I'}, {0xF5, 'i'}, {0xF6, 'Y'}, {0xF7, 'y'}, {0xFC, 'N'}, {0xFD, 0xBF}});
 }
 
-TEST(RecodeTables, Koi8ToOemPublishedPlusLookAlikes) {
-    ExpectPublishedExcept(SlotKoi8ToOem, {{0x93, 0xB3}, {0x9B, 0xB3}, {0x97, 0xCD}, {0x98, '<'},
-                                          {0x99, '>'}, {0x9D, 0xF8}, {0x9F, ':'}, {0xBF, 0xFD}});
+TEST(RecodeTables, Koi8ToOemPublishedPlusLookAlikes)
+{
+    ExpectPublishedExcept(
+        SlotKoi8ToOem,
+        {{0x93, 0xB3}, {0x9B, 0xB3}, {0x97, 0xCD}, {0x98, '<'}, {0x99, '>'}, {0x9D, 0xF8}, {0x9F, ':'}, {0xBF, 0xFD}});
 }
 
-TEST(RecodeTables, MacAndIsoMoveOnlyRussianLetters) {
+TEST(RecodeTables, MacAndIsoMoveOnlyRussianLetters)
+{
     std::map<int, int> macToOem, isoToOem;
     for (int b = 0x80; b < 0x100; ++b) macToOem[b] = isoToOem[b] = b;
     for (int b = 0xE0; b <= 0xEF; ++b) macToOem[b] = b - 0x40;
@@ -176,7 +190,8 @@ TEST(RecodeTables, MacAndIsoMoveOnlyRussianLetters) {
     }
 }
 
-TEST(RecodeTables, RussianLettersRoundTripBetweenEveryPair) {
+TEST(RecodeTables, RussianLettersRoundTripBetweenEveryPair)
+{
     std::vector<int> letters = {0x401, 0x451};
     for (int cp = 0x410; cp <= 0x44F; ++cp) letters.push_back(cp);
     ASSERT_EQ(letters.size(), 66u);
@@ -196,7 +211,8 @@ TEST(RecodeTables, RussianLettersRoundTripBetweenEveryPair) {
     }
 }
 
-TEST(RecodeTables, AsciiNeverChangesAndBadSlotsDoNothing) {
+TEST(RecodeTables, AsciiNeverChangesAndBadSlotsDoNothing)
+{
     std::vector<uint8_t> ascii(128), all(256);
     for (int i = 0; i < 256; ++i) all[i] = uint8_t(i);
     for (int i = 0; i < 128; ++i) ascii[i] = uint8_t(i);
@@ -221,7 +237,8 @@ TEST(RecodeTables, AsciiNeverChangesAndBadSlotsDoNothing) {
     EXPECT_EQ(t, ascii);
 }
 
-TEST(RecodeTables, ConversionsGoThroughOem) {
+TEST(RecodeTables, ConversionsGoThroughOem)
+{
     // ANSI « » — … Є, OEM and back; ANSI Є reaches KOI8 as "E".
     std::vector<uint8_t> t = {0xAB, 0xBB, 0x97, 0x85, 0xC0};
     ConvertCoding(t.data(), t.size(), CodingAnsi, CodingAnsi);
@@ -240,21 +257,24 @@ TEST(RecodeTables, ConversionsGoThroughOem) {
     // it is а..п, and so come back as в..п.
     t = {0xB0, 0xEF, 0xA1, 0xF1, 0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0xF7, 0xF8, 0xF9, 0xFA, 0xFB, 0xFE, 0xA4};
     ConvertCoding(t.data(), t.size(), CodingIso, CodingIso);
-    EXPECT_EQ(t, (std::vector<uint8_t>{0xB0, 0xEF, 0xA1, 0xF1, 0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0xF7, 0xF8, 0xF9,
-                                       0xFA, 0xFB, 0xFE, 0xD4}));
+    EXPECT_EQ(t,
+              (std::vector<uint8_t>{0xB0, 0xEF, 0xA1, 0xF1, 0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0xF7, 0xF8, 0xF9, 0xFA, 0xFB,
+                                    0xFE, 0xD4}));
     // OEM to OEM changes nothing at all.
     t = {0x80, 0xB0, 0xFF};
     ConvertCoding(t.data(), t.size(), CodingOem, CodingOem);
     EXPECT_EQ(t, (std::vector<uint8_t>{0x80, 0xB0, 0xFF}));
 }
 
-TEST(RecodeTables, FidoReplacesOnlyCapitalEnAndSmallEr) {
+TEST(RecodeTables, FidoReplacesOnlyCapitalEnAndSmallEr)
+{
     std::vector<uint8_t> t = {0x8D, 0xE0, 0xAD, 0x90, 'H'};
     FidoSubstitute(t.data(), t.size());
     EXPECT_EQ(t, (std::vector<uint8_t>{'H', 'p', 0xAD, 0x90, 'H'}));
 }
 
-TEST(RecodeTables, SlotRowsAndNames) {
+TEST(RecodeTables, SlotRowsAndNames)
+{
     EXPECT_EQ(std::vector<int>(ToOemSlot, ToOemSlot + 5), (std::vector<int>{1, -1, 3, 7, 5}));
     EXPECT_EQ(std::vector<int>(FromOemSlot, FromOemSlot + 5), (std::vector<int>{0, -1, 2, 6, 4}));
     EXPECT_STREQ(CodingName[0], "ANSI (1251)");

@@ -13,9 +13,13 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes B(const std::string& s) { return Bytes(s.begin(), s.end()); }
+Bytes B(const std::string& s)
+{
+    return Bytes(s.begin(), s.end());
+}
 
-Bytes Encode(const std::u16string& text, Coding coding) {
+Bytes Encode(const std::u16string& text, Coding coding)
+{
     Bytes bytes;
     for (char16_t ch : text) bytes.push_back(UnicodeToByte(coding, ch));
     return bytes;
@@ -23,8 +27,8 @@ Bytes Encode(const std::u16string& text, Coding coding) {
 
 // Runs a transformation into an output block exactly as large as promised,
 // with a guard byte behind it.
-template <class Transform>
-Bytes Run(const Bytes& in, Transform transform) {
+template <class Transform> Bytes Run(const Bytes& in, Transform transform)
+{
     const size_t capacity = TransformOutputCapacity(in.size());
     Bytes out(capacity + 1, 0xA5);
     const size_t n = transform(in.data(), in.size(), out.data());
@@ -34,22 +38,30 @@ Bytes Run(const Bytes& in, Transform transform) {
     return out;
 }
 
-Bytes Translit(const Bytes& in, Coding view) {
+Bytes Translit(const Bytes& in, Coding view)
+{
     return Run(in, [view](const uint8_t* i, size_t l, uint8_t* o) { return Transliterate(i, l, view, o); });
 }
-Bytes Qp(const Bytes& in) { return Run(in, DecodeQuotedPrintable); }
-Bytes Breaks(const Bytes& in) { return Run(in, CompleteLineBreaks); }
+Bytes Qp(const Bytes& in)
+{
+    return Run(in, DecodeQuotedPrintable);
+}
+Bytes Breaks(const Bytes& in)
+{
+    return Run(in, CompleteLineBreaks);
+}
 
 // The rules read one byte at a time, over a copy with the two zero bytes behind.
-Bytes SlowQp(Bytes in) {
+Bytes SlowQp(Bytes in)
+{
     const size_t length = in.size();
     in.push_back(0);
     in.push_back(0);
     auto hex = [](uint8_t c) { return std::string("0123456789ABCDEF").find(char(c)); };
     Bytes out;
     for (size_t i = 0; i < length;) {
-        if (in[i] == '=' && in[i + 1] && in[i + 2] && hex(in[i + 1]) != std::string::npos &&
-            hex(in[i + 2]) != std::string::npos) {
+        if (in[i] == '=' && in[i + 1] && in[i + 2] && hex(in[i + 1]) != std::string::npos
+            && hex(in[i + 2]) != std::string::npos) {
             out.push_back(uint8_t(hex(in[i + 1]) * 16 + hex(in[i + 2])));
             i += 3;
         } else {
@@ -59,7 +71,8 @@ Bytes SlowQp(Bytes in) {
     return out;
 }
 
-Bytes SlowBreaks(const Bytes& in) {
+Bytes SlowBreaks(const Bytes& in)
+{
     Bytes out;
     for (size_t i = 0; i < in.size(); ++i) {
         out.push_back(in[i]);
@@ -68,7 +81,8 @@ Bytes SlowBreaks(const Bytes& in) {
     return out;
 }
 
-Bytes SlowTranslit(Bytes in, Coding view) {
+Bytes SlowTranslit(Bytes in, Coding view)
+{
     RecodeBytes(in.data(), in.size(), ToOemSlot[view]);
     Bytes out;
     for (uint8_t b : in) {
@@ -78,28 +92,29 @@ Bytes SlowTranslit(Bytes in, Coding view) {
     return out;
 }
 
-}  // namespace
+}   // namespace
 
-TEST(Transliterate, RussianWords) {
+TEST(Transliterate, RussianWords)
+{
     EXPECT_EQ(Translit(Encode(u"Щука", CodingOem), CodingOem), B("SHuka"));
     EXPECT_EQ(Translit(Encode(u"ёж", CodingOem), CodingOem), B("ezh"));
     EXPECT_EQ(Translit(Encode(u"ЮЯ", CodingOem), CodingOem), B("IUIA"));
     EXPECT_EQ(Translit(Encode(u"Жёлтый", CodingAnsi), CodingAnsi), B("ZHeltyy"));
-    EXPECT_EQ(Translit(Encode(u"Чаща, шхуна; Ы ы Ъ ь Э э", CodingKoi8), CodingKoi8),
-              B("CHasha, shhuna; I y ' ' E e"));
+    EXPECT_EQ(Translit(Encode(u"Чаща, шхуна; Ы ы Ъ ь Э э", CodingKoi8), CodingKoi8), B("CHasha, shhuna; I y ' ' E e"));
     const std::u16string alphabet = u"абвгдеёжзийклмнопрстуфхцчшщъыьэюя";
-    EXPECT_EQ(Translit(Encode(alphabet, CodingOem), CodingOem),
-              B("abvgdeezhziyklmnoprstufhcchshsh'y'eiuia"));
+    EXPECT_EQ(Translit(Encode(alphabet, CodingOem), CodingOem), B("abvgdeezhziyklmnoprstufhcchshsh'y'eiuia"));
 }
 
-TEST(Transliterate, NonLettersKeepTheirOemValue) {
+TEST(Transliterate, NonLettersKeepTheirOemValue)
+{
     // Box drawing and the signs after ё are copied as OEM bytes whatever the view.
     EXPECT_EQ(Translit({0xB0, 0xDF, 0xF2, 0xFF, 'x'}, CodingOem), (Bytes{0xB0, 0xDF, 0xF2, 0xFF, 'x'}));
-    EXPECT_EQ(Translit({0xAA, 0xAB}, CodingAnsi), (Bytes{0xF2, '<'}));  // ANSI Є «
+    EXPECT_EQ(Translit({0xAA, 0xAB}, CodingAnsi), (Bytes{0xF2, '<'}));   // ANSI Є «
     EXPECT_EQ(Translit({}, CodingAnsi), Bytes{});
 }
 
-TEST(QuotedPrintable, Escapes) {
+TEST(QuotedPrintable, Escapes)
+{
     EXPECT_EQ(Qp(B("=D8=E0")), (Bytes{0xD8, 0xE0}));
     EXPECT_EQ(Qp(B("=d8")), B("=d8"));
     EXPECT_EQ(Qp(B("=D8=e0")), (Bytes{0xD8, '=', 'e', '0'}));
@@ -114,7 +129,8 @@ TEST(QuotedPrintable, Escapes) {
     EXPECT_EQ(Qp({}), Bytes{});
 }
 
-TEST(LineBreaks, BareCarriageReturnsGetLineFeeds) {
+TEST(LineBreaks, BareCarriageReturnsGetLineFeeds)
+{
     EXPECT_EQ(Breaks(B("a\rb\r\nc\nd\r")), B("a\r\nb\r\nc\nd\r\n"));
     EXPECT_EQ(Breaks(B("\r\r\r")), B("\r\n\r\n\r\n"));
     EXPECT_EQ(Breaks(B("\r\n\r\n")), B("\r\n\r\n"));
@@ -122,7 +138,8 @@ TEST(LineBreaks, BareCarriageReturnsGetLineFeeds) {
     EXPECT_EQ(Breaks({}), Bytes{});
 }
 
-TEST(Transformations, RandomInputsMatchTheRules) {
+TEST(Transformations, RandomInputsMatchTheRules)
+{
     std::mt19937 rng(20240601);
     const Bytes alphabet = B("=\r\n0123456789ABCDEFabcdef xG");
     for (int round = 0; round < 3000; ++round) {

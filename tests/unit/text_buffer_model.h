@@ -8,7 +8,8 @@
 #include "textctl/text_buffer.h"
 
 // Line starts of `text` by the control's rule: CR LF, lone CR and lone LF end a line.
-inline std::vector<size_t> ModelLineStarts(const std::string& text) {
+inline std::vector<size_t> ModelLineStarts(const std::string& text)
+{
     std::vector<size_t> starts{0};
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
@@ -18,7 +19,8 @@ inline std::vector<size_t> ModelLineStarts(const std::string& text) {
 }
 
 // Empty when the buffer agrees with the model, else what differs first.
-inline std::string CompareWithModel(const TextBuffer& buffer, const std::string& text) {
+inline std::string CompareWithModel(const TextBuffer& buffer, const std::string& text)
+{
     if (buffer.Length() != text.size()) return "length";
     std::string bytes(text.size(), '\0');
     buffer.CopyOut(0, bytes.size(), reinterpret_cast<uint8_t*>(&bytes[0]));
@@ -43,8 +45,7 @@ inline std::string CompareWithModel(const TextBuffer& buffer, const std::string&
     for (size_t k = 0; k < starts.size(); ++k) {
         size_t end = k + 1 < starts.size() ? starts[k + 1] : text.size();
         size_t breakLength = 0;
-        if (k + 1 < starts.size())
-            breakLength = end >= 2 && text[end - 1] == '\n' && text[end - 2] == '\r' ? 2 : 1;
+        if (k + 1 < starts.size()) breakLength = end >= 2 && text[end - 1] == '\n' && text[end - 2] == '\r' ? 2 : 1;
         if (buffer.LineStart(k) != starts[k]) return "line start " + std::to_string(k);
         if (buffer.LineBreakLength(k) != breakLength) return "break length " + std::to_string(k);
         if (buffer.LineLength(k) != end - starts[k] - breakLength) return "line length " + std::to_string(k);

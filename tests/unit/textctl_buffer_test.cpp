@@ -8,15 +8,20 @@
 
 namespace {
 
-const uint8_t* Bytes(const std::string& s) { return reinterpret_cast<const uint8_t*>(s.data()); }
+const uint8_t* Bytes(const std::string& s)
+{
+    return reinterpret_cast<const uint8_t*>(s.data());
+}
 
-std::string Contents(const TextBuffer& buffer) {
+std::string Contents(const TextBuffer& buffer)
+{
     std::string s(buffer.Length(), '\0');
     buffer.CopyOut(0, s.size(), reinterpret_cast<uint8_t*>(&s[0]));
     return s;
 }
 
-TEST(TextBuffer, EmptyBufferHasOneEmptyLine) {
+TEST(TextBuffer, EmptyBufferHasOneEmptyLine)
+{
     TextBuffer buffer;
     EXPECT_EQ(buffer.Length(), 0u);
     EXPECT_EQ(buffer.LineCount(), 1u);
@@ -31,7 +36,8 @@ TEST(TextBuffer, EmptyBufferHasOneEmptyLine) {
     EXPECT_EQ(buffer.CopyOut(0, 5, nullptr), 0u);
 }
 
-TEST(TextBuffer, BreakKindsAndLengths) {
+TEST(TextBuffer, BreakKindsAndLengths)
+{
     TextBuffer buffer;
     const std::string text = "ab\r\ncd\ref\n\ngh";
     ASSERT_TRUE(buffer.Insert(0, Bytes(text), text.size()));
@@ -46,15 +52,16 @@ TEST(TextBuffer, BreakKindsAndLengths) {
     EXPECT_EQ(buffer.LineFromPos(4), 1u);
 }
 
-TEST(TextBuffer, CrAndLfMergeAndSplit) {
+TEST(TextBuffer, CrAndLfMergeAndSplit)
+{
     TextBuffer buffer;
     ASSERT_TRUE(buffer.Insert(0, Bytes("a\nb"), 3));
-    ASSERT_TRUE(buffer.Insert(1, Bytes("\r"), 1));      // a CR LF b
+    ASSERT_TRUE(buffer.Insert(1, Bytes("\r"), 1));   // a CR LF b
     EXPECT_EQ(buffer.LineCount(), 2u);
     EXPECT_EQ(buffer.LineBreakLength(0), 2u);
-    ASSERT_TRUE(buffer.Insert(2, Bytes("x"), 1));       // a CR x LF b: two breaks
+    ASSERT_TRUE(buffer.Insert(2, Bytes("x"), 1));   // a CR x LF b: two breaks
     EXPECT_EQ(buffer.LineCount(), 3u);
-    buffer.Erase(2, 1);                                  // joined again
+    buffer.Erase(2, 1);   // joined again
     EXPECT_EQ(buffer.LineCount(), 2u);
     EXPECT_EQ(buffer.LineStart(1), 3u);
     buffer.Erase(1, 1);
@@ -62,22 +69,24 @@ TEST(TextBuffer, CrAndLfMergeAndSplit) {
     EXPECT_EQ(buffer.LineBreakLength(0), 1u);
 }
 
-TEST(TextBuffer, ReplaceAndClampedEdits) {
+TEST(TextBuffer, ReplaceAndClampedEdits)
+{
     TextBuffer buffer;
     ASSERT_TRUE(buffer.Insert(0, Bytes("hello world"), 11));
     ASSERT_TRUE(buffer.Replace(6, 5, Bytes("there\r\n"), 7));
     EXPECT_EQ(Contents(buffer), "hello there\r\n");
-    buffer.Erase(100, 3);                                // past the end: nothing
-    buffer.Erase(11, 100);                               // clamped to the end
+    buffer.Erase(100, 3);    // past the end: nothing
+    buffer.Erase(11, 100);   // clamped to the end
     EXPECT_EQ(Contents(buffer), "hello there");
-    ASSERT_TRUE(buffer.Insert(1000, Bytes("!"), 1));     // clamped to the end
+    ASSERT_TRUE(buffer.Insert(1000, Bytes("!"), 1));   // clamped to the end
     EXPECT_EQ(Contents(buffer), "hello there!");
     buffer.Clear();
     EXPECT_EQ(buffer.Length(), 0u);
     EXPECT_EQ(buffer.LineCount(), 1u);
 }
 
-TEST(TextBuffer, CrLfAcrossChunkBoundaryAfterLargeAppends) {
+TEST(TextBuffer, CrLfAcrossChunkBoundaryAfterLargeAppends)
+{
     // Fill so that a CR ends one chunk and the LF starts the next.
     TextBuffer buffer;
     std::string text(65535, 'x');
@@ -86,12 +95,13 @@ TEST(TextBuffer, CrLfAcrossChunkBoundaryAfterLargeAppends) {
     ASSERT_TRUE(buffer.Insert(buffer.Length(), Bytes("\nyy"), 3));
     text += "\nyy";
     EXPECT_EQ(CompareWithModel(buffer, text), "");
-    buffer.Erase(65536, 1);                              // lone CR at a chunk end
+    buffer.Erase(65536, 1);   // lone CR at a chunk end
     text.erase(65536, 1);
     EXPECT_EQ(CompareWithModel(buffer, text), "");
 }
 
-TEST(TextBuffer, OnlyLineFeedsIndexSparselyButAnswerExactly) {
+TEST(TextBuffer, OnlyLineFeedsIndexSparselyButAnswerExactly)
+{
     TextBuffer buffer;
     std::string text(300000, '\n');
     for (size_t at = 0; at < text.size(); at += 65536)
@@ -105,7 +115,8 @@ TEST(TextBuffer, OnlyLineFeedsIndexSparselyButAnswerExactly) {
 
 // Random edits against the string model, with bytes drawn mostly from CR, LF,
 // zero and a few letters so that breaks merge and split often.
-void RunRandomEdits(unsigned seed, int steps, size_t maxInsert) {
+void RunRandomEdits(unsigned seed, int steps, size_t maxInsert)
+{
     std::mt19937 random(seed);
     const char alphabet[] = {'\r', '\n', '\r', '\n', '\0', 'a', 'b', '\xE0'};
     TextBuffer buffer;
@@ -125,12 +136,14 @@ void RunRandomEdits(unsigned seed, int steps, size_t maxInsert) {
     }
 }
 
-TEST(TextBuffer, RandomSmallEditsMatchModel) {
+TEST(TextBuffer, RandomSmallEditsMatchModel)
+{
     for (unsigned seed = 1; seed <= 40; ++seed) RunRandomEdits(seed, 300, 12);
 }
 
-TEST(TextBuffer, RandomLargeEditsAcrossChunksMatchModel) {
+TEST(TextBuffer, RandomLargeEditsAcrossChunksMatchModel)
+{
     for (unsigned seed = 100; seed < 102; ++seed) RunRandomEdits(seed, 20, 70000);
 }
 
-}  // namespace
+}   // namespace

@@ -35,7 +35,7 @@ std::vector<size_t> RowStarts(const TextBuffer& text, const LayoutMetrics& metri
     return starts;
 }
 
-}  // namespace
+}   // namespace
 
 TEST(TextLayout, TabsAdvanceToTheNextStop)
 {
@@ -120,10 +120,10 @@ TEST(ColourRuns, RunsFollowEdits)
     EXPECT_EQ(runs.runs()[1].end, 35u);
     runs.Inserted(20, 1);   // at a run's start: the run moves
     EXPECT_EQ(runs.runs()[1].start, 21u);
-    runs.Erased(5, 10);     // cuts into the first run
+    runs.Erased(5, 10);   // cuts into the first run
     EXPECT_EQ(runs.runs()[0].start, 5u);
     EXPECT_EQ(runs.runs()[0].end, 10u);
-    runs.Erased(4, 20);     // swallows everything but the tail of the second
+    runs.Erased(4, 20);   // swallows everything but the tail of the second
     ASSERT_EQ(runs.runs().size(), 1u);
     EXPECT_EQ(runs.runs()[0].start, 4u);
     EXPECT_EQ(runs.runs()[0].end, 6u);

@@ -10,60 +10,65 @@
 
 namespace {
 
-void Fill(TextBuffer& buffer, const std::string& text) {
+void Fill(TextBuffer& buffer, const std::string& text)
+{
     buffer.Clear();
     ASSERT_TRUE(buffer.Insert(0, reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
-int64_t Find(const TextBuffer& buffer, const std::string& pattern, size_t min = 0, int64_t max = -1,
-             unsigned flags = 0, Coding coding = CodingAnsi) {
-    return FindText(buffer, min, max, reinterpret_cast<const uint8_t*>(pattern.data()), pattern.size(),
-                    flags, coding);
+int64_t Find(const TextBuffer& buffer, const std::string& pattern, size_t min = 0, int64_t max = -1, unsigned flags = 0,
+             Coding coding = CodingAnsi)
+{
+    return FindText(buffer, min, max, reinterpret_cast<const uint8_t*>(pattern.data()), pattern.size(), flags, coding);
 }
 
 // The bytes of a Unicode string in a coding, by the program's tables.
-std::string Encode(const std::u16string& text, Coding coding) {
+std::string Encode(const std::u16string& text, Coding coding)
+{
     std::string bytes;
     for (char16_t ch : text) bytes += static_cast<char>(UnicodeToByte(coding, ch));
     return bytes;
 }
 
-TEST(WordBreak, MovesRightOverWordAndBlanks) {
+TEST(WordBreak, MovesRightOverWordAndBlanks)
+{
     TextBuffer buffer;
     Fill(buffer, "one  two,\t\xE0\xE1 x\r\ny");
-    EXPECT_EQ(WordRight(buffer, 0), 5u);    // "one" and two spaces
+    EXPECT_EQ(WordRight(buffer, 0), 5u);   // "one" and two spaces
     EXPECT_EQ(WordRight(buffer, 1), 5u);
-    EXPECT_EQ(WordRight(buffer, 5), 8u);    // "two" stops at the comma
-    EXPECT_EQ(WordRight(buffer, 8), 10u);   // "," and the tab
-    EXPECT_EQ(WordRight(buffer, 10), 13u);  // bytes >= 0x80 are letters
-    EXPECT_EQ(WordRight(buffer, 14), 16u);  // CR LF is one step
+    EXPECT_EQ(WordRight(buffer, 5), 8u);     // "two" stops at the comma
+    EXPECT_EQ(WordRight(buffer, 8), 10u);    // "," and the tab
+    EXPECT_EQ(WordRight(buffer, 10), 13u);   // bytes >= 0x80 are letters
+    EXPECT_EQ(WordRight(buffer, 14), 16u);   // CR LF is one step
     EXPECT_EQ(WordRight(buffer, 17), 17u);
     EXPECT_EQ(WordRight(buffer, 99), 17u);
 }
 
-TEST(WordBreak, MovesLeftToWordStarts) {
+TEST(WordBreak, MovesLeftToWordStarts)
+{
     TextBuffer buffer;
     Fill(buffer, "one  two,\t\xE0\xE1 x\r\ny");
     EXPECT_EQ(WordLeft(buffer, 16), 14u);   // back over CR LF
     EXPECT_EQ(WordLeft(buffer, 14), 13u);
     EXPECT_EQ(WordLeft(buffer, 13), 10u);
-    EXPECT_EQ(WordLeft(buffer, 10), 8u);    // the tab, then the comma
+    EXPECT_EQ(WordLeft(buffer, 10), 8u);   // the tab, then the comma
     EXPECT_EQ(WordLeft(buffer, 7), 5u);
     EXPECT_EQ(WordLeft(buffer, 5), 0u);
     EXPECT_EQ(WordLeft(buffer, 0), 0u);
     EXPECT_EQ(WordLeft(buffer, 99), 16u);
 }
 
-TEST(WordBreak, DoubleClickSelection) {
+TEST(WordBreak, DoubleClickSelection)
+{
     TextBuffer buffer;
     Fill(buffer, "ab cd..\r\n");
     WordRange word = WordAt(buffer, 1);
     EXPECT_EQ(word.start, 0u);
-    EXPECT_EQ(word.end, 3u);                // with its trailing blank
+    EXPECT_EQ(word.end, 3u);   // with its trailing blank
     word = WordAt(buffer, 5);
     EXPECT_EQ(word.start, 5u);
-    EXPECT_EQ(word.end, 7u);                // a punctuation run
-    word = WordAt(buffer, 7);               // just past the line's end
+    EXPECT_EQ(word.end, 7u);    // a punctuation run
+    word = WordAt(buffer, 7);   // just past the line's end
     EXPECT_EQ(word.start, 5u);
     Fill(buffer, "\r\n\r\n");
     word = WordAt(buffer, 3);
@@ -74,23 +79,25 @@ TEST(WordBreak, DoubleClickSelection) {
     EXPECT_EQ(word.end, 0u);
 }
 
-TEST(FindText, RangeFlagsAndMisses) {
+TEST(FindText, RangeFlagsAndMisses)
+{
     TextBuffer buffer;
     Fill(buffer, "cat concat Cat cats");
     EXPECT_EQ(Find(buffer, "cat"), 0);
     EXPECT_EQ(Find(buffer, "cat", 1), 7);
-    EXPECT_EQ(Find(buffer, "cat", 1, 9), -1);           // the match must end inside the range
+    EXPECT_EQ(Find(buffer, "cat", 1, 9), -1);   // the match must end inside the range
     EXPECT_EQ(Find(buffer, "cat", 1, 10), 7);
     EXPECT_EQ(Find(buffer, "Cat", 1, -1, FindMatchCase), 11);
     EXPECT_EQ(Find(buffer, "cat", 1, -1, FindWholeWord), 11);
     EXPECT_EQ(Find(buffer, "cat", 12, -1, FindWholeWord), -1);
     EXPECT_EQ(Find(buffer, "dog"), -1);
     EXPECT_EQ(Find(buffer, ""), -1);
-    EXPECT_EQ(Find(buffer, "cats", 0, 1000), 15);        // max past the end
+    EXPECT_EQ(Find(buffer, "cats", 0, 1000), 15);   // max past the end
     EXPECT_EQ(Find(buffer, "cat", 500), -1);
 }
 
-TEST(FindText, FoldsCyrillicByTheShownCoding) {
+TEST(FindText, FoldsCyrillicByTheShownCoding)
+{
     const std::u16string small = u"ёжик";
     const std::u16string capital = u"ЁЖИК";
     for (Coding coding : {CodingAnsi, CodingOem, CodingKoi8}) {
@@ -107,7 +114,8 @@ TEST(FindText, FoldsCyrillicByTheShownCoding) {
     EXPECT_EQ(Find(buffer, Encode(u"рё", CodingOem), 0, -1, 0, CodingAnsi), -1);
 }
 
-TEST(FindText, MatchesAcrossChunkBoundaries) {
+TEST(FindText, MatchesAcrossChunkBoundaries)
+{
     TextBuffer buffer;
     std::string text(65534, '.');
     text += "NeedLE";
@@ -120,7 +128,8 @@ TEST(FindText, MatchesAcrossChunkBoundaries) {
 
 // Random texts over a few letters of both cases, against a plain search
 // that folds with the same table: checks ranges, skips and chunk crossings.
-TEST(FindText, AgreesWithPlainSearch) {
+TEST(FindText, AgreesWithPlainSearch)
+{
     std::mt19937 random(5);
     const char letters[] = {'a', 'A', 'b', 'B', '\xE0', '\xC0', ' '};
     const uint8_t* fold = CaseFoldTable(CodingAnsi);
@@ -138,9 +147,8 @@ TEST(FindText, AgreesWithPlainSearch) {
         int64_t expected = -1;
         for (size_t at = min; expected < 0 && at + pattern.size() <= end; ++at) {
             size_t k = 0;
-            while (k < pattern.size() &&
-                   (flags ? text[at + k] == pattern[k]
-                          : fold[uint8_t(text[at + k])] == fold[uint8_t(pattern[k])]))
+            while (k < pattern.size()
+                   && (flags ? text[at + k] == pattern[k] : fold[uint8_t(text[at + k])] == fold[uint8_t(pattern[k])]))
                 ++k;
             if (k == pattern.size()) expected = static_cast<int64_t>(at);
         }
@@ -148,4 +156,4 @@ TEST(FindText, AgreesWithPlainSearch) {
     }
 }
 
-}  // namespace
+}   // namespace
