@@ -19,4 +19,5 @@ set(TEXTCTL_WIN32
   textctl/textctl_format.cpp
   textctl/textctl_input.cpp
   textctl/textctl_clipboard.cpp
+  textctl/textctl_print.cpp
 )
