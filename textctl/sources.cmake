@@ -5,6 +5,7 @@ set(TEXTCTL_PORTABLE
   textctl/find_text.cpp
   textctl/wrap_layout.cpp
   textctl/colour_runs.cpp
+  textctl/page_layout.cpp
 )
 set(TEXTCTL_WIN32
   textctl/textctl_window.cpp
@@ -18,4 +19,5 @@ set(TEXTCTL_WIN32
   textctl/textctl_format.cpp
   textctl/textctl_input.cpp
   textctl/textctl_clipboard.cpp
+  textctl/textctl_print.cpp
 )

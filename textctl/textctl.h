@@ -81,8 +81,26 @@
 // Undo keeps the bytes an edit removed, so clearing a large selection costs
 // their size until the next edit.
 //
-// Not built yet: EM_FORMATRANGE and EM_DISPLAYBAND return 0, and an
-// EM_STREAMIN with SF_RTF reads nothing. The control sends no notifications.
+// Pages. EM_FORMATRANGE (wParam: draw as well; lParam: FORMATRANGE*) lays
+// out one page of chrg (a negative cpMin is 0; cpMax -1 or past the text is
+// its end) into rc, in twips, measured on hdcTarget (hdc when null): rows wrap
+// at rc's width as with word wrap, and as many as rc's height holds make the
+// page, at least one, so every page moves on. It returns the first position
+// of the next page, or cpMax when the rest fits (an empty text is one page);
+// the line break after a page's last row belongs to that page. The record is
+// not changed; rcPage is not used. Drawn pages go on hdc in its logical
+// units at its LOGPIXELS, every position scaled from the target's, so a
+// scaled preview shows the printer's rows. EM_DISPLAYBAND (lParam: RECT* in
+// twips) draws the page last laid out on that hdc into the rectangle; FALSE
+// when there is none. Pages are drawn as the screen is (the view coding's
+// letters, control pictures, Tabs, the format's font and colours) on a
+// transparent background. Widths measured on a target are kept (per device,
+// format and coding) until EM_FORMATRANGE with a null lParam releases them
+// with the page and returns 0. With no device to measure on, the range is
+// reported done.
+//
+// Not built yet: an EM_STREAMIN with SF_RTF reads nothing. The control sends
+// no notifications.
 #pragma once
 #include <windows.h>
 

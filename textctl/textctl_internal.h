@@ -34,6 +34,8 @@ struct Row {
     bool lastOfLine = true;
 };
 
+struct PageCache;
+
 struct TextControl {
     HWND window = nullptr;
     TextBuffer text;
@@ -81,6 +83,8 @@ struct TextControl {
     bool draggingLines = false;
     size_t lineAnchorStart = 0;   // the row first clicked in the selection bar
     size_t lineAnchorEnd = 0;
+
+    PageCache* pageCache = nullptr;   // the page formatter's, until released
 
     // Paint scratch, kept to avoid allocating per paint.
     std::vector<wchar_t> paintText;
@@ -141,9 +145,15 @@ void InvalidateRange(TextControl& c, size_t from, size_t to);
 void Repaint(TextControl& c);
 
 // Look (textctl_paint.cpp).
+// The font of a character format for a device of pixelsPerInch rows per inch.
+HFONT CreateFormatFont(const CHARFORMATA& format, int pixelsPerInch);
+// Widths of the 256 glyphs in the font selected into dc; returns its row height.
+int MeasureGlyphs(HDC dc, const wchar_t* glyphs, LayoutMetrics* metrics);
 void RebuildFont(TextControl& c);
 void Paint(TextControl& c);
 COLORREF TextColour(const TextControl& c);
+// Colour of pos; *runEnd gets where that colour ends, at most end.
+COLORREF ColourRunAt(const TextControl& c, size_t pos, size_t end, size_t* runEnd);
 COLORREF BackgroundColour(const TextControl& c);
 
 // Clipboard (textctl_clipboard.cpp).
@@ -163,3 +173,7 @@ bool CharFormatMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lPara
 bool InputMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 bool ScrollMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 bool ClipboardMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+bool PageMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+// Pages (textctl_print.cpp): frees the formatter's measurements and last page.
+void ReleasePageCache(TextControl& c);

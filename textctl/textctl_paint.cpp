@@ -30,23 +30,6 @@ int GlyphWidth(HDC dc, wchar_t glyph)
     return size.cx;
 }
 
-HFONT CreateFormatFont(HWND window, const CHARFORMATA& format)
-{
-    LOGFONTA font = {};
-    HDC dc = GetDC(window);
-    font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(dc, LOGPIXELSY), 1440);
-    ReleaseDC(window, dc);
-    font.lfWeight = (format.dwEffects & CFE_BOLD) ? FW_BOLD : FW_NORMAL;
-    font.lfItalic = (format.dwEffects & CFE_ITALIC) ? TRUE : FALSE;
-    font.lfCharSet = format.bCharSet;
-    font.lfPitchAndFamily = format.bPitchAndFamily;
-    // A modern family without a face asks for any fixed-pitch font.
-    if (format.szFaceName[0] == '\0' && (format.bPitchAndFamily & 0xF0) == FF_MODERN)
-        font.lfPitchAndFamily = (format.bPitchAndFamily & 0xF0) | FIXED_PITCH;
-    lstrcpynA(font.lfFaceName, format.szFaceName, LF_FACESIZE);
-    return CreateFontIndirectA(&font);
-}
-
 struct RowPainter {
     TextControl& c;
     HDC dc;
@@ -60,17 +43,7 @@ struct RowPainter {
     COLORREF LookAt(size_t pos, size_t rowEnd, size_t* lookEnd) const
     {
         size_t end = rowEnd;
-        COLORREF colour = TextColour(c);
-        const auto& runs = c.colours.runs();
-        size_t i = c.colours.FirstEndingAfter(pos);
-        if (i < runs.size()) {
-            if (runs[i].start <= pos) {
-                colour = runs[i].colour;
-                end = std::min(end, runs[i].end);
-            } else {
-                end = std::min(end, runs[i].start);
-            }
-        }
+        COLORREF colour = ColourRunAt(c, pos, rowEnd, &end);
         if (showSelection) {
             size_t selStart = SelectionStart(c), selEnd = SelectionEnd(c);
             if (pos < selStart)
@@ -176,9 +149,50 @@ struct RowPainter {
 
 }   // namespace
 
+HFONT CreateFormatFont(const CHARFORMATA& format, int pixelsPerInch)
+{
+    LOGFONTA font = {};
+    font.lfHeight = -MulDiv(format.yHeight, pixelsPerInch, 1440);
+    font.lfWeight = (format.dwEffects & CFE_BOLD) ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = (format.dwEffects & CFE_ITALIC) ? TRUE : FALSE;
+    font.lfCharSet = format.bCharSet;
+    font.lfPitchAndFamily = format.bPitchAndFamily;
+    // A modern family without a face asks for any fixed-pitch font.
+    if (format.szFaceName[0] == '\0' && (format.bPitchAndFamily & 0xF0) == FF_MODERN)
+        font.lfPitchAndFamily = (format.bPitchAndFamily & 0xF0) | FIXED_PITCH;
+    lstrcpynA(font.lfFaceName, format.szFaceName, LF_FACESIZE);
+    return CreateFontIndirectA(&font);
+}
+
+int MeasureGlyphs(HDC dc, const wchar_t* glyphs, LayoutMetrics* metrics)
+{
+    TEXTMETRICW textMetrics = {};
+    GetTextMetricsW(dc, &textMetrics);
+    for (int b = 0; b < 256; ++b) metrics->widths[b] = GlyphWidth(dc, glyphs[b]);
+    metrics->tabWidth = std::max(1, 8 * metrics->widths[' ']);
+    return std::max(1, static_cast<int>(textMetrics.tmHeight));
+}
+
 COLORREF TextColour(const TextControl& c)
 {
     return (c.format.dwEffects & CFE_AUTOCOLOR) ? GetSysColor(COLOR_WINDOWTEXT) : c.format.crTextColor;
+}
+
+COLORREF ColourRunAt(const TextControl& c, size_t pos, size_t end, size_t* runEnd)
+{
+    COLORREF colour = TextColour(c);
+    const auto& runs = c.colours.runs();
+    size_t i = c.colours.FirstEndingAfter(pos);
+    if (i < runs.size()) {
+        if (runs[i].start <= pos) {
+            colour = runs[i].colour;
+            end = std::min(end, runs[i].end);
+        } else {
+            end = std::min(end, runs[i].start);
+        }
+    }
+    *runEnd = end;
+    return colour;
 }
 
 COLORREF BackgroundColour(const TextControl& c)
@@ -188,21 +202,15 @@ COLORREF BackgroundColour(const TextControl& c)
 
 void RebuildFont(TextControl& c)
 {
-    HFONT font = CreateFormatFont(c.window, c.format);
+    HDC dc = GetDC(c.window);
+    HFONT font = CreateFormatFont(c.format, GetDeviceCaps(dc, LOGPIXELSY));
     if (font) {
         if (c.font) DeleteObject(c.font);
         c.font = font;
     }
-    HDC dc = GetDC(c.window);
     HGDIOBJ old = SelectObject(dc, c.font ? c.font : GetStockObject(SYSTEM_FIXED_FONT));
-    TEXTMETRICW metrics = {};
-    GetTextMetricsW(dc, &metrics);
-    c.lineHeight = std::max(1, static_cast<int>(metrics.tmHeight));
-    for (int b = 0; b < 256; ++b) {
-        c.glyphs[b] = GlyphOf(c.viewCoding, static_cast<uint8_t>(b));
-        c.metrics.widths[b] = GlyphWidth(dc, c.glyphs[b]);
-    }
-    c.metrics.tabWidth = std::max(1, 8 * c.metrics.widths[' ']);
+    for (int b = 0; b < 256; ++b) c.glyphs[b] = GlyphOf(c.viewCoding, static_cast<uint8_t>(b));
+    c.lineHeight = MeasureGlyphs(dc, c.glyphs, &c.metrics);
     c.breakGlyphWidth = std::max(c.metrics.widths['\n'], c.metrics.widths[' ']);
     SelectObject(dc, old);
     ReleaseDC(c.window, dc);

@@ -30,6 +30,7 @@ void DestroyState(HWND window)
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     if (c->oleCallback) c->oleCallback->Release();
     if (c->font) DeleteObject(c->font);
+    ReleasePageCache(*c);
     delete c;
 }
 
@@ -41,13 +42,11 @@ void Created(TextControl& c, LONG style)
     RebuildFont(c);
 }
 
-// Messages of the page formatter and other features still to come: answered
-// as "nothing done" until they are built.
+// Messages of features still to come: answered as "nothing done" until they
+// are built.
 bool PendingMessage(UINT message, LRESULT* result)
 {
     switch (message) {
-    case EM_FORMATRANGE:   // page formatter (printing)
-    case EM_DISPLAYBAND:
     case EM_SETEVENTMASK:   // the control sends no notifications
     case EM_GETEVENTMASK:
         *result = 0;
@@ -82,7 +81,7 @@ LRESULT CALLBACK TextControlProc(HWND window, UINT message, WPARAM wParam, LPARA
     if (TextMessage(*c, message, wParam, lParam, &result) || LineMessage(*c, message, wParam, lParam, &result)
         || CharFormatMessage(*c, message, wParam, lParam, &result) || InputMessage(*c, message, wParam, lParam, &result)
         || ScrollMessage(*c, message, wParam, lParam, &result) || ClipboardMessage(*c, message, wParam, lParam, &result)
-        || PendingMessage(message, &result))
+        || PageMessage(*c, message, wParam, lParam, &result) || PendingMessage(message, &result))
         return result;
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -1,45 +1,13 @@
 // What the text control draws: the same bytes as the word they stand for in
 // each coding, colours and the format; and line and find messages.
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "textctl/textctl.h"
+#include "pictures.h"
 #include "textctl_support.h"
 
 namespace {
-
-struct Capture {
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> pixels;
-    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
-};
-
-// The pixels of a rectangle of a DC, read through a 32-bit DIB.
-Capture Grab(HDC source, int width, int height)
-{
-    Capture capture;
-    capture.width = width;
-    capture.height = height;
-    HDC memory = CreateCompatibleDC(source);
-    HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<DWORD> raw(static_cast<size_t>(width * height));
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), raw.data(), &info, DIB_RGB_COLORS);
-    for (DWORD p : raw) capture.pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    return capture;
-}
 
 Capture GrabControl(HWND control, int width, int height)
 {
@@ -120,38 +88,6 @@ const CodingCase Cases[] = {
     {2, DEFAULT_CHARSET, "\xF0\xD2\xC9\xD7\xC5\xD4", "KOI8"},
 };
 const wchar_t Word[] = L"\x041F\x0440\x0438\x0432\x0435\x0442";
-
-void SaveBitmap(const std::string& path, const Capture& capture)
-{
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER header = {};
-    header.biSize = sizeof(header);
-    header.biWidth = capture.width;
-    header.biHeight = -capture.height;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    DWORD size = static_cast<DWORD>(capture.pixels.size() * 4);
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(header);
-    file.bfSize = file.bfOffBits + size;
-    FILE* out = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(out, nullptr);
-    std::fwrite(&file, sizeof(file), 1, out);
-    std::fwrite(&header, sizeof(header), 1, out);
-    for (COLORREF c : capture.pixels) {
-        DWORD p = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-        std::fwrite(&p, 4, 1, out);
-    }
-    std::fclose(out);
-}
-
-std::string BesideTheProgram(const char* name)
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of("\\/") + 1) + name;
-}
 
 }   // namespace
 

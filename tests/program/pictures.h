@@ -1,0 +1,19 @@
+// Pictures for the program tests: the pixels of a device context, saved as
+// a BMP beside the test program so that a person can look at them.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+struct Capture {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
+
+// The pixels of a rectangle of a DC, read through a 32-bit DIB.
+Capture Grab(HDC source, int width, int height);
+void SaveBitmap(const std::string& path, const Capture& capture);
+// A path in the test program's folder.
+std::string BesideTheProgram(const char* name);
