@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "app/app_state.h"
+#include "app/command_enabling.h"
 #include "app/command_table.h"
 #include "app/menu_handling.h"
 #include "app/window_placement.h"
@@ -69,7 +70,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     }
     case WM_COMMAND:
-        if (ExecuteCommand(window, LOWORD(wParam))) return 0;
+        if (ExecuteCommand(LOWORD(wParam))) return 0;
         break;
     case WM_INITMENUPOPUP:
         EnableMenuItems(reinterpret_cast<HMENU>(wParam), lParam);

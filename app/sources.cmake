@@ -7,9 +7,8 @@ set(APP_PORTABLE
 set(APP_WIN32
   app/about.cpp
   app/clipboard_commands.cpp
-  app/command_state.cpp
+  app/command_enabling.cpp
   app/command_table.cpp
-  app/idle_update.cpp
   app/main_window.cpp
   app/menu_handling.cpp
   app/message_loop.cpp

@@ -101,8 +101,8 @@ void RefreshViewCoding()
     InvalidateRect(App.EditorWindow, nullptr, FALSE);
 }
 
-void ViewCodingCommand(int command)
+void ViewCodingCommand(Coding coding)
 {
-    App.ViewCoding = static_cast<uint8_t>(command - 1);
+    App.ViewCoding = static_cast<uint8_t>(coding);
     RefreshViewCoding();
 }

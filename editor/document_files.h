@@ -7,7 +7,7 @@ bool SaveDocument();
 bool SaveDocumentAs();
 // Command 12. False when the file was not written, except when Save As was cancelled.
 bool SaveCommand();
-void OpenDocument();   // command 9, after ConfirmDiscard
+void OpenDocument();   // Open: the save-changes question, then the open dialog
 void InsertFile();     // command 37
 // Streams a file in over the selection as one undo step; silent when it cannot be read.
 void InsertFileContents(const char* name);

@@ -66,6 +66,7 @@ static bool RunFileDialog(char* name, DWORD flags, BOOL(WINAPI* dialog)(LPOPENFI
 
 void OpenDocument()
 {
+    if (!ConfirmDiscard()) return;
     char name[PathCapacity + 1] = "";
     if (RunFileDialog(name, ReadDialogFlags, GetOpenFileNameA)) LoadDocument(name);
 }
