@@ -9,7 +9,7 @@
 #include "app/app_state.h"
 #include "coding/coding_tables.h"
 #include "coding/unicode_tables.h"
-#include "editor/editor_text.h"
+#include "editor/editor_calls.h"
 #include "editor/memory_stream.h"
 #include "editor/undo.h"
 
@@ -112,7 +112,7 @@ void CopyCommand()
     auto* bytes =
         static_cast<uint8_t*>(NewLockedBlock(static_cast<SIZE_T>(selection.cpMax - selection.cpMin) + 1, block));
     if (!bytes) return;
-    LONG length = static_cast<LONG>(SendEditor(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes)));
+    LONG length = ReadEditorSelection(reinterpret_cast<char*>(bytes));
     HGLOBAL unicode = UnicodeBlock(bytes, length);
     // The clipboard never receives KOI8 bytes: they travel as OEM text.
     if (App.ViewCoding == CodingKoi8) RecodeBytes(bytes, length, SlotKoi8ToOem);
@@ -123,7 +123,7 @@ void CopyCommand()
 void DeleteCommand()
 {
     RecordUndo(UndoReplaceSelection, 0);
-    SendEditor(WM_CLEAR);
+    ClearEditorSelection();
 }
 
 void CutCommand()
@@ -141,5 +141,5 @@ void PasteCommand()
 
 void SelectAllCommand()
 {
-    SendEditor(EM_SETSEL, 0, -1);
+    SelectAllEditorText();
 }

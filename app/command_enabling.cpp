@@ -1,6 +1,7 @@
 #include "app/command_enabling.h"
 #include "app/app_state.h"
 #include "app/command_table.h"
+#include "editor/editor_calls.h"
 #include "editor/undo.h"
 #include <commctrl.h>
 
@@ -11,16 +12,6 @@ bool ClipboardHasText()
 {
     return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_OEMTEXT)
         || IsClipboardFormatAvailable(CF_UNICODETEXT);
-}
-
-bool EditorHasSelection()
-{
-    return App.EditorWindow && SendMessageA(App.EditorWindow, EM_SELECTIONTYPE, 0, 0) != SEL_EMPTY;
-}
-
-bool EditorModified()
-{
-    return App.EditorWindow && SendMessageA(App.EditorWindow, EM_GETMODIFY, 0, 0) != 0;
 }
 
 bool Evaluate(Enable rule)

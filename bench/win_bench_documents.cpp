@@ -2,6 +2,7 @@
 #include "app/app_state.h"
 #include "app/startup.h"
 #include "editor/document_files.h"
+#include "editor/editor_calls.h"
 #include "editor/undo.h"
 #include "win_bench_support.h"
 #include <cstdio>
@@ -54,7 +55,7 @@ int main()
     double snapshot = WallSeconds();
     SIZE_T after = PrivateBytes();
 
-    SendMessageA(App.EditorWindow, EM_SETMODIFY, 1, 0);
+    SetEditorModified(true);
     double saveStart = WallSeconds();
     bool saved = SaveDocument();
     double saveEnd = WallSeconds();

@@ -5,7 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/startup.h"
-#include "editor/editor_text.h"
+#include "editor/editor_calls.h"
 #include "editor/memory_stream.h"
 #include "editor/undo.h"
 #include "win_bench_support.h"
@@ -32,7 +32,7 @@ int main()
         return 1;
     }
     std::vector<uint8_t> text = RussianLines(DocumentBytes);
-    SendEditor(EM_EXLIMITTEXT, 0, DocumentBytes * 2);
+    SetEditorTextLimit(DocumentBytes * 2);
     MemoryStream stream = {0, DocumentBytes, text.data()};
     StreamInFromMemory(stream, SF_TEXT);
     text = {};
@@ -43,8 +43,8 @@ int main()
     double start = WallSeconds();
     RecordUndo(UndoWholeText, 0);
     double snapshot = WallSeconds() - start;
-    SendEditor(EM_SETSEL, 0, -1);
-    SendEditor(WM_CLEAR);
+    SelectAllEditorText();
+    ClearEditorSelection();
     start = WallSeconds();
     UndoLast();
     double restore = WallSeconds() - start;

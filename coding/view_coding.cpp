@@ -8,7 +8,7 @@
 #include "app/app_state.h"
 #include "app/settings.h"
 #include "coding/coding_tables.h"
-#include "editor/editor_text.h"
+#include "editor/editor_calls.h"
 #include "textctl/textctl.h"
 
 namespace {
@@ -76,16 +76,16 @@ CHARFORMATA ViewCodingFormat(int coding)
 
 void ApplyViewCoding()
 {
-    LRESULT modified = SendEditor(EM_GETMODIFY);
-    SendEditor(EM_SETSEL, 0, -1);
-    SendEditor(TCM_SETVIEWCODING, App.ViewCoding);
+    bool modified = EditorModified();
+    SelectAllEditorText();
+    SetEditorViewCoding(static_cast<Coding>(App.ViewCoding));
     CHARFORMATA format = ViewCodingFormat(App.ViewCoding);
     // Applying a character set must not switch the user's keyboard layout.
     HKL layout = GetKeyboardLayout(0);
-    SendEditor(EM_SETCHARFORMAT, SCF_SELECTION | SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    SetEditorCharFormat(SCF_SELECTION | SCF_ALL, format);
     ActivateKeyboardLayout(layout, 0);
-    SendEditor(EM_EMPTYUNDOBUFFER);
-    SendEditor(EM_SETMODIFY, modified);
+    EmptyEditorUndo();
+    SetEditorModified(modified);
     CheckMenuRadioItem(GetMenu(App.MainWindow), 1, ViewCodingCount, App.ViewCoding + 1, MF_BYCOMMAND);
     if (App.StatusBarWindow)
         SendMessageA(App.StatusBarWindow, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(CodingName[App.ViewCoding]));
@@ -93,12 +93,12 @@ void ApplyViewCoding()
 
 void RefreshViewCoding()
 {
-    SendEditor(WM_SETREDRAW, FALSE);
+    SetEditorRedraw(false);
     CHARRANGE selection = EditorSelection();
     ApplyViewCoding();
     SelectEditorRange(selection.cpMin, selection.cpMax);
-    SendEditor(WM_SETREDRAW, TRUE);
-    InvalidateRect(App.EditorWindow, nullptr, FALSE);
+    SetEditorRedraw(true);
+    RepaintEditor();
 }
 
 void ViewCodingCommand(Coding coding)

@@ -2,6 +2,7 @@
 #include "editor/document_files.h"
 #include "app/app_state.h"
 #include "app/settings.h"
+#include "editor/editor_calls.h"
 #include "editor/undo.h"
 #include <cstring>
 #include <string>
@@ -25,10 +26,8 @@ static void RememberCaretForRecentSlot()
         if (listed[0] == '\0') continue;
         ShortPath(listed, listedShort);
         if (lstrcmpiA(listedShort, document) != 0) continue;
-        CHARRANGE selection{};
-        SendMessageA(App.EditorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
         valueName[2] = 'C';
-        WriteSettingNumber(valueName, static_cast<uint32_t>(selection.cpMin));
+        WriteSettingNumber(valueName, static_cast<uint32_t>(EditorSelection().cpMin));
         return;
     }
 }

@@ -1,7 +1,7 @@
 // Date&Time: the user's short date and a space, then the time, as two undo steps.
 #include <cstring>
 
-#include "editor/editor_text.h"
+#include "editor/editor_calls.h"
 #include "editor/undo.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include "app/recent_files.h"
 #include "coding/detect.h"
 #include "coding/view_coding.h"
+#include "editor/editor_calls.h"
 #include "editor/file_streams.h"
 #include "editor/undo.h"
 #include <cstring>
@@ -11,8 +12,7 @@
 static void FollowGuessedViewCoding()
 {
     uint8_t sample[DetectSampleLimit + 3] = {};   // the look-ahead past the text sees zeros
-    LRESULT length =
-        SendMessageA(App.EditorWindow, WM_GETTEXT, DetectSampleLimit + 1, reinterpret_cast<LPARAM>(sample));
+    LONG length = ReadEditorText(reinterpret_cast<char*>(sample), DetectSampleLimit + 1);
     Coding guess = DetectViewCoding(sample, static_cast<size_t>(length));
     if (guess != App.ViewCoding) {
         App.ViewCoding = static_cast<uint8_t>(guess);
@@ -27,7 +27,7 @@ static void ForgetInterruptedLoad()
 {
     FreeUndoHistory();
     lstrcpynA(App.CurrentFileName, UntitledName, PathCapacity);
-    SendMessageA(App.EditorWindow, EM_SETMODIFY, 1, 0);
+    SetEditorModified(true);
     UpdateWindowTitle();
 }
 
@@ -48,7 +48,7 @@ bool LoadDocument(const char* name)
         return false;
     }
     FreeUndoHistory();
-    SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
+    SetEditorModified(false);
     if (name != App.CurrentFileName) lstrcpynA(App.CurrentFileName, name, PathCapacity);
     RecordRecentFile(App.CurrentFileName, true);
     UpdateWindowTitle();
@@ -77,9 +77,9 @@ bool SaveCommand()
 void NewDocument()
 {
     if (!ConfirmDiscard()) return;
-    SetWindowTextA(App.EditorWindow, "");
+    SetEditorText("");
     FreeUndoHistory();
-    SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
+    SetEditorModified(false);
     lstrcpynA(App.CurrentFileName, UntitledName, PathCapacity);
     UpdateWindowTitle();
 }

@@ -4,7 +4,7 @@
 #include "app/app_state.h"
 #include "app/settings.h"
 #include "coding/view_coding.h"
-#include "editor/editor_text.h"
+#include "editor/editor_calls.h"
 #include "editor/memory_stream.h"
 #include "editor/ole_callback.h"
 #include "editor/system_error.h"
@@ -40,12 +40,12 @@ void CreateEditor()
     App.RichEditDefaultProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(App.EditorWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditorSubclassProc)));
     SetFocus(App.EditorWindow);
-    SendEditor(EM_EXLIMITTEXT, 0, App.TextLimit);
-    SendEditor(EM_SETBKGNDCOLOR, 0, ReadSettingNumber("Bk", GetSysColor(COLOR_WINDOW)));
+    SetEditorTextLimit(App.TextLimit);
+    SetEditorBackground(ReadSettingNumber("Bk", GetSysColor(COLOR_WINDOW)));
     RefreshViewCoding();
     App.OverwriteMode = 0;
     App.LastCaretRange.cpMin = -1;   // the next caret report rewrites its pane
-    SendEditor(EM_SETOLECALLBACK, 0, reinterpret_cast<LPARAM>(&EditorOleCallback));
+    SetEditorOleCallback(&EditorOleCallback);
 }
 
 void ToggleWordWrap()
@@ -53,7 +53,7 @@ void ToggleWordWrap()
     auto* text = static_cast<uint8_t*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(EditorTextLength()) + 2));
     if (!text) return;
     CHARRANGE selection = EditorSelection();
-    LRESULT modified = SendEditor(EM_GETMODIFY);
+    bool modified = EditorModified();
     MemoryStream stream = {0, 0, text};
     StreamOutToMemory(stream);
 
@@ -76,6 +76,6 @@ void ToggleWordWrap()
 
     StreamInFromMemory(stream, SF_TEXT);
     SelectEditorRange(selection.cpMin, selection.cpMax);
-    SendEditor(EM_SETMODIFY, modified);
+    SetEditorModified(modified);
     GlobalFree(text);
 }

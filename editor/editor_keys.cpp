@@ -7,7 +7,7 @@
 #include "coding/coding_tables.h"
 #include "editor/document_files.h"
 #include "editor/editor_control.h"
-#include "editor/editor_text.h"
+#include "editor/editor_calls.h"
 #include "editor/undo.h"
 
 namespace {
@@ -27,11 +27,6 @@ bool TranslatedAsAccelerator(UINT message, WPARAM wParam, LPARAM lParam)
     return TranslateAcceleratorA(App.MainWindow, App.AcceleratorTable, &record) != 0;
 }
 
-bool SelectionEmpty()
-{
-    return SendEditor(EM_SELECTIONTYPE) == SEL_EMPTY;
-}
-
 // The last two characters of a selection longer than two; false for a shorter one.
 bool ReadSelectionEnd(const CHARRANGE& selection, char (&last)[3])
 {
@@ -40,8 +35,7 @@ bool ReadSelectionEnd(const CHARRANGE& selection, char (&last)[3])
 
 bool StartsLine(LONG position)
 {
-    LRESULT line = SendEditor(EM_EXLINEFROMCHAR, 0, position);
-    return SendEditor(EM_LINEINDEX, line) == position;
+    return EditorLineStart(EditorLineOf(position)) == position;
 }
 
 // Typing over a selection that ends with a line break keeps the break.
@@ -77,9 +71,9 @@ bool DeleteWord(HWND window, uint8_t kind)
 
 bool DeleteSelection()
 {
-    if (SelectionEmpty()) return false;
+    if (!EditorHasSelection()) return false;
     RecordUndo(UndoReplaceSelection, 0);
-    SendEditor(WM_CLEAR);
+    ClearEditorSelection();
     return true;
 }
 
@@ -146,7 +140,7 @@ LRESULT HandleCharacter(HWND window, WPARAM code, LPARAM lParam)
 {
     if (IsTypedCharacter(code)) {
         KeepFinalBreakWhenTyping();
-        if (App.ViewCoding == CodingOem && code == 0xE0 && SelectionEmpty()) {
+        if (App.ViewCoding == CodingOem && code == 0xE0 && !EditorHasSelection()) {
             InsertOemSmallA();
             return Consumed;
         }

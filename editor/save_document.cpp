@@ -2,6 +2,7 @@
 // it in the document's place, so a failed write never harms the file on disk.
 #include "editor/document_files.h"
 #include "app/app_state.h"
+#include "editor/editor_calls.h"
 #include "editor/file_streams.h"
 #include <string>
 
@@ -73,6 +74,6 @@ bool SaveDocument()
         return false;
     }
     SetFileAttributesA(name, attributes);
-    SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
+    SetEditorModified(false);
     return true;
 }

@@ -5,9 +5,9 @@ set(EDITOR_WIN32
   editor/confirm_discard.cpp
   editor/date_time.cpp
   editor/document_files.cpp
+  editor/editor_calls.cpp
   editor/editor_control.cpp
   editor/editor_keys.cpp
-  editor/editor_text.cpp
   editor/file_dialogs.cpp
   editor/file_streams.cpp
   editor/memory_stream.cpp

@@ -4,7 +4,7 @@
 
 #include "app/app_state.h"
 #include "coding/view_coding.h"
-#include "editor/editor_text.h"
+#include "editor/editor_calls.h"
 #include "editor/memory_stream.h"
 #include "editor/system_error.h"
 
@@ -111,9 +111,7 @@ void RecordReplacement(CHARRANGE selection, int32_t length)
     UndoRecord* record =
         NewRecord(UndoReplaceSelection, selection.cpMin, selection.cpMin + length, selected > 0 ? selected + 2 : 0);
     if (!record) return;
-    if (selected > 0)
-        record->SmallText =
-            static_cast<uint32_t>(SendEditor(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(record->Range.lpstrText)));
+    if (selected > 0) record->SmallText = static_cast<uint32_t>(ReadEditorSelection(record->Range.lpstrText));
     PushRecord(record);
 }
 
@@ -124,16 +122,16 @@ void RecordWordDeletion(bool rightward, LONG start, LONG textLength)
     LONG from = start, to = start;
     if (rightward) {
         if (start >= textLength) return;
-        to = static_cast<LONG>(SendEditor(EM_FINDWORDBREAK, WB_MOVEWORDRIGHT, start));
+        to = EditorWordBreak(WB_MOVEWORDRIGHT, start);
     } else {
         if (start == 0) return;
-        from = static_cast<LONG>(SendEditor(EM_FINDWORDBREAK, WB_MOVEWORDLEFT, start));
+        from = EditorWordBreak(WB_MOVEWORDLEFT, start);
     }
     if (to <= from) return;
     UndoRecord* record = NewRecord(UndoReplaceSelection, from, from, to - from + 1);
     if (record) record->SmallText = static_cast<uint32_t>(ReadEditorRange(from, to, record->Range.lpstrText));
     SelectEditorRange(from, to);
-    SendEditor(WM_CLEAR);
+    ClearEditorSelection();
     if (record) PushRecord(record);
 }
 
@@ -168,7 +166,7 @@ void UndoRunStep(UndoRecord& record)
     CHARRANGE& range = record.Range.chrg;
     if (range.cpMax >= range.cpMin) {
         SelectEditorRange(range.cpMax, range.cpMax + unit);
-        SendEditor(WM_CLEAR);
+        ClearEditorSelection();
         range.cpMax -= unit;
     }
     if (range.cpMax < range.cpMin) DropNewestRecord();
@@ -288,18 +286,18 @@ void FreeUndoHistory()
 
 bool DocumentDirty()
 {
-    return SendEditor(EM_GETMODIFY) && (App.SingleLevelUsed || App.UndoHead);
+    return EditorModified() && (App.SingleLevelUsed || App.UndoHead);
 }
 
 bool UndoAvailable()
 {
-    return App.SingleLevelUndo ? SendEditor(EM_CANUNDO) != 0 : App.UndoHead != nullptr;
+    return App.SingleLevelUndo ? EditorCanUndo() : App.UndoHead != nullptr;
 }
 
 void UndoCommand()
 {
     if (App.SingleLevelUndo)
-        SendEditor(EM_UNDO);
+        UndoEditor();
     else
         UndoLast();
 }
