@@ -1,11 +1,11 @@
 #include "app/command_table.h"
 #include "app/about.h"
 #include "app/app_state.h"
-#include "app/clipboard_commands.h"
-#include "coding/view_coding.h"
+#include "editor/clipboard_commands.h"
 #include "editor/document_files.h"
 #include "editor/editor_control.h"
 #include "editor/undo.h"
+#include "editor/view_coding.h"
 #include "res/resource.h"
 #include <iterator>
 

@@ -25,21 +25,21 @@ void LayOutChildren(LPARAM clientSize)
     int height = HIWORD(clientSize);
     int top = ChildHeight(App.ToolbarWindow);
     int bottom = ChildHeight(App.StatusBarWindow);
-    if (App.EditorWindow) MoveWindow(App.EditorWindow, 0, top, width, height - top - bottom, TRUE);
+    if (Editor.Window) MoveWindow(Editor.Window, 0, top, width, height - top - bottom, TRUE);
 }
 
 // The save-changes question; without an editor there is nothing to lose.
 bool MayDiscardDocument()
 {
-    return !App.EditorWindow || ConfirmDiscard();
+    return !Editor.Window || ConfirmDiscard();
 }
 
 void DestroyMainWindow(HWND window)
 {
     if (App.PlacementTracked) SaveWindowPlacement(window);
-    if (App.EditorWindow) {
-        DestroyWindow(App.EditorWindow);
-        App.EditorWindow = nullptr;
+    if (Editor.Window) {
+        DestroyWindow(Editor.Window);
+        Editor.Window = nullptr;
     }
     FreeUndoHistory();
     PostQuitMessage(0);
@@ -57,7 +57,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         LayOutChildren(lParam);
         break;
     case WM_SETFOCUS:
-        if (App.EditorWindow) SetFocus(App.EditorWindow);
+        if (Editor.Window) SetFocus(Editor.Window);
         break;
     case WM_CLOSE:
     case WM_QUERYENDSESSION:

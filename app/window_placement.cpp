@@ -1,5 +1,5 @@
 #include "app/window_placement.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace {
 

@@ -39,7 +39,7 @@ int main()
         std::printf("cannot write the benchmark file\n");
         return 1;
     }
-    if (!StartApplication(GetModuleHandleA(nullptr), "verko", SW_SHOWNORMAL) || !App.EditorWindow) {
+    if (!StartApplication(GetModuleHandleA(nullptr), "verko", SW_SHOWNORMAL) || !Editor.Window) {
         std::printf("the program did not start\n");
         return 1;
     }
@@ -48,7 +48,7 @@ int main()
     double start = WallSeconds();
     bool loaded = LoadDocument(name);
     UpdateWindow(App.MainWindow);
-    UpdateWindow(App.EditorWindow);
+    UpdateWindow(Editor.Window);
     double opened = WallSeconds();
 
     RecordUndo(UndoWholeText, 0);

@@ -1,9 +1,10 @@
 // The save-changes question asked before the document is replaced or closed.
 #include "editor/document_files.h"
-#include "app/app_state.h"
-#include "app/settings.h"
 #include "editor/editor_calls.h"
+#include "editor/editor_state.h"
+#include "editor/message_box.h"
 #include "editor/undo.h"
+#include "settings/settings.h"
 #include <cstring>
 #include <string>
 
@@ -18,7 +19,7 @@ static void ShortPath(const char* path, char* shortPath)
 static void RememberCaretForRecentSlot()
 {
     char document[PathCapacity];
-    ShortPath(App.CurrentFileName, document);
+    ShortPath(Editor.CurrentFileName, document);
     for (char slot = '0'; slot <= '9'; ++slot) {
         char valueName[4] = {slot, 'F', '\0', '\0'};
         char listed[PathCapacity], listedShort[PathCapacity];
@@ -34,11 +35,11 @@ static void RememberCaretForRecentSlot()
 
 bool ConfirmDiscard()
 {
-    bool untitled = std::strcmp(App.CurrentFileName, UntitledName) == 0;
+    bool untitled = std::strcmp(Editor.CurrentFileName, UntitledName) == 0;
     if (!untitled) RememberCaretForRecentSlot();
     if (!DocumentDirty()) return true;
-    std::string question = std::string("Save changes to ") + App.CurrentFileName + "?";
-    int answer = MessageBoxA(App.MainWindow, question.c_str(), ProgramName, MB_YESNOCANCEL | MB_ICONQUESTION);
+    std::string question = std::string("Save changes to ") + Editor.CurrentFileName + "?";
+    int answer = AskYesNoCancel(question.c_str());
     if (answer == IDCANCEL) return false;
     // A cancelled Save As lets the action go ahead; a save that failed keeps the
     // document, so the error box is not followed by the loss of the changes.

@@ -1,11 +1,12 @@
 #include "editor/document_files.h"
-#include "app/app_state.h"
-#include "app/recent_files.h"
 #include "coding/detect.h"
-#include "coding/view_coding.h"
 #include "editor/editor_calls.h"
+#include "editor/editor_host.h"
+#include "editor/editor_state.h"
 #include "editor/file_streams.h"
+#include "editor/message_box.h"
 #include "editor/undo.h"
+#include "editor/view_coding.h"
 #include <cstring>
 
 // Switches the view to the coding guessed from the beginning of the text.
@@ -14,8 +15,8 @@ static void FollowGuessedViewCoding()
     uint8_t sample[DetectSampleLimit + 3] = {};   // the look-ahead past the text sees zeros
     LONG length = ReadEditorText(reinterpret_cast<char*>(sample), DetectSampleLimit + 1);
     Coding guess = DetectViewCoding(sample, static_cast<size_t>(length));
-    if (guess != App.ViewCoding) {
-        App.ViewCoding = static_cast<uint8_t>(guess);
+    if (guess != Editor.ViewCoding) {
+        Editor.ViewCoding = guess;
         RefreshViewCoding();
     }
 }
@@ -26,7 +27,7 @@ static void FollowGuessedViewCoding()
 static void ForgetInterruptedLoad()
 {
     FreeUndoHistory();
-    lstrcpynA(App.CurrentFileName, UntitledName, PathCapacity);
+    lstrcpynA(Editor.CurrentFileName, UntitledName, PathCapacity);
     SetEditorModified(true);
     UpdateWindowTitle();
 }
@@ -49,8 +50,8 @@ bool LoadDocument(const char* name)
     }
     FreeUndoHistory();
     SetEditorModified(false);
-    if (name != App.CurrentFileName) lstrcpynA(App.CurrentFileName, name, PathCapacity);
-    RecordRecentFile(App.CurrentFileName, true);
+    if (name != Editor.CurrentFileName) lstrcpynA(Editor.CurrentFileName, name, PathCapacity);
+    HostRecordRecentFile(Editor.CurrentFileName, true);
     UpdateWindowTitle();
     FollowGuessedViewCoding();
     return true;
@@ -70,7 +71,7 @@ void InsertFileContents(const char* name)
 
 bool SaveCommand()
 {
-    if (std::strcmp(App.CurrentFileName, UntitledName) == 0) return SaveDocumentAs();
+    if (std::strcmp(Editor.CurrentFileName, UntitledName) == 0) return SaveDocumentAs();
     return SaveDocument();
 }
 
@@ -80,6 +81,6 @@ void NewDocument()
     SetEditorText("");
     FreeUndoHistory();
     SetEditorModified(false);
-    lstrcpynA(App.CurrentFileName, UntitledName, PathCapacity);
+    lstrcpynA(Editor.CurrentFileName, UntitledName, PathCapacity);
     UpdateWindowTitle();
 }

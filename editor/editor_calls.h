@@ -8,13 +8,13 @@
 #include <richedit.h>
 
 #include "coding/coding_tables.h"
-#include "app/app_state.h"
+#include "editor/editor_state.h"
 #include "textctl/textctl.h"
 
 // Only for the calls of this header and its source.
 inline LRESULT SendEditor(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
-    return SendMessageA(App.EditorWindow, message, wParam, lParam);
+    return SendMessageA(Editor.Window, message, wParam, lParam);
 }
 
 // --- Text and selection ---
@@ -115,7 +115,7 @@ inline void SetEditorRedraw(bool redraw)
 }
 inline void RepaintEditor()
 {
-    InvalidateRect(App.EditorWindow, nullptr, FALSE);
+    InvalidateRect(Editor.Window, nullptr, FALSE);
 }
 inline void SetEditorViewCoding(Coding coding)
 {

@@ -3,11 +3,12 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/app_state.h"
 #include "coding/coding_tables.h"
 #include "editor/document_files.h"
-#include "editor/editor_control.h"
 #include "editor/editor_calls.h"
+#include "editor/editor_control.h"
+#include "editor/editor_host.h"
+#include "editor/editor_state.h"
 #include "editor/undo.h"
 
 namespace {
@@ -18,13 +19,12 @@ constexpr uint8_t OemSmallA = 0xA0;   // Windows-1251 0xE0
 
 LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallWindowProcA(App.RichEditDefaultProc, window, message, wParam, lParam);
+    return CallWindowProcA(Editor.ControlProc, window, message, wParam, lParam);
 }
 
 bool TranslatedAsAccelerator(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    MSG record = {App.MainWindow, message, wParam, lParam, 0, {0, 0}};
-    return TranslateAcceleratorA(App.MainWindow, App.AcceleratorTable, &record) != 0;
+    return HostTranslateAccelerator({nullptr, message, wParam, lParam, 0, {0, 0}});
 }
 
 // The last two characters of a selection longer than two; false for a shorter one.
@@ -60,7 +60,7 @@ void KeepFinalBreakWhenDeleting()
 // when the control's own undo is in use.
 bool DeleteWord(HWND window, uint8_t kind)
 {
-    if (App.SingleLevelUndo) return false;
+    if (Editor.SingleLevelUndo) return false;
     RecordUndo(kind, 0);
     // The character the key brings (0x7F, or 8 on some keyboards) would delete once more.
     MSG next;
@@ -98,7 +98,7 @@ bool HandleKey(HWND window, WPARAM key)
         return false;
     case VK_INSERT:
         // The control switches its own mode on the same key.
-        if (!control) App.OverwriteMode = 1 - App.OverwriteMode;
+        if (!control) Editor.OverwriteMode = !Editor.OverwriteMode;
         return false;
     default:
         return false;
@@ -114,7 +114,7 @@ bool IsTypedCharacter(WPARAM code)
 // OEM byte 0xA0.
 void InsertOemSmallA()
 {
-    if (App.OverwriteMode) {
+    if (Editor.OverwriteMode) {
         RecordUndo(UndoOverwrite, 1);
         LONG caret = EditorSelection().cpMin;
         int replaced = EditorByteAt(caret);
@@ -130,9 +130,9 @@ void InsertOemSmallA()
 // A typed character arrives as Windows-1251; the control gets the view coding's byte.
 WPARAM ToViewCoding(WPARAM code)
 {
-    if (App.ViewCoding == CodingAnsi || code < 0x80 || code > 0xFF) return code;
+    if (Editor.ViewCoding == CodingAnsi || code < 0x80 || code > 0xFF) return code;
     uint8_t byte = RecodeTable[SlotAnsiToOem][code - 0x80];
-    if (App.ViewCoding == CodingKoi8 && byte >= 0x80) byte = RecodeTable[SlotOemToKoi8][byte - 0x80];
+    if (Editor.ViewCoding == CodingKoi8 && byte >= 0x80) byte = RecodeTable[SlotOemToKoi8][byte - 0x80];
     return byte;
 }
 
@@ -140,11 +140,11 @@ LRESULT HandleCharacter(HWND window, WPARAM code, LPARAM lParam)
 {
     if (IsTypedCharacter(code)) {
         KeepFinalBreakWhenTyping();
-        if (App.ViewCoding == CodingOem && code == 0xE0 && !EditorHasSelection()) {
+        if (Editor.ViewCoding == CodingOem && code == 0xE0 && !EditorHasSelection()) {
             InsertOemSmallA();
             return Consumed;
         }
-        RecordUndo(App.OverwriteMode ? UndoOverwrite : UndoTyping, 1);
+        RecordUndo(Editor.OverwriteMode ? UndoOverwrite : UndoTyping, 1);
     }
     return PassOn(window, WM_CHAR, ToViewCoding(code), lParam);
 }
@@ -153,8 +153,8 @@ LRESULT HandleCharacter(HWND window, WPARAM code, LPARAM lParam)
 void ShowEditMenu()
 {
     DWORD position = GetMessagePos();
-    TrackPopupMenu(GetSubMenu(GetMenu(App.MainWindow), EditMenuIndex), TPM_CENTERALIGN,
-                   static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position)), 0, App.MainWindow,
+    TrackPopupMenu(GetSubMenu(GetMenu(HostWindow()), EditMenuIndex), TPM_CENTERALIGN,
+                   static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position)), 0, HostWindow(),
                    nullptr);
 }
 
@@ -184,7 +184,7 @@ LRESULT CALLBACK EditorSubclassProc(HWND window, UINT message, WPARAM wParam, LP
         return HandleCharacter(window, wParam, lParam);
     case WM_LBUTTONDOWN:
         // Answered once the click has moved the caret.
-        PostMessageA(App.MainWindow, CaretMovedMessage, 0, 0);
+        HostCaretMoved();
         return PassOn(window, message, wParam, lParam);
     case WM_RBUTTONDOWN:
         ShowEditMenu();

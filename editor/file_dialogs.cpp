@@ -1,7 +1,7 @@
 // The one file dialog record shared by Open, Insert and Save As.
 #include "editor/document_files.h"
-#include "app/app_state.h"
-#include "app/recent_files.h"
+#include "editor/editor_host.h"
+#include "editor/editor_state.h"
 #include "editor/undo.h"
 
 static const char FileFilterList[] = "Text Files (*.txt,*.diz,*.rtf)\0*.txt;*.diz;*.rtf\0"
@@ -23,8 +23,8 @@ constexpr DWORD SaveDialogFlags =
 // Follows the record's filter index; any other index keeps the extension as it was.
 static void SetDefaultExtension()
 {
-    DWORD index = App.FileDialogRecord.nFilterIndex;
-    if (index >= 1 && index <= FilterCount) App.FileDialogRecord.lpstrDefExt = FilterExtensions[index - 1];
+    DWORD index = Editor.FileDialogRecord.nFilterIndex;
+    if (index >= 1 && index <= FilterCount) Editor.FileDialogRecord.lpstrDefExt = FilterExtensions[index - 1];
 }
 
 // When the user picks another file type, a name typed without extension gets that type's.
@@ -33,7 +33,7 @@ static UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARA
     if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_TYPECHANGE) {
         SetDefaultExtension();
         // The open dialog keeps its own copy of the extension; tell it the new one.
-        const char* extension = App.FileDialogRecord.lpstrDefExt;
+        const char* extension = Editor.FileDialogRecord.lpstrDefExt;
         SendMessageA(GetParent(dialog), CDM_SETDEFEXT, 0, reinterpret_cast<LPARAM>(extension ? extension : ""));
     }
     return 0;
@@ -41,26 +41,26 @@ static UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARA
 
 void InitializeFileDialogRecord()
 {
-    OPENFILENAMEA& record = App.FileDialogRecord;
+    OPENFILENAMEA& record = Editor.FileDialogRecord;
     ZeroMemory(&record, sizeof record);
     record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    record.hwndOwner = App.MainWindow;
+    record.hwndOwner = HostWindow();
     record.lpstrFilter = FileFilterList;
     record.nMaxFile = PathCapacity;
     record.lpfnHook = FileDialogHook;
-    App.LastFilterIndex = 1;
+    Editor.LastFilterIndex = 1;
 }
 
 // Shows the record's dialog over `name` (PathCapacity + 1 bytes); true when confirmed.
 static bool RunFileDialog(char* name, DWORD flags, BOOL(WINAPI* dialog)(LPOPENFILENAMEA))
 {
-    OPENFILENAMEA& record = App.FileDialogRecord;
+    OPENFILENAMEA& record = Editor.FileDialogRecord;
     record.lpstrFile = name;
-    record.nFilterIndex = App.LastFilterIndex;
+    record.nFilterIndex = Editor.LastFilterIndex;
     record.Flags = flags;
     SetDefaultExtension();
     if (!dialog(&record)) return false;
-    App.LastFilterIndex = record.nFilterIndex;
+    Editor.LastFilterIndex = record.nFilterIndex;
     return true;
 }
 
@@ -81,12 +81,12 @@ bool SaveDocumentAs()
 {
     // The dialog works on a copy: a failing dialog may scribble over its buffer.
     char name[PathCapacity + 1];
-    lstrcpynA(name, App.CurrentFileName, PathCapacity);
+    lstrcpynA(name, Editor.CurrentFileName, PathCapacity);
     if (!RunFileDialog(name, SaveDialogFlags, GetSaveFileNameA)) return true;
-    lstrcpynA(App.CurrentFileName, name, PathCapacity);
+    lstrcpynA(Editor.CurrentFileName, name, PathCapacity);
     bool saved = SaveDocument();
     if (saved) {
-        RecordRecentFile(App.CurrentFileName, false);
+        HostRecordRecentFile(Editor.CurrentFileName, false);
         FreeUndoHistory();
     }
     UpdateWindowTitle();

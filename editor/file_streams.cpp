@@ -1,7 +1,7 @@
 #include "editor/file_streams.h"
-#include "app/app_state.h"
 #include "editor/editor_calls.h"
-#include "editor/system_error.h"
+#include "editor/editor_state.h"
+#include "editor/message_box.h"
 
 uint64_t FileWriteBudget = UINT64_MAX;
 uint64_t FileReadBudget = UINT64_MAX;
@@ -46,7 +46,7 @@ HANDLE OpenFileForReading(const char* name)
 bool FileFitsTextLimit(HANDLE file)
 {
     LARGE_INTEGER size;
-    return GetFileSizeEx(file, &size) && static_cast<uint64_t>(size.QuadPart) <= App.TextLimit;
+    return GetFileSizeEx(file, &size) && static_cast<uint64_t>(size.QuadPart) <= Editor.TextLimit;
 }
 
 namespace {
@@ -71,10 +71,4 @@ DWORD StreamFileIn(HANDLE file, DWORD flags)
 DWORD StreamFileOut(HANDLE file)
 {
     return StreamFile(file, StreamEditorOut, SF_TEXT, WriteFileCallback);
-}
-
-void ShowSystemErrorCode(DWORD code)
-{
-    SetLastError(code);
-    ShowSystemError();
 }

@@ -1,15 +1,16 @@
 // Saving writes the text to a temporary file beside the document and then puts
 // it in the document's place, so a failed write never harms the file on disk.
 #include "editor/document_files.h"
-#include "app/app_state.h"
 #include "editor/editor_calls.h"
+#include "editor/editor_state.h"
 #include "editor/file_streams.h"
+#include "editor/message_box.h"
 #include <string>
 
 static bool AllowOverwriteReadOnly(const char* name)
 {
     std::string question = std::string(name) + ": READ ONLY!\rOverwrite?";
-    return MessageBoxA(App.MainWindow, question.c_str(), ProgramName, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return AskYesNo(question.c_str());
 }
 
 // Creates an empty temporary file in the folder of `name`; 0 or the system error.
@@ -50,7 +51,7 @@ static DWORD ReplaceWith(const char* temporary, const char* name, DWORD attribut
 
 bool SaveDocument()
 {
-    const char* name = App.CurrentFileName;
+    const char* name = Editor.CurrentFileName;
     DWORD attributes = FILE_ATTRIBUTE_ARCHIVE;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(name, &found);

@@ -2,6 +2,7 @@
 set(EDITOR_PORTABLE
 )
 set(EDITOR_WIN32
+  editor/clipboard_commands.cpp
   editor/confirm_discard.cpp
   editor/date_time.cpp
   editor/document_files.cpp
@@ -13,7 +14,8 @@ set(EDITOR_WIN32
   editor/memory_stream.cpp
   editor/ole_callback.cpp
   editor/save_document.cpp
-  editor/system_error.cpp
+  editor/message_box.cpp
   editor/undo.cpp
+  editor/view_coding.cpp
   editor/window_title.cpp
 )

@@ -219,13 +219,13 @@ TEST_F(SpineMenu, WordWrapMarkFollowsTheStoredStyle)
 {
     WriteRegistryValue("WW", REG_DWORD, "\0\0\0\0", 4);
     ASSERT_NE(Start(), nullptr);
-    EXPECT_EQ(App.WordWrapStyle, 0u);
+    EXPECT_EQ(Editor.WordWrapStyle, 0u);
     EXPECT_TRUE(GetMenuState(GetMenu(main_), CMD_WORD_WRAP, MF_BYCOMMAND) & MF_CHECKED);
     ASSERT_TRUE(Close());
     TearDown();
     SetUp();
     ASSERT_NE(Start(), nullptr);
-    EXPECT_EQ(App.WordWrapStyle, 0x100080u);
+    EXPECT_EQ(Editor.WordWrapStyle, 0x100080u);
     EXPECT_FALSE(GetMenuState(GetMenu(main_), CMD_WORD_WRAP, MF_BYCOMMAND) & MF_CHECKED);
 }
 

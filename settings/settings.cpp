@@ -1,6 +1,6 @@
 // The settings store: each access opens the key, does one thing and closes it,
 // so a value written anywhere is seen by the next reader.
-#include "app/settings.h"
+#include "settings/settings.h"
 #include <cstring>
 
 namespace {

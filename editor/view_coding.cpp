@@ -1,14 +1,15 @@
 // The view coding: the same bytes drawn with the font chosen for ANSI, OEM or KOI8.
-#include "coding/view_coding.h"
+#include "editor/view_coding.h"
 
 #include <windows.h>
 #include <richedit.h>
 #include <commctrl.h>
 
-#include "app/app_state.h"
-#include "app/settings.h"
 #include "coding/coding_tables.h"
 #include "editor/editor_calls.h"
+#include "editor/editor_host.h"
+#include "editor/editor_state.h"
+#include "settings/settings.h"
 #include "textctl/textctl.h"
 
 namespace {
@@ -50,7 +51,7 @@ void QueryFace(HKEY key, const char* name, char (&face)[LF_FACESIZE])
 }
 
 // The coding's font settings, all read with one opening of the settings key.
-CHARFORMATA ViewCodingFormat(int coding)
+CHARFORMATA ViewCodingFormat(Coding coding)
 {
     const FontValueNames& names = FontValues[coding];
     CHARFORMATA format = {};
@@ -78,17 +79,15 @@ void ApplyViewCoding()
 {
     bool modified = EditorModified();
     SelectAllEditorText();
-    SetEditorViewCoding(static_cast<Coding>(App.ViewCoding));
-    CHARFORMATA format = ViewCodingFormat(App.ViewCoding);
+    SetEditorViewCoding(Editor.ViewCoding);
+    CHARFORMATA format = ViewCodingFormat(Editor.ViewCoding);
     // Applying a character set must not switch the user's keyboard layout.
     HKL layout = GetKeyboardLayout(0);
     SetEditorCharFormat(SCF_SELECTION | SCF_ALL, format);
     ActivateKeyboardLayout(layout, 0);
     EmptyEditorUndo();
     SetEditorModified(modified);
-    CheckMenuRadioItem(GetMenu(App.MainWindow), 1, ViewCodingCount, App.ViewCoding + 1, MF_BYCOMMAND);
-    if (App.StatusBarWindow)
-        SendMessageA(App.StatusBarWindow, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(CodingName[App.ViewCoding]));
+    HostShowViewCoding(Editor.ViewCoding);
 }
 
 void RefreshViewCoding()
@@ -103,6 +102,6 @@ void RefreshViewCoding()
 
 void ViewCodingCommand(Coding coding)
 {
-    App.ViewCoding = static_cast<uint8_t>(coding);
+    Editor.ViewCoding = coding;
     RefreshViewCoding();
 }
