@@ -4,7 +4,7 @@
 #include "app/command_table.h"
 #include "app/menu_handling.h"
 #include "app/window_placement.h"
-#include "editor/document_files.h"
+#include "editor/confirm_discard.h"
 #include "editor/undo.h"
 #include "res/resource.h"
 

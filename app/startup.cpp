@@ -7,6 +7,7 @@
 #include "app/window_placement.h"
 #include "editor/document_files.h"
 #include "editor/editor_control.h"
+#include "editor/file_dialogs.h"
 #include "editor/message_box.h"
 #include "res/resource.h"
 #include "settings/settings.h"
@@ -87,9 +88,9 @@ void InitializeApplication(const char* commandLine)
         PostQuitMessage(NoDocumentControl);
     }
     HMENU menu = GetMenu(App.MainWindow);
-    Editor.WordWrapStyle = ReadSettingNumber("WW");
+    Editor.WordWrapStyle = ReadSettingNumber(SettingName::WordWrap);
     if (Editor.WordWrapStyle == 0) CheckMenuItem(menu, CMD_WORD_WRAP, MF_BYCOMMAND | MF_CHECKED);
-    Editor.SingleLevelUndo = ReadSettingNumber("NO") != 0;
+    Editor.SingleLevelUndo = ReadSettingNumber(SettingName::SingleLevelUndo) != 0;
     Editor.SingleLevelUsed = Editor.SingleLevelUndo;
     InitializeFileDialogRecord();
     std::strcpy(Editor.CurrentFileName, UntitledName);
@@ -102,7 +103,7 @@ void InitializeApplication(const char* commandLine)
     MakeRecentItemsOwnerDrawn(menu);
     InitializeCommonControls();
     CreateEditor();
-    App.BigButtons = ReadSettingNumber("BIG") != 0;
+    App.BigButtons = ReadSettingNumber(SettingName::BigButtons) != 0;
     char fileName[PathCapacity];
     if (ProcessCommandLine(commandLine, fileName)[0]) LoadDocument(fileName);
 }
@@ -153,7 +154,7 @@ HWND StartApplication(HINSTANCE instance, const char* commandLine, int showComma
                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     if (!App.MainWindow) return nullptr;
     InitializeApplication(commandLine);
-    App.RestoreSize = ReadSettingNumber("AU") != 0;
+    App.RestoreSize = ReadSettingNumber(SettingName::RestoreSize) != 0;
     App.PlacementTracked = IsPlacementTracked(App.RestoreSize, showCommand);
     if (App.PlacementTracked) showCommand = RestoreWindowPlacement(App.MainWindow, showCommand);
     CreateMenuFont();

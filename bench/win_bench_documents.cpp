@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "editor/document_files.h"
 #include "editor/editor_calls.h"
+#include "editor/save_document.h"
 #include "editor/undo.h"
 #include "win_bench_support.h"
 #include <cstdio>

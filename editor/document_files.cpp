@@ -1,16 +1,22 @@
 #include "editor/document_files.h"
 #include "coding/detect.h"
+#include "editor/confirm_discard.h"
 #include "editor/editor_calls.h"
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
+#include "editor/file_dialogs.h"
 #include "editor/file_streams.h"
 #include "editor/message_box.h"
+#include "editor/save_document.h"
 #include "editor/undo.h"
 #include "editor/view_coding.h"
+#include "editor/window_title.h"
 #include <cstring>
 
+namespace {
+
 // Switches the view to the coding guessed from the beginning of the text.
-static void FollowGuessedViewCoding()
+void FollowGuessedViewCoding()
 {
     uint8_t sample[DetectSampleLimit + 3] = {};   // the look-ahead past the text sees zeros
     LONG length = ReadEditorText(reinterpret_cast<char*>(sample), DetectSampleLimit + 1);
@@ -24,13 +30,15 @@ static void FollowGuessedViewCoding()
 // An interrupted load has already replaced the text with part of the new file.
 // The document becomes untitled, so a Save cannot write that part over the
 // file that was open before; it stays modified, so closing still asks.
-static void ForgetInterruptedLoad()
+void ForgetInterruptedLoad()
 {
     FreeUndoHistory();
     lstrcpynA(Editor.CurrentFileName, UntitledName, PathCapacity);
     SetEditorModified(true);
     UpdateWindowTitle();
 }
+
+}   // namespace
 
 bool LoadDocument(const char* name)
 {

@@ -3,6 +3,7 @@
 
 #include "editor/editor_calls.h"
 #include "editor/editor_host.h"
+#include "editor/editor_keys.h"
 #include "editor/editor_state.h"
 #include "editor/memory_stream.h"
 #include "editor/message_box.h"
@@ -36,7 +37,7 @@ void CreateEditor()
         SetWindowLongPtrA(Editor.Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditorSubclassProc)));
     SetFocus(Editor.Window);
     SetEditorTextLimit(Editor.TextLimit);
-    SetEditorBackground(ReadSettingNumber("Bk", GetSysColor(COLOR_WINDOW)));
+    SetEditorBackground(ReadSettingNumber(SettingName::Background));
     RefreshViewCoding();
     Editor.OverwriteMode = false;
     HostEditorCreated();
@@ -66,7 +67,7 @@ void ToggleWordWrap()
     }
     DestroyWindow(oldEditor);
     HostMarkWordWrap(Editor.WordWrapStyle == 0);
-    WriteSettingNumber("WW", Editor.WordWrapStyle);
+    WriteSettingNumber(SettingName::WordWrap, Editor.WordWrapStyle);
     LayOutMainWindow();
 
     StreamInFromMemory(stream, SF_TEXT);

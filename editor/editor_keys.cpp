@@ -1,9 +1,10 @@
-// The editor's subclass procedure: accelerators, the undo records of keys and
-// typed characters, typing into the view coding, the context menu and drops.
+#include "editor/editor_keys.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
 #include "coding/coding_tables.h"
+#include "editor/confirm_discard.h"
 #include "editor/document_files.h"
 #include "editor/editor_calls.h"
 #include "editor/editor_control.h"
@@ -58,7 +59,7 @@ void KeepFinalBreakWhenDeleting()
 
 // Ctrl+Backspace and Ctrl+Delete: the recorder deletes the word itself, except
 // when the control's own undo is in use.
-bool DeleteWord(HWND window, uint8_t kind)
+bool DeleteWord(HWND window, UndoKind kind)
 {
     if (Editor.SingleLevelUndo) return false;
     RecordUndo(kind, 0);

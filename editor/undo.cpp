@@ -210,7 +210,7 @@ void UndoSnapshot(const UndoRecord& record)
 
 }   // namespace
 
-void RecordUndo(uint8_t kind, int32_t length)
+void RecordUndo(UndoKind kind, int32_t length)
 {
     if (Editor.SingleLevelUndo) return;
     LONG textLength = EditorTextLength();

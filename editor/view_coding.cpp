@@ -3,30 +3,16 @@
 
 #include <windows.h>
 #include <richedit.h>
-#include <commctrl.h>
 
 #include "coding/coding_tables.h"
 #include "editor/editor_calls.h"
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
 #include "settings/settings.h"
-#include "textctl/textctl.h"
 
 namespace {
 
-struct FontValueNames {
-    const char* Size;
-    const char* Effects;
-    const char* CharacterSet;
-    const char* Face;
-    BYTE DefaultCharacterSet;
-};
-
-constexpr FontValueNames FontValues[ViewCodingCount] = {
-    {"SizeW", "EffW", "SetW", "FontW", RUSSIAN_CHARSET},
-    {"SizeD", "EffD", "SetD", "FontD", OEM_CHARSET},
-    {"SizeK", "EffK", "SetK", "FontK", DEFAULT_CHARSET},
-};
+constexpr BYTE DefaultCharacterSet[ViewCodingCount] = {RUSSIAN_CHARSET, OEM_CHARSET, DEFAULT_CHARSET};
 
 constexpr DWORD FormatMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC;
 constexpr COLORREF DefaultTextColor = 8;
@@ -53,19 +39,18 @@ void QueryFace(HKEY key, const char* name, char (&face)[LF_FACESIZE])
 // The coding's font settings, all read with one opening of the settings key.
 CHARFORMATA ViewCodingFormat(Coding coding)
 {
-    const FontValueNames& names = FontValues[coding];
     CHARFORMATA format = {};
     format.cbSize = sizeof format;
     format.dwMask = FormatMask;
     format.yHeight = DefaultHeight;
     format.crTextColor = DefaultTextColor;
-    format.bCharSet = names.DefaultCharacterSet;
+    format.bCharSet = DefaultCharacterSet[coding];
     if (HKEY key = OpenSettingsKey()) {
-        QueryNumber(key, "Cl", format.crTextColor);
-        QueryNumber(key, names.Size, format.yHeight);
-        QueryNumber(key, names.CharacterSet, format.bCharSet);
-        QueryNumber(key, names.Effects, format.dwEffects);
-        QueryFace(key, names.Face, format.szFaceName);
+        QueryNumber(key, SettingName::TextColour, format.crTextColor);
+        QueryNumber(key, SettingName::FontSize[coding], format.yHeight);
+        QueryNumber(key, SettingName::FontCharacterSet[coding], format.bCharSet);
+        QueryNumber(key, SettingName::FontEffects[coding], format.dwEffects);
+        QueryFace(key, SettingName::FontFace[coding], format.szFaceName);
         RegCloseKey(key);
     }
     // An empty face lets the system pick a fixed-pitch font of the character set.

@@ -1,4 +1,4 @@
-#include "editor/document_files.h"
+#include "editor/window_title.h"
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
 #include <cstring>

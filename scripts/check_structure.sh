@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when the program's sources break a house rule the compiler does not
-# check: an include that points up the layers, or a message sent to the editor
-# window outside its typed calls.
+# check: an include that points up the layers, a message sent to the editor
+# window outside its typed calls, a file-level static instead of an anonymous
+# namespace.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$ROOT" || exit 1
 failed=0
@@ -26,6 +27,10 @@ done
 found=$(grep -rnE 'SendEditor\(|(Send|Post)Message[AW]?\(\s*Editor\.Window|SetWindowText[AW]?\(\s*Editor\.Window' \
           app editor coding settings textctl | grep -vE '^editor/editor_calls\.(h|cpp):')
 report "a raw message to the editor window outside editor/editor_calls.h:" "$found"
+
+# File-private functions and data live in an anonymous namespace.
+found=$(grep -rnE '^static ' app editor coding settings textctl)
+report "file-level static (use an anonymous namespace):" "$found"
 
 [ "$failed" -eq 0 ] && echo "check_structure: passed"
 exit "$failed"
