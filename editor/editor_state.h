@@ -26,7 +26,7 @@ struct EditorState {
     // Undo.
     UndoRecord* UndoHead;   // the multilevel history, newest first
     bool SingleLevelUndo;   // the control's own undo serves instead of the history
-    bool SingleLevelUsed;   // SingleLevelUndo was on at start-up
+    bool SingleLevelUsed;   // the control's own undo has served during this run
 
     // Documents.
     char CurrentFileName[PathCapacity];
