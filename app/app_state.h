@@ -1,22 +1,16 @@
-// The program's global state: one instance for the whole run.
+// The shell's global state: one instance for the whole run. The editor keeps
+// its own (editor/editor_state.h).
 #pragma once
 #include <windows.h>
-#include <commdlg.h>
 #include <richedit.h>
-#include <cstdint>
 
-constexpr char ProgramName[] = "VERKO";
-constexpr char UntitledName[] = "NoName";
+#include "editor/editor_state.h"
+
 constexpr UINT CaretMovedMessage = WM_USER + 1;
-constexpr DWORD NoWrapStyle = WS_HSCROLL | ES_AUTOHSCROLL;   // 0x00100080
-constexpr int PathCapacity = 260;
-
-struct UndoRecord;
 
 struct AppState {
     HINSTANCE Instance;
     HWND MainWindow;
-    HWND EditorWindow;
     HWND ToolbarWindow;
     HWND StatusBarWindow;
 
@@ -27,26 +21,9 @@ struct AppState {
     bool MenuFontOwned;
     bool RestoreSize;
     bool PlacementTracked;
-    uint32_t TextLimit;
     HACCEL AcceleratorTable;
     bool BigButtons;
-
-    // Editor.
-    WNDPROC RichEditDefaultProc;
-    uint32_t WordWrapStyle;
-    uint8_t OverwriteMode;
-    uint8_t ViewCoding;   // Coding 0..2
-    CHARRANGE LastCaretRange;
-
-    // Undo.
-    UndoRecord* UndoHead;
-    bool SingleLevelUndo;
-    bool SingleLevelUsed;
-
-    // Documents.
-    char CurrentFileName[PathCapacity];
-    OPENFILENAMEA FileDialogRecord;
-    DWORD LastFilterIndex;
+    CHARRANGE LastCaretRange;   // the caret the status bar shows
 
     // Printing.
     RECT PageMargins;

@@ -1,122 +1,125 @@
 #include "app/command_table.h"
 #include "app/about.h"
 #include "app/app_state.h"
-#include "app/clipboard_commands.h"
-#include "coding/view_coding.h"
+#include "editor/clipboard_commands.h"
+#include "editor/date_time.h"
 #include "editor/document_files.h"
 #include "editor/editor_control.h"
+#include "editor/file_dialogs.h"
 #include "editor/undo.h"
+#include "editor/view_coding.h"
 #include "res/resource.h"
+#include <iterator>
 
 namespace {
 
-// Commands whose owners are still to be built: known to the program, nothing happens yet.
-bool IsPendingCommand(WORD command)
+void CloseProgram()
 {
-    switch (command) {
-    case CMD_FIND:
-    case CMD_REPLACE:
-    case CMD_SEARCH_AGAIN:
-    case CMD_PRINT:
-    case CMD_PREVIEW:
-    case CMD_PAGE_NUMBERS:
-    case CMD_PAGE_SETUP:
-    case CMD_CHAR_MAP:
-    case CMD_TO_ANSI:
-    case CMD_TO_OEM:
-    case CMD_TO_KOI8:
-    case CMD_TO_FIDO:
-    case CMD_TRANSLIT:
-    case CMD_RTF_TO_ANSI:
-    case CMD_QP_DECODE:
-    case CMD_LINE_BREAK:
-    case CMD_JUSTIFY:
-    case CMD_CENTER:
-    case CMD_LEFT:
-    case CMD_RIGHT:
-    case CMD_CODING_DIALOG:
-    case CMD_OPTIONS:
-    case CMD_TOOLBAR:
-    case CMD_FONT_ANSI:
-    case CMD_FONT_OEM:
-    case CMD_FONT_KOI8:
-    case CMD_SIZE_DOWN:
-    case CMD_SIZE_UP:
-    case CMD_BYTE_EDITOR:
-    case CMD_HTML_REFRESH:
-    case CMD_COLOR_TEXT:
-    case CMD_COLOR_BACKGROUND:
-    case CMD_COLOR_HTML:
-        return true;
-    default:
-        return command >= CMD_RECENT_FIRST && command <= CMD_RECENT_LAST;
-    }
+    SendMessageA(App.MainWindow, WM_CLOSE, 0, 0);   // the close path asks about unsaved changes
 }
 
+void ShowHelp()
+{
+    WinHelpA(App.MainWindow, ProgramName, HELP_CONTENTS, 0);
 }
 
-bool ExecuteCommand(HWND window, WORD command)
+// Keys taken away from the editor so they do nothing there.
+void RefuseKey()
 {
-    if (command >= CMD_BEEP_FIRST && command <= CMD_BEEP_LAST) {
-        // Keys taken away from the editor so they do nothing there.
-        MessageBeep(0);
-        return true;
-    }
-    switch (command) {
-    case CMD_EXIT:
-        SendMessageA(window, WM_CLOSE, 0, 0);   // the close path asks about unsaved changes
-        return true;
-    case CMD_HELP:
-        WinHelpA(window, ProgramName, HELP_CONTENTS, 0);
-        return true;
-    case CMD_ABOUT:
-        ShowAboutBox();
-        return true;
-    case CMD_NEW:
-        NewDocument();
-        return true;
-    case CMD_OPEN:
-        if (ConfirmDiscard()) OpenDocument();
-        return true;
-    case CMD_SAVE:
-        SaveCommand();
-        return true;
-    case CMD_SAVE_AS:
-        SaveDocumentAs();
-        return true;
-    case CMD_INSERT_FILE:
-        InsertFile();
-        return true;
-    case CMD_VIEW_ANSI:
-    case CMD_VIEW_OEM:
-    case CMD_VIEW_KOI8:
-        ViewCodingCommand(command);
-        return true;
-    case CMD_CUT:
-        CutCommand();
-        return true;
-    case CMD_COPY:
-        CopyCommand();
-        return true;
-    case CMD_PASTE:
-        PasteCommand();
-        return true;
-    case CMD_DELETE:
-        DeleteCommand();
-        return true;
-    case CMD_SELECT_ALL:
-        SelectAllCommand();
-        return true;
-    case CMD_UNDO:
-        UndoCommand();
-        return true;
-    case CMD_DATE_TIME:
-        InsertDateTime();
-        return true;
-    case CMD_WORD_WRAP:
-        ToggleWordWrap();
-        return true;
-    default:
-        return IsPendingCommand(command);
-    }
+    MessageBeep(0);
+}
+
+constexpr Command CommandTable[] = {
+    {CMD_VIEW_ANSI, [] { ViewCodingCommand(CodingAnsi); }},
+    {CMD_VIEW_OEM, [] { ViewCodingCommand(CodingOem); }},
+    {CMD_VIEW_KOI8, [] { ViewCodingCommand(CodingKoi8); }},
+    {CMD_CUT, CutCommand, Enable::Selection, Enable::Selection},
+    {CMD_COPY, CopyCommand, Enable::Selection, Enable::Selection},
+    {CMD_FIND, NotBuilt},
+    {CMD_HELP, ShowHelp},
+    {CMD_NEW, NewDocument},
+    {CMD_OPEN, OpenDocument},
+    {CMD_UNDO, UndoCommand, Enable::Undo, Enable::Undo},
+    {CMD_PASTE, PasteCommand, Enable::ClipboardText, Enable::ClipboardText},
+    {CMD_SAVE, [] { SaveCommand(); }, Enable::Modified, Enable::Dirty},
+    {CMD_PRINT, NotBuilt},
+    {CMD_PREVIEW, NotBuilt},
+    {CMD_PAGE_NUMBERS, NotBuilt},
+    {CMD_PAGE_SETUP, NotBuilt},
+    {CMD_DELETE, DeleteCommand, Enable::Selection, Enable::Selection},
+    {CMD_WORD_WRAP, ToggleWordWrap},
+    {CMD_CHAR_MAP, NotBuilt},
+    {CMD_SAVE_AS, [] { SaveDocumentAs(); }},
+    {CMD_SEARCH_AGAIN, NotBuilt},
+    {CMD_REPLACE, NotBuilt},
+    {CMD_TO_ANSI, NotBuilt},
+    {CMD_TO_OEM, NotBuilt},
+    {CMD_TO_KOI8, NotBuilt},
+    {CMD_TO_FIDO, NotBuilt},
+    {CMD_TRANSLIT, NotBuilt},
+    {CMD_RTF_TO_ANSI, NotBuilt},
+    {CMD_QP_DECODE, NotBuilt},
+    {CMD_LINE_BREAK, NotBuilt},
+    {CMD_JUSTIFY, NotBuilt},
+    {CMD_CENTER, NotBuilt},
+    {CMD_LEFT, NotBuilt},
+    {CMD_RIGHT, NotBuilt},
+    {CMD_CODING_DIALOG, NotBuilt},
+    {CMD_OPTIONS, NotBuilt},
+    {CMD_INSERT_FILE, InsertFile},
+    {CMD_DATE_TIME, InsertDateTime},
+    {CMD_FONT_ANSI, NotBuilt},
+    {CMD_FONT_OEM, NotBuilt},
+    {CMD_FONT_KOI8, NotBuilt},
+    {CMD_BYTE_EDITOR, NotBuilt},
+    {CMD_EXIT, CloseProgram},
+    {CMD_HTML_REFRESH, NotBuilt},
+    {CMD_TOOLBAR, NotBuilt},
+    {CMD_COLOR_TEXT, NotBuilt},
+    {CMD_COLOR_BACKGROUND, NotBuilt},
+    {CMD_COLOR_HTML, NotBuilt},
+    {CMD_SELECT_ALL, SelectAllCommand},
+    {CMD_SIZE_DOWN, NotBuilt},
+    {CMD_SIZE_UP, NotBuilt},
+    {CMD_ABOUT, ShowAboutBox},
+    {CMD_BEEP_DOWN, RefuseKey},
+    {CMD_BEEP_UP, RefuseKey},
+    {CMD_BEEP_LEFT, RefuseKey},
+    {CMD_BEEP_RIGHT, RefuseKey},
+    {CMD_BEEP_SHIFT_DOWN, RefuseKey},
+    {CMD_BEEP_SHIFT_UP, RefuseKey},
+    {CMD_BEEP_SHIFT_LEFT, RefuseKey},
+    {CMD_BEEP_SHIFT_RIGHT, RefuseKey},
+    {CMD_RECENT_0, NotBuilt},
+    {CMD_RECENT_1, NotBuilt},
+    {CMD_RECENT_2, NotBuilt},
+    {CMD_RECENT_3, NotBuilt},
+    {CMD_RECENT_4, NotBuilt},
+    {CMD_RECENT_5, NotBuilt},
+    {CMD_RECENT_6, NotBuilt},
+    {CMD_RECENT_7, NotBuilt},
+    {CMD_RECENT_8, NotBuilt},
+    {CMD_RECENT_9, NotBuilt},
+};
+
+}   // namespace
+
+CommandList Commands()
+{
+    return {std::begin(CommandTable), std::end(CommandTable)};
+}
+
+const Command* FindCommand(WORD id)
+{
+    for (const Command& command : CommandTable)
+        if (command.id == id) return &command;
+    return nullptr;
+}
+
+bool ExecuteCommand(WORD id)
+{
+    const Command* command = FindCommand(id);
+    if (!command) return false;
+    if (command->run) command->run();
+    return true;
 }

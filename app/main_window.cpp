@@ -1,9 +1,10 @@
 #include "app/main_window.h"
 #include "app/app_state.h"
+#include "app/command_enabling.h"
 #include "app/command_table.h"
 #include "app/menu_handling.h"
 #include "app/window_placement.h"
-#include "editor/document_files.h"
+#include "editor/confirm_discard.h"
 #include "editor/undo.h"
 #include "res/resource.h"
 
@@ -24,21 +25,21 @@ void LayOutChildren(LPARAM clientSize)
     int height = HIWORD(clientSize);
     int top = ChildHeight(App.ToolbarWindow);
     int bottom = ChildHeight(App.StatusBarWindow);
-    if (App.EditorWindow) MoveWindow(App.EditorWindow, 0, top, width, height - top - bottom, TRUE);
+    if (Editor.Window) MoveWindow(Editor.Window, 0, top, width, height - top - bottom, TRUE);
 }
 
 // The save-changes question; without an editor there is nothing to lose.
 bool MayDiscardDocument()
 {
-    return !App.EditorWindow || ConfirmDiscard();
+    return !Editor.Window || ConfirmDiscard();
 }
 
 void DestroyMainWindow(HWND window)
 {
     if (App.PlacementTracked) SaveWindowPlacement(window);
-    if (App.EditorWindow) {
-        DestroyWindow(App.EditorWindow);
-        App.EditorWindow = nullptr;
+    if (Editor.Window) {
+        DestroyWindow(Editor.Window);
+        Editor.Window = nullptr;
     }
     FreeUndoHistory();
     PostQuitMessage(0);
@@ -56,7 +57,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         LayOutChildren(lParam);
         break;
     case WM_SETFOCUS:
-        if (App.EditorWindow) SetFocus(App.EditorWindow);
+        if (Editor.Window) SetFocus(Editor.Window);
         break;
     case WM_CLOSE:
     case WM_QUERYENDSESSION:
@@ -69,7 +70,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     }
     case WM_COMMAND:
-        if (ExecuteCommand(window, LOWORD(wParam))) return 0;
+        if (ExecuteCommand(LOWORD(wParam))) return 0;
         break;
     case WM_INITMENUPOPUP:
         EnableMenuItems(reinterpret_cast<HMENU>(wParam), lParam);

@@ -2,8 +2,6 @@
 #pragma once
 #include <windows.h>
 
-// Enables the File and Edit menu items that depend on the document and the clipboard.
-void EnableMenuItems(HMENU popup, LPARAM lParam);
 // A digit typed in an open drop-down menu opens that recent file; true when taken.
 bool HandleMenuDigit(HWND window, WPARAM wParam);
 // The recent-file items take no room and draw nothing while the list is not kept.

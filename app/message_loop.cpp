@@ -1,5 +1,6 @@
 #include "app/message_loop.h"
 #include "app/app_state.h"
+#include "app/command_enabling.h"
 #include "coding/unicode_tables.h"
 
 void DispatchProgramMessage(const MSG& received)

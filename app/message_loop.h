@@ -10,5 +10,3 @@ void DispatchProgramMessage(const MSG& message);
 void ProcessProgramMessage(const MSG& message);
 // Runs until the quit message and returns its exit code.
 int RunMessageLoop();
-// Greys or enables the toolbar buttons that follow the document and the clipboard.
-void IdleToolbarUpdate();

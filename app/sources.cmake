@@ -6,15 +6,13 @@ set(APP_PORTABLE
 )
 set(APP_WIN32
   app/about.cpp
-  app/clipboard_commands.cpp
-  app/command_state.cpp
+  app/command_enabling.cpp
   app/command_table.cpp
-  app/idle_update.cpp
+  app/editor_host.cpp
   app/main_window.cpp
   app/menu_handling.cpp
   app/message_loop.cpp
   app/recent_files.cpp
-  app/settings.cpp
   app/startup.cpp
   app/window_placement.cpp
 )

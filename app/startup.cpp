@@ -3,13 +3,14 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/message_loop.h"
-#include "app/settings.h"
 #include "app/startup_rules.h"
 #include "app/window_placement.h"
 #include "editor/document_files.h"
 #include "editor/editor_control.h"
-#include "editor/system_error.h"
+#include "editor/file_dialogs.h"
+#include "editor/message_box.h"
 #include "res/resource.h"
+#include "settings/settings.h"
 #include "textctl/textctl.h"
 #include <commctrl.h>
 #include <cstring>
@@ -87,22 +88,22 @@ void InitializeApplication(const char* commandLine)
         PostQuitMessage(NoDocumentControl);
     }
     HMENU menu = GetMenu(App.MainWindow);
-    App.WordWrapStyle = ReadSettingNumber("WW");
-    if (App.WordWrapStyle == 0) CheckMenuItem(menu, CMD_WORD_WRAP, MF_BYCOMMAND | MF_CHECKED);
-    App.SingleLevelUndo = ReadSettingNumber("NO") != 0;
-    App.SingleLevelUsed = App.SingleLevelUndo;
+    Editor.WordWrapStyle = ReadSettingNumber(SettingName::WordWrap);
+    if (Editor.WordWrapStyle == 0) CheckMenuItem(menu, CMD_WORD_WRAP, MF_BYCOMMAND | MF_CHECKED);
+    Editor.SingleLevelUndo = ReadSettingNumber(SettingName::SingleLevelUndo) != 0;
+    Editor.SingleLevelUsed = Editor.SingleLevelUndo;
     InitializeFileDialogRecord();
-    std::strcpy(App.CurrentFileName, UntitledName);
+    std::strcpy(Editor.CurrentFileName, UntitledName);
     App.PageMargins = RECT{2500, 2500, 2500, 2500};
     MEMORYSTATUS memory{};
     memory.dwLength = sizeof memory;
     GlobalMemoryStatus(&memory);
-    App.TextLimit = ComputeTextLimit(memory.dwTotalPhys);
+    Editor.TextLimit = ComputeTextLimit(memory.dwTotalPhys);
     GiveMenuItemsBitmaps(menu);
     MakeRecentItemsOwnerDrawn(menu);
     InitializeCommonControls();
     CreateEditor();
-    App.BigButtons = ReadSettingNumber("BIG") != 0;
+    App.BigButtons = ReadSettingNumber(SettingName::BigButtons) != 0;
     char fileName[PathCapacity];
     if (ProcessCommandLine(commandLine, fileName)[0]) LoadDocument(fileName);
 }
@@ -144,6 +145,7 @@ const char* ProcessCommandLine(const char* commandLine, char (&absoluteName)[260
 HWND StartApplication(HINSTANCE instance, const char* commandLine, int showCommand)
 {
     App = AppState{};
+    Editor = EditorState{};
     App.Instance = instance;
     if (!RegisterMainWindowClass(instance)) return nullptr;
     char title[PathCapacity + 16];
@@ -152,7 +154,7 @@ HWND StartApplication(HINSTANCE instance, const char* commandLine, int showComma
                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     if (!App.MainWindow) return nullptr;
     InitializeApplication(commandLine);
-    App.RestoreSize = ReadSettingNumber("AU") != 0;
+    App.RestoreSize = ReadSettingNumber(SettingName::RestoreSize) != 0;
     App.PlacementTracked = IsPlacementTracked(App.RestoreSize, showCommand);
     if (App.PlacementTracked) showCommand = RestoreWindowPlacement(App.MainWindow, showCommand);
     CreateMenuFont();

@@ -1,9 +1,8 @@
 #include "app/window_placement.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace {
 
-constexpr char PlacementValue[] = "DEF";
 constexpr DWORD PlacementSize = 44;
 static_assert(sizeof(WINDOWPLACEMENT) == PlacementSize, "the stored record is 44 bytes");
 
@@ -14,7 +13,8 @@ bool ReadPlacement(WINDOWPLACEMENT& placement)
     HKEY key = OpenSettingsKey();
     if (!key) return false;
     DWORD length = PlacementSize;
-    LONG result = RegQueryValueExA(key, PlacementValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&placement), &length);
+    LONG result =
+        RegQueryValueExA(key, SettingName::Placement, nullptr, nullptr, reinterpret_cast<BYTE*>(&placement), &length);
     RegCloseKey(key);
     return result == ERROR_SUCCESS && length == PlacementSize && placement.length == PlacementSize;
 }
@@ -36,6 +36,7 @@ void SaveWindowPlacement(HWND window)
     WINDOWPLACEMENT placement{};
     placement.length = PlacementSize;
     if (GetWindowPlacement(window, &placement))
-        RegSetValueExA(key, PlacementValue, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&placement), PlacementSize);
+        RegSetValueExA(key, SettingName::Placement, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&placement),
+                       PlacementSize);
     RegCloseKey(key);
 }

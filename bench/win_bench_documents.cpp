@@ -2,6 +2,8 @@
 #include "app/app_state.h"
 #include "app/startup.h"
 #include "editor/document_files.h"
+#include "editor/editor_calls.h"
+#include "editor/save_document.h"
 #include "editor/undo.h"
 #include "win_bench_support.h"
 #include <cstdio>
@@ -38,7 +40,7 @@ int main()
         std::printf("cannot write the benchmark file\n");
         return 1;
     }
-    if (!StartApplication(GetModuleHandleA(nullptr), "verko", SW_SHOWNORMAL) || !App.EditorWindow) {
+    if (!StartApplication(GetModuleHandleA(nullptr), "verko", SW_SHOWNORMAL) || !Editor.Window) {
         std::printf("the program did not start\n");
         return 1;
     }
@@ -47,14 +49,14 @@ int main()
     double start = WallSeconds();
     bool loaded = LoadDocument(name);
     UpdateWindow(App.MainWindow);
-    UpdateWindow(App.EditorWindow);
+    UpdateWindow(Editor.Window);
     double opened = WallSeconds();
 
     RecordUndo(UndoWholeText, 0);
     double snapshot = WallSeconds();
     SIZE_T after = PrivateBytes();
 
-    SendMessageA(App.EditorWindow, EM_SETMODIFY, 1, 0);
+    SetEditorModified(true);
     double saveStart = WallSeconds();
     bool saved = SaveDocument();
     double saveEnd = WallSeconds();

@@ -5,7 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/startup.h"
-#include "editor/editor_text.h"
+#include "editor/editor_calls.h"
 #include "editor/memory_stream.h"
 #include "editor/undo.h"
 #include "win_bench_support.h"
@@ -27,12 +27,12 @@ std::vector<uint8_t> RussianLines(DWORD size)
 
 int main()
 {
-    if (!StartApplication(GetModuleHandleA(nullptr), "verko", SW_SHOW) || !App.EditorWindow) {
+    if (!StartApplication(GetModuleHandleA(nullptr), "verko", SW_SHOW) || !Editor.Window) {
         std::puts("the program did not start");
         return 1;
     }
     std::vector<uint8_t> text = RussianLines(DocumentBytes);
-    SendEditor(EM_EXLIMITTEXT, 0, DocumentBytes * 2);
+    SetEditorTextLimit(DocumentBytes * 2);
     MemoryStream stream = {0, DocumentBytes, text.data()};
     StreamInFromMemory(stream, SF_TEXT);
     text = {};
@@ -43,8 +43,8 @@ int main()
     double start = WallSeconds();
     RecordUndo(UndoWholeText, 0);
     double snapshot = WallSeconds() - start;
-    SendEditor(EM_SETSEL, 0, -1);
-    SendEditor(WM_CLEAR);
+    SelectAllEditorText();
+    ClearEditorSelection();
     start = WallSeconds();
     UndoLast();
     double restore = WallSeconds() - start;

@@ -7,5 +7,4 @@ set(CODING_PORTABLE
   coding/unicode_tables.cpp
 )
 set(CODING_WIN32
-  coding/view_coding.cpp
 )

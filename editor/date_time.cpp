@@ -1,7 +1,8 @@
-// Date&Time: the user's short date and a space, then the time, as two undo steps.
+#include "editor/date_time.h"
+
 #include <cstring>
 
-#include "editor/editor_text.h"
+#include "editor/editor_calls.h"
 #include "editor/undo.h"
 
 namespace {

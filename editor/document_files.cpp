@@ -1,21 +1,28 @@
 #include "editor/document_files.h"
-#include "app/app_state.h"
-#include "app/recent_files.h"
 #include "coding/detect.h"
-#include "coding/view_coding.h"
+#include "editor/confirm_discard.h"
+#include "editor/editor_calls.h"
+#include "editor/editor_host.h"
+#include "editor/editor_state.h"
+#include "editor/file_dialogs.h"
 #include "editor/file_streams.h"
+#include "editor/message_box.h"
+#include "editor/save_document.h"
 #include "editor/undo.h"
+#include "editor/view_coding.h"
+#include "editor/window_title.h"
 #include <cstring>
 
+namespace {
+
 // Switches the view to the coding guessed from the beginning of the text.
-static void FollowGuessedViewCoding()
+void FollowGuessedViewCoding()
 {
     uint8_t sample[DetectSampleLimit + 3] = {};   // the look-ahead past the text sees zeros
-    LRESULT length =
-        SendMessageA(App.EditorWindow, WM_GETTEXT, DetectSampleLimit + 1, reinterpret_cast<LPARAM>(sample));
+    LONG length = ReadEditorText(reinterpret_cast<char*>(sample), DetectSampleLimit + 1);
     Coding guess = DetectViewCoding(sample, static_cast<size_t>(length));
-    if (guess != App.ViewCoding) {
-        App.ViewCoding = static_cast<uint8_t>(guess);
+    if (guess != Editor.ViewCoding) {
+        Editor.ViewCoding = guess;
         RefreshViewCoding();
     }
 }
@@ -23,13 +30,15 @@ static void FollowGuessedViewCoding()
 // An interrupted load has already replaced the text with part of the new file.
 // The document becomes untitled, so a Save cannot write that part over the
 // file that was open before; it stays modified, so closing still asks.
-static void ForgetInterruptedLoad()
+void ForgetInterruptedLoad()
 {
     FreeUndoHistory();
-    lstrcpynA(App.CurrentFileName, UntitledName, PathCapacity);
-    SendMessageA(App.EditorWindow, EM_SETMODIFY, 1, 0);
+    lstrcpynA(Editor.CurrentFileName, UntitledName, PathCapacity);
+    SetEditorModified(true);
     UpdateWindowTitle();
 }
+
+}   // namespace
 
 bool LoadDocument(const char* name)
 {
@@ -48,9 +57,9 @@ bool LoadDocument(const char* name)
         return false;
     }
     FreeUndoHistory();
-    SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
-    if (name != App.CurrentFileName) lstrcpynA(App.CurrentFileName, name, PathCapacity);
-    RecordRecentFile(App.CurrentFileName, true);
+    SetEditorModified(false);
+    if (name != Editor.CurrentFileName) lstrcpynA(Editor.CurrentFileName, name, PathCapacity);
+    HostRecordRecentFile(Editor.CurrentFileName, true);
     UpdateWindowTitle();
     FollowGuessedViewCoding();
     return true;
@@ -70,16 +79,16 @@ void InsertFileContents(const char* name)
 
 bool SaveCommand()
 {
-    if (std::strcmp(App.CurrentFileName, UntitledName) == 0) return SaveDocumentAs();
+    if (std::strcmp(Editor.CurrentFileName, UntitledName) == 0) return SaveDocumentAs();
     return SaveDocument();
 }
 
 void NewDocument()
 {
     if (!ConfirmDiscard()) return;
-    SetWindowTextA(App.EditorWindow, "");
+    SetEditorText("");
     FreeUndoHistory();
-    SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
-    lstrcpynA(App.CurrentFileName, UntitledName, PathCapacity);
+    SetEditorModified(false);
+    lstrcpynA(Editor.CurrentFileName, UntitledName, PathCapacity);
     UpdateWindowTitle();
 }

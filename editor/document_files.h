@@ -1,19 +1,11 @@
-// Reading and writing document files, the file commands and the save-changes question.
+// Loading, inserting and the New and Save commands of the document.
 #pragma once
 
+// Replaces the text with the file's bytes and takes its name; false when it was not loaded.
 bool LoadDocument(const char* name);
-bool SaveDocument();
-// Command 20. False only when a name was chosen and writing the file failed.
-bool SaveDocumentAs();
-// Command 12. False when the file was not written, except when Save As was cancelled.
-bool SaveCommand();
-void OpenDocument();   // command 9, after ConfirmDiscard
-void InsertFile();     // command 37
 // Streams a file in over the selection as one undo step; silent when it cannot be read.
 void InsertFileContents(const char* name);
-void NewDocument();   // command 8
-// False when the user cancelled and the pending action must not happen.
-bool ConfirmDiscard();
-void UpdateWindowTitle();
-// Start-up: the shared file dialog record and its filter list.
-void InitializeFileDialogRecord();
+// Save: Save As while untitled. False when the file was not written, except when Save As was cancelled.
+bool SaveCommand();
+// New: the save-changes question, then an empty untitled document.
+void NewDocument();

@@ -1,13 +1,15 @@
-// The editor's subclass procedure: accelerators, the undo records of keys and
-// typed characters, typing into the view coding, the context menu and drops.
+#include "editor/editor_keys.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/app_state.h"
 #include "coding/coding_tables.h"
+#include "editor/confirm_discard.h"
 #include "editor/document_files.h"
+#include "editor/editor_calls.h"
 #include "editor/editor_control.h"
-#include "editor/editor_text.h"
+#include "editor/editor_host.h"
+#include "editor/editor_state.h"
 #include "editor/undo.h"
 
 namespace {
@@ -18,18 +20,12 @@ constexpr uint8_t OemSmallA = 0xA0;   // Windows-1251 0xE0
 
 LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallWindowProcA(App.RichEditDefaultProc, window, message, wParam, lParam);
+    return CallWindowProcA(Editor.ControlProc, window, message, wParam, lParam);
 }
 
 bool TranslatedAsAccelerator(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    MSG record = {App.MainWindow, message, wParam, lParam, 0, {0, 0}};
-    return TranslateAcceleratorA(App.MainWindow, App.AcceleratorTable, &record) != 0;
-}
-
-bool SelectionEmpty()
-{
-    return SendEditor(EM_SELECTIONTYPE) == SEL_EMPTY;
+    return HostTranslateAccelerator({nullptr, message, wParam, lParam, 0, {0, 0}});
 }
 
 // The last two characters of a selection longer than two; false for a shorter one.
@@ -40,8 +36,7 @@ bool ReadSelectionEnd(const CHARRANGE& selection, char (&last)[3])
 
 bool StartsLine(LONG position)
 {
-    LRESULT line = SendEditor(EM_EXLINEFROMCHAR, 0, position);
-    return SendEditor(EM_LINEINDEX, line) == position;
+    return EditorLineStart(EditorLineOf(position)) == position;
 }
 
 // Typing over a selection that ends with a line break keeps the break.
@@ -64,9 +59,9 @@ void KeepFinalBreakWhenDeleting()
 
 // Ctrl+Backspace and Ctrl+Delete: the recorder deletes the word itself, except
 // when the control's own undo is in use.
-bool DeleteWord(HWND window, uint8_t kind)
+bool DeleteWord(HWND window, UndoKind kind)
 {
-    if (App.SingleLevelUndo) return false;
+    if (Editor.SingleLevelUndo) return false;
     RecordUndo(kind, 0);
     // The character the key brings (0x7F, or 8 on some keyboards) would delete once more.
     MSG next;
@@ -77,9 +72,9 @@ bool DeleteWord(HWND window, uint8_t kind)
 
 bool DeleteSelection()
 {
-    if (SelectionEmpty()) return false;
+    if (!EditorHasSelection()) return false;
     RecordUndo(UndoReplaceSelection, 0);
-    SendEditor(WM_CLEAR);
+    ClearEditorSelection();
     return true;
 }
 
@@ -104,7 +99,7 @@ bool HandleKey(HWND window, WPARAM key)
         return false;
     case VK_INSERT:
         // The control switches its own mode on the same key.
-        if (!control) App.OverwriteMode = 1 - App.OverwriteMode;
+        if (!control) Editor.OverwriteMode = !Editor.OverwriteMode;
         return false;
     default:
         return false;
@@ -120,7 +115,7 @@ bool IsTypedCharacter(WPARAM code)
 // OEM byte 0xA0.
 void InsertOemSmallA()
 {
-    if (App.OverwriteMode) {
+    if (Editor.OverwriteMode) {
         RecordUndo(UndoOverwrite, 1);
         LONG caret = EditorSelection().cpMin;
         int replaced = EditorByteAt(caret);
@@ -136,9 +131,9 @@ void InsertOemSmallA()
 // A typed character arrives as Windows-1251; the control gets the view coding's byte.
 WPARAM ToViewCoding(WPARAM code)
 {
-    if (App.ViewCoding == CodingAnsi || code < 0x80 || code > 0xFF) return code;
+    if (Editor.ViewCoding == CodingAnsi || code < 0x80 || code > 0xFF) return code;
     uint8_t byte = RecodeTable[SlotAnsiToOem][code - 0x80];
-    if (App.ViewCoding == CodingKoi8 && byte >= 0x80) byte = RecodeTable[SlotOemToKoi8][byte - 0x80];
+    if (Editor.ViewCoding == CodingKoi8 && byte >= 0x80) byte = RecodeTable[SlotOemToKoi8][byte - 0x80];
     return byte;
 }
 
@@ -146,11 +141,11 @@ LRESULT HandleCharacter(HWND window, WPARAM code, LPARAM lParam)
 {
     if (IsTypedCharacter(code)) {
         KeepFinalBreakWhenTyping();
-        if (App.ViewCoding == CodingOem && code == 0xE0 && SelectionEmpty()) {
+        if (Editor.ViewCoding == CodingOem && code == 0xE0 && !EditorHasSelection()) {
             InsertOemSmallA();
             return Consumed;
         }
-        RecordUndo(App.OverwriteMode ? UndoOverwrite : UndoTyping, 1);
+        RecordUndo(Editor.OverwriteMode ? UndoOverwrite : UndoTyping, 1);
     }
     return PassOn(window, WM_CHAR, ToViewCoding(code), lParam);
 }
@@ -159,8 +154,8 @@ LRESULT HandleCharacter(HWND window, WPARAM code, LPARAM lParam)
 void ShowEditMenu()
 {
     DWORD position = GetMessagePos();
-    TrackPopupMenu(GetSubMenu(GetMenu(App.MainWindow), EditMenuIndex), TPM_CENTERALIGN,
-                   static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position)), 0, App.MainWindow,
+    TrackPopupMenu(GetSubMenu(GetMenu(HostWindow()), EditMenuIndex), TPM_CENTERALIGN,
+                   static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position)), 0, HostWindow(),
                    nullptr);
 }
 
@@ -190,7 +185,7 @@ LRESULT CALLBACK EditorSubclassProc(HWND window, UINT message, WPARAM wParam, LP
         return HandleCharacter(window, wParam, lParam);
     case WM_LBUTTONDOWN:
         // Answered once the click has moved the caret.
-        PostMessageA(App.MainWindow, CaretMovedMessage, 0, 0);
+        HostCaretMoved();
         return PassOn(window, message, wParam, lParam);
     case WM_RBUTTONDOWN:
         ShowEditMenu();

@@ -1,18 +1,24 @@
 // The one file dialog record shared by Open, Insert and Save As.
+#include "editor/file_dialogs.h"
+#include "editor/confirm_discard.h"
 #include "editor/document_files.h"
-#include "app/app_state.h"
-#include "app/recent_files.h"
+#include "editor/editor_host.h"
+#include "editor/editor_state.h"
+#include "editor/save_document.h"
 #include "editor/undo.h"
+#include "editor/window_title.h"
 
-static const char FileFilterList[] = "Text Files (*.txt,*.diz,*.rtf)\0*.txt;*.diz;*.rtf\0"
-                                     "All Files (*.*)\0*.*\0"
-                                     "HTML Files (*.htm,*.html)\0*.htm;*.html\0"
-                                     "Pascal Files (*.pas,*.dpr,*.asm)\0*.pas;*.dpr;*.asm\0"
-                                     "C Files (*.c,*.cpp,*.h,*.rc)\0*.c;*.h;*.cpp;*.rc\0"
-                                     "OS Files (*.bat,*.log,*.ini)\0*.bat;*.log;*.ini\0";
+namespace {
+
+const char FileFilterList[] = "Text Files (*.txt,*.diz,*.rtf)\0*.txt;*.diz;*.rtf\0"
+                              "All Files (*.*)\0*.*\0"
+                              "HTML Files (*.htm,*.html)\0*.htm;*.html\0"
+                              "Pascal Files (*.pas,*.dpr,*.asm)\0*.pas;*.dpr;*.asm\0"
+                              "C Files (*.c,*.cpp,*.h,*.rc)\0*.c;*.h;*.cpp;*.rc\0"
+                              "OS Files (*.bat,*.log,*.ini)\0*.bat;*.log;*.ini\0";
 
 // Default extension of each filter, by filter index from 1; null adds none.
-static const char* const FilterExtensions[] = {"txt", nullptr, "htm", "pas", "c", "bat"};
+const char* const FilterExtensions[] = {"txt", nullptr, "htm", "pas", "c", "bat"};
 constexpr DWORD FilterCount = sizeof FilterExtensions / sizeof FilterExtensions[0];
 
 constexpr DWORD ReadDialogFlags =
@@ -21,51 +27,54 @@ constexpr DWORD SaveDialogFlags =
     OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
 
 // Follows the record's filter index; any other index keeps the extension as it was.
-static void SetDefaultExtension()
+void SetDefaultExtension()
 {
-    DWORD index = App.FileDialogRecord.nFilterIndex;
-    if (index >= 1 && index <= FilterCount) App.FileDialogRecord.lpstrDefExt = FilterExtensions[index - 1];
+    DWORD index = Editor.FileDialogRecord.nFilterIndex;
+    if (index >= 1 && index <= FilterCount) Editor.FileDialogRecord.lpstrDefExt = FilterExtensions[index - 1];
 }
 
 // When the user picks another file type, a name typed without extension gets that type's.
-static UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam)
+UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam)
 {
     if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_TYPECHANGE) {
         SetDefaultExtension();
         // The open dialog keeps its own copy of the extension; tell it the new one.
-        const char* extension = App.FileDialogRecord.lpstrDefExt;
+        const char* extension = Editor.FileDialogRecord.lpstrDefExt;
         SendMessageA(GetParent(dialog), CDM_SETDEFEXT, 0, reinterpret_cast<LPARAM>(extension ? extension : ""));
     }
     return 0;
 }
 
-void InitializeFileDialogRecord()
-{
-    OPENFILENAMEA& record = App.FileDialogRecord;
-    ZeroMemory(&record, sizeof record);
-    record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    record.hwndOwner = App.MainWindow;
-    record.lpstrFilter = FileFilterList;
-    record.nMaxFile = PathCapacity;
-    record.lpfnHook = FileDialogHook;
-    App.LastFilterIndex = 1;
-}
-
 // Shows the record's dialog over `name` (PathCapacity + 1 bytes); true when confirmed.
-static bool RunFileDialog(char* name, DWORD flags, BOOL(WINAPI* dialog)(LPOPENFILENAMEA))
+bool RunFileDialog(char* name, DWORD flags, BOOL(WINAPI* dialog)(LPOPENFILENAMEA))
 {
-    OPENFILENAMEA& record = App.FileDialogRecord;
+    OPENFILENAMEA& record = Editor.FileDialogRecord;
     record.lpstrFile = name;
-    record.nFilterIndex = App.LastFilterIndex;
+    record.nFilterIndex = Editor.LastFilterIndex;
     record.Flags = flags;
     SetDefaultExtension();
     if (!dialog(&record)) return false;
-    App.LastFilterIndex = record.nFilterIndex;
+    Editor.LastFilterIndex = record.nFilterIndex;
     return true;
+}
+
+}   // namespace
+
+void InitializeFileDialogRecord()
+{
+    OPENFILENAMEA& record = Editor.FileDialogRecord;
+    ZeroMemory(&record, sizeof record);
+    record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    record.hwndOwner = HostWindow();
+    record.lpstrFilter = FileFilterList;
+    record.nMaxFile = PathCapacity;
+    record.lpfnHook = FileDialogHook;
+    Editor.LastFilterIndex = 1;
 }
 
 void OpenDocument()
 {
+    if (!ConfirmDiscard()) return;
     char name[PathCapacity + 1] = "";
     if (RunFileDialog(name, ReadDialogFlags, GetOpenFileNameA)) LoadDocument(name);
 }
@@ -80,12 +89,12 @@ bool SaveDocumentAs()
 {
     // The dialog works on a copy: a failing dialog may scribble over its buffer.
     char name[PathCapacity + 1];
-    lstrcpynA(name, App.CurrentFileName, PathCapacity);
+    lstrcpynA(name, Editor.CurrentFileName, PathCapacity);
     if (!RunFileDialog(name, SaveDialogFlags, GetSaveFileNameA)) return true;
-    lstrcpynA(App.CurrentFileName, name, PathCapacity);
+    lstrcpynA(Editor.CurrentFileName, name, PathCapacity);
     bool saved = SaveDocument();
     if (saved) {
-        RecordRecentFile(App.CurrentFileName, false);
+        HostRecordRecentFile(Editor.CurrentFileName, false);
         FreeUndoHistory();
     }
     UpdateWindowTitle();

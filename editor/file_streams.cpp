@@ -1,6 +1,7 @@
 #include "editor/file_streams.h"
-#include "app/app_state.h"
-#include "editor/system_error.h"
+#include "editor/editor_calls.h"
+#include "editor/editor_state.h"
+#include "editor/message_box.h"
 
 uint64_t FileWriteBudget = UINT64_MAX;
 uint64_t FileReadBudget = UINT64_MAX;
@@ -45,31 +46,29 @@ HANDLE OpenFileForReading(const char* name)
 bool FileFitsTextLimit(HANDLE file)
 {
     LARGE_INTEGER size;
-    return GetFileSizeEx(file, &size) && static_cast<uint64_t>(size.QuadPart) <= App.TextLimit;
+    return GetFileSizeEx(file, &size) && static_cast<uint64_t>(size.QuadPart) <= Editor.TextLimit;
 }
 
-static DWORD StreamFile(HANDLE file, UINT message, DWORD flags, EDITSTREAMCALLBACK callback)
+namespace {
+
+DWORD StreamFile(HANDLE file, void (*streamEditor)(DWORD, EDITSTREAM&), DWORD flags, EDITSTREAMCALLBACK callback)
 {
     FileStream stream{file, 0};
     EDITSTREAM request{reinterpret_cast<DWORD_PTR>(&stream), 0, callback};
-    SendMessageA(App.EditorWindow, message, flags, reinterpret_cast<LPARAM>(&request));
+    streamEditor(flags, request);
     if (request.dwError == 0) return 0;
     // Without a file error the control ended the stream itself and says why (memory, its text limit).
     return stream.Error ? stream.Error : request.dwError;
 }
 
+}   // namespace
+
 DWORD StreamFileIn(HANDLE file, DWORD flags)
 {
-    return StreamFile(file, EM_STREAMIN, flags, ReadFileCallback);
+    return StreamFile(file, StreamEditorIn, flags, ReadFileCallback);
 }
 
 DWORD StreamFileOut(HANDLE file)
 {
-    return StreamFile(file, EM_STREAMOUT, SF_TEXT, WriteFileCallback);
-}
-
-void ShowSystemErrorCode(DWORD code)
-{
-    SetLastError(code);
-    ShowSystemError();
+    return StreamFile(file, StreamEditorOut, SF_TEXT, WriteFileCallback);
 }

@@ -21,8 +21,6 @@ bool FileFitsTextLimit(HANDLE file);
 DWORD StreamFileIn(HANDLE file, DWORD flags);
 // Streams the whole text out into the open file; 0 or the error that ended it.
 DWORD StreamFileOut(HANDLE file);
-// The program's error box for a known system error code.
-void ShowSystemErrorCode(DWORD code);
 
 // Fault injection for tests: file writes fail with ERROR_DISK_FULL once this
 // many more bytes have been written. Unlimited in normal runs.

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "editor/editor_text.h"
+#include "editor/editor_calls.h"
 
 namespace {
 
@@ -43,12 +43,12 @@ void StreamOutToMemory(MemoryStream& stream)
     stream.Count = 0;
     BoundedStream out = {&stream, static_cast<DWORD>(EditorTextLength()) + 2};
     EDITSTREAM editStream = {reinterpret_cast<DWORD_PTR>(&out), 0, TakeChunk};
-    SendEditor(EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&editStream));
+    StreamEditorOut(SF_TEXT, editStream);
 }
 
 void StreamInFromMemory(MemoryStream& stream, DWORD flags)
 {
     stream.Position = 0;
     EDITSTREAM editStream = {reinterpret_cast<DWORD_PTR>(&stream), 0, GiveChunk};
-    SendEditor(EM_STREAMIN, flags, reinterpret_cast<LPARAM>(&editStream));
+    StreamEditorIn(flags, editStream);
 }

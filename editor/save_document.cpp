@@ -1,18 +1,22 @@
 // Saving writes the text to a temporary file beside the document and then puts
 // it in the document's place, so a failed write never harms the file on disk.
-#include "editor/document_files.h"
-#include "app/app_state.h"
+#include "editor/save_document.h"
+#include "editor/editor_calls.h"
+#include "editor/editor_state.h"
 #include "editor/file_streams.h"
+#include "editor/message_box.h"
 #include <string>
 
-static bool AllowOverwriteReadOnly(const char* name)
+namespace {
+
+bool AllowOverwriteReadOnly(const char* name)
 {
     std::string question = std::string(name) + ": READ ONLY!\rOverwrite?";
-    return MessageBoxA(App.MainWindow, question.c_str(), ProgramName, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return AskYesNo(question.c_str());
 }
 
 // Creates an empty temporary file in the folder of `name`; 0 or the system error.
-static DWORD CreateTemporaryBeside(const char* name, char* temporary)
+DWORD CreateTemporaryBeside(const char* name, char* temporary)
 {
     char folder[MAX_PATH];
     char* filePart = nullptr;
@@ -23,7 +27,7 @@ static DWORD CreateTemporaryBeside(const char* name, char* temporary)
 }
 
 // Streams the whole text into the (existing, empty) temporary file; 0 or the system error.
-static DWORD WriteTextTo(const char* temporary)
+DWORD WriteTextTo(const char* temporary)
 {
     HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
@@ -37,7 +41,7 @@ static DWORD WriteTextTo(const char* temporary)
 
 // Puts the temporary file in place of `name`; a read-only original is made
 // writable only for the moment of the replacement.
-static DWORD ReplaceWith(const char* temporary, const char* name, DWORD attributes)
+DWORD ReplaceWith(const char* temporary, const char* name, DWORD attributes)
 {
     bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
     if (readOnly && !SetFileAttributesA(name, FILE_ATTRIBUTE_ARCHIVE)) return GetLastError();
@@ -47,9 +51,11 @@ static DWORD ReplaceWith(const char* temporary, const char* name, DWORD attribut
     return error;
 }
 
+}   // namespace
+
 bool SaveDocument()
 {
-    const char* name = App.CurrentFileName;
+    const char* name = Editor.CurrentFileName;
     DWORD attributes = FILE_ATTRIBUTE_ARCHIVE;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(name, &found);
@@ -73,6 +79,6 @@ bool SaveDocument()
         return false;
     }
     SetFileAttributesA(name, attributes);
-    SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
+    SetEditorModified(false);
     return true;
 }

@@ -2,18 +2,20 @@
 set(EDITOR_PORTABLE
 )
 set(EDITOR_WIN32
+  editor/clipboard_commands.cpp
   editor/confirm_discard.cpp
   editor/date_time.cpp
   editor/document_files.cpp
+  editor/editor_calls.cpp
   editor/editor_control.cpp
   editor/editor_keys.cpp
-  editor/editor_text.cpp
   editor/file_dialogs.cpp
   editor/file_streams.cpp
   editor/memory_stream.cpp
   editor/ole_callback.cpp
   editor/save_document.cpp
-  editor/system_error.cpp
+  editor/message_box.cpp
   editor/undo.cpp
+  editor/view_coding.cpp
   editor/window_title.cpp
 )

@@ -2,11 +2,11 @@
 // what a change is about to lose.
 #include "editor/undo.h"
 
-#include "app/app_state.h"
-#include "coding/view_coding.h"
-#include "editor/editor_text.h"
+#include "editor/editor_calls.h"
+#include "editor/editor_state.h"
 #include "editor/memory_stream.h"
-#include "editor/system_error.h"
+#include "editor/message_box.h"
+#include "editor/view_coding.h"
 
 struct UndoRecord {
     // Kinds 2 and 3: the two bytes read (first in the low byte); kind 8: the
@@ -16,7 +16,7 @@ struct UndoRecord {
     // The range the record describes; lpstrText is its saved text block or null,
     // so the whole can be handed to EM_GETTEXTRANGE.
     TEXTRANGEA Range;
-    uint8_t ViewCodingAtRecord;
+    Coding ViewCodingAtRecord;
     uint8_t Kind;
     UndoRecord* Next;
 };
@@ -53,14 +53,14 @@ UndoRecord* NewRecord(uint8_t kind, LONG start, LONG end, SIZE_T textBytes)
 
 void PushRecord(UndoRecord* record)
 {
-    record->Next = App.UndoHead;
-    App.UndoHead = record;
+    record->Next = Editor.UndoHead;
+    Editor.UndoHead = record;
 }
 
 void DropNewestRecord()
 {
-    UndoRecord* record = App.UndoHead;
-    App.UndoHead = record->Next;
+    UndoRecord* record = Editor.UndoHead;
+    Editor.UndoHead = record->Next;
     if (record->Range.lpstrText) GlobalFree(record->Range.lpstrText);
     GlobalFree(record);
 }
@@ -74,7 +74,7 @@ bool HoldsLineBreak(uint32_t smallText)
 // continues extend that run instead of adding a record.
 void RecordRun(uint8_t kind, int32_t length, LONG start)
 {
-    UndoRecord* head = App.UndoHead;
+    UndoRecord* head = Editor.UndoHead;
     if (!head || head->Kind != kind || head->Range.chrg.cpMax + length != start) {
         head = NewRecord(kind, start, start, 0);
         if (!head) return;
@@ -111,9 +111,7 @@ void RecordReplacement(CHARRANGE selection, int32_t length)
     UndoRecord* record =
         NewRecord(UndoReplaceSelection, selection.cpMin, selection.cpMin + length, selected > 0 ? selected + 2 : 0);
     if (!record) return;
-    if (selected > 0)
-        record->SmallText =
-            static_cast<uint32_t>(SendEditor(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(record->Range.lpstrText)));
+    if (selected > 0) record->SmallText = static_cast<uint32_t>(ReadEditorSelection(record->Range.lpstrText));
     PushRecord(record);
 }
 
@@ -124,23 +122,23 @@ void RecordWordDeletion(bool rightward, LONG start, LONG textLength)
     LONG from = start, to = start;
     if (rightward) {
         if (start >= textLength) return;
-        to = static_cast<LONG>(SendEditor(EM_FINDWORDBREAK, WB_MOVEWORDRIGHT, start));
+        to = EditorWordBreak(WB_MOVEWORDRIGHT, start);
     } else {
         if (start == 0) return;
-        from = static_cast<LONG>(SendEditor(EM_FINDWORDBREAK, WB_MOVEWORDLEFT, start));
+        from = EditorWordBreak(WB_MOVEWORDLEFT, start);
     }
     if (to <= from) return;
     UndoRecord* record = NewRecord(UndoReplaceSelection, from, from, to - from + 1);
     if (record) record->SmallText = static_cast<uint32_t>(ReadEditorRange(from, to, record->Range.lpstrText));
     SelectEditorRange(from, to);
-    SendEditor(WM_CLEAR);
+    ClearEditorSelection();
     if (record) PushRecord(record);
 }
 
 // Whole-text changes in a row share the first one's snapshot.
 void RecordSnapshot(CHARRANGE selection, LONG textLength)
 {
-    if (App.UndoHead && App.UndoHead->Kind == UndoWholeText) return;
+    if (Editor.UndoHead && Editor.UndoHead->Kind == UndoWholeText) return;
     UndoRecord* record = textLength == 0
         ? NewRecord(UndoWholeText, 0, 0, 0)
         : NewRecord(UndoWholeText, selection.cpMin, selection.cpMax, static_cast<SIZE_T>(textLength) + 2);
@@ -150,7 +148,7 @@ void RecordSnapshot(CHARRANGE selection, LONG textLength)
         StreamOutToMemory(stream);
         record->SmallText = stream.Count;
     }
-    record->ViewCodingAtRecord = App.ViewCoding;
+    record->ViewCodingAtRecord = Editor.ViewCoding;
     PushRecord(record);
 }
 
@@ -168,7 +166,7 @@ void UndoRunStep(UndoRecord& record)
     CHARRANGE& range = record.Range.chrg;
     if (range.cpMax >= range.cpMin) {
         SelectEditorRange(range.cpMax, range.cpMax + unit);
-        SendEditor(WM_CLEAR);
+        ClearEditorSelection();
         range.cpMax -= unit;
     }
     if (range.cpMax < range.cpMin) DropNewestRecord();
@@ -204,17 +202,17 @@ void UndoSnapshot(const UndoRecord& record)
     MemoryStream stream = {0, record.SmallText, reinterpret_cast<uint8_t*>(record.Range.lpstrText)};
     StreamInFromMemory(stream, SF_TEXT);
     SelectEditorRange(record.Range.chrg.cpMin, record.Range.chrg.cpMax);
-    if (record.ViewCodingAtRecord != App.ViewCoding) {
-        App.ViewCoding = record.ViewCodingAtRecord;
+    if (record.ViewCodingAtRecord != Editor.ViewCoding) {
+        Editor.ViewCoding = record.ViewCodingAtRecord;
         RefreshViewCoding();
     }
 }
 
 }   // namespace
 
-void RecordUndo(uint8_t kind, int32_t length)
+void RecordUndo(UndoKind kind, int32_t length)
 {
-    if (App.SingleLevelUndo) return;
+    if (Editor.SingleLevelUndo) return;
     LONG textLength = EditorTextLength();
     CHARRANGE selection = EditorSelection();
     if (selection.cpMin != selection.cpMax && (kind < UndoReplaceSelection || kind == UndoOverwrite))
@@ -251,7 +249,7 @@ void RecordUndo(uint8_t kind, int32_t length)
 
 void UndoLast()
 {
-    UndoRecord* record = App.UndoHead;
+    UndoRecord* record = Editor.UndoHead;
     if (!record) return;
     switch (record->Kind) {
     case UndoTyping:
@@ -283,23 +281,23 @@ void UndoLast()
 
 void FreeUndoHistory()
 {
-    while (App.UndoHead) DropNewestRecord();
+    while (Editor.UndoHead) DropNewestRecord();
 }
 
 bool DocumentDirty()
 {
-    return SendEditor(EM_GETMODIFY) && (App.SingleLevelUsed || App.UndoHead);
+    return EditorModified() && (Editor.SingleLevelUsed || Editor.UndoHead);
 }
 
 bool UndoAvailable()
 {
-    return App.SingleLevelUndo ? SendEditor(EM_CANUNDO) != 0 : App.UndoHead != nullptr;
+    return Editor.SingleLevelUndo ? EditorCanUndo() : Editor.UndoHead != nullptr;
 }
 
 void UndoCommand()
 {
-    if (App.SingleLevelUndo)
-        SendEditor(EM_UNDO);
+    if (Editor.SingleLevelUndo)
+        UndoEditor();
     else
         UndoLast();
 }

@@ -16,14 +16,12 @@ enum UndoKind : uint8_t {
 };
 
 // Called immediately before the change, while the selection still shows what will change.
-void RecordUndo(uint8_t kind, int32_t length);
+void RecordUndo(UndoKind kind, int32_t length);
 void UndoLast();
 void FreeUndoHistory();
 // The modify flag is set and the change counts (single-level undo was used or the history is not empty).
 bool DocumentDirty();
 // What the Undo menu item and button follow.
 bool UndoAvailable();
-// Command 10.
+// Undo: the control's own undo with SingleLevelUndo, else the newest record.
 void UndoCommand();
-// Command 38: the user's short date, a space, the time; two undo steps.
-void InsertDateTime();

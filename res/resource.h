@@ -61,9 +61,27 @@
 #define CMD_SIZE_DOWN       134
 #define CMD_SIZE_UP         135
 #define CMD_ABOUT           161
-#define CMD_BEEP_FIRST      200
-#define CMD_BEEP_LAST       207
-#define CMD_RECENT_FIRST    900
-#define CMD_RECENT_LAST     909
+/* Keys taken away from the editor: Ctrl+Alt and Ctrl+Alt+Shift with the arrows. */
+#define CMD_BEEP_DOWN       200
+#define CMD_BEEP_UP         201
+#define CMD_BEEP_LEFT       202
+#define CMD_BEEP_RIGHT      203
+#define CMD_BEEP_SHIFT_DOWN 204
+#define CMD_BEEP_SHIFT_UP   205
+#define CMD_BEEP_SHIFT_LEFT 206
+#define CMD_BEEP_SHIFT_RIGHT 207
+/* The recent-file items, by position in the list. */
+#define CMD_RECENT_0        900
+#define CMD_RECENT_1        901
+#define CMD_RECENT_2        902
+#define CMD_RECENT_3        903
+#define CMD_RECENT_4        904
+#define CMD_RECENT_5        905
+#define CMD_RECENT_6        906
+#define CMD_RECENT_7        907
+#define CMD_RECENT_8        908
+#define CMD_RECENT_9        909
+#define CMD_RECENT_FIRST    CMD_RECENT_0
+#define CMD_RECENT_LAST     CMD_RECENT_9
 
 #endif

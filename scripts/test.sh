@@ -16,6 +16,8 @@ set +e
 
 log="$BUILD/test-summary.log"
 : > "$log"
+bash "$ROOT/scripts/check_structure.sh"
+structure_rc=$?
 ctest --test-dir "$BUILD/native" -j2 --output-on-failure 2>&1 | tee -a "$log"
 native_rc=${PIPESTATUS[0]}
 if [ -n "${DISPLAY:-}" ]; then
@@ -33,4 +35,4 @@ summaries=$(grep -c 'tests passed, ' "$log")
 [ "$summaries" -eq 2 ] || echo "test.sh: expected a native and a Wine test summary, found $summaries"
 echo
 echo "tests: $passed passed, $failed failed"
-[ "$native_rc" -eq 0 ] && [ "$wine_rc" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$summaries" -eq 2 ]
+[ "$structure_rc" -eq 0 ] && [ "$native_rc" -eq 0 ] && [ "$wine_rc" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$summaries" -eq 2 ]

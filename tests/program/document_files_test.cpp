@@ -40,8 +40,8 @@ TEST_F(DocumentFiles, ViewCodingFollowsTheLoadedText)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
         OpenThroughDialog(c.path);
-        EXPECT_EQ(App.ViewCoding, c.coding);
-        EXPECT_EQ(SendMessageA(App.EditorWindow, TCM_GETVIEWCODING, 0, 0), c.coding);
+        EXPECT_EQ(Editor.ViewCoding, c.coding);
+        EXPECT_EQ(SendMessageA(Editor.Window, TCM_GETVIEWCODING, 0, 0), c.coding);
     }
 }
 
@@ -51,13 +51,13 @@ TEST_F(DocumentFiles, TitleAndNameFollowLoadAndSaveAs)
     std::string path = CopyOfData("prose_cp866.txt");
     OpenThroughDialog(path);
     EXPECT_EQ(WindowText(main_), "[prose_cp866.txt]-VERKO");
-    EXPECT_STREQ(App.CurrentFileName, path.c_str());
+    EXPECT_STREQ(Editor.CurrentFileName, path.c_str());
 
     std::string copy = ScratchPath("copy of prose.txt");
     ExpectFileDialog("Save As", copy);
     SendCommand(CMD_SAVE_AS);
     EXPECT_EQ(WindowText(main_), "[copy of prose.txt]-VERKO");
-    EXPECT_STREQ(App.CurrentFileName, copy.c_str());
+    EXPECT_STREQ(Editor.CurrentFileName, copy.c_str());
     EXPECT_EQ(ReadFileBytes(copy), ReadFileBytes(path));
 }
 
@@ -66,7 +66,7 @@ TEST_F(DocumentFiles, FileLargerThanTheTextLimitIsRefused)
     std::string small = MakeFile("small.txt", "small text");
     std::string large = CopyOfData("prose_cp866.txt");
     OpenThroughDialog(small);
-    App.TextLimit = static_cast<uint32_t>(ReadFileBytes(large).size() - 1);
+    Editor.TextLimit = static_cast<uint32_t>(ReadFileBytes(large).size() - 1);
 
     std::string error;
     ExpectFileDialog("Open", large);
@@ -78,9 +78,9 @@ TEST_F(DocumentFiles, FileLargerThanTheTextLimitIsRefused)
     SendCommand(CMD_INSERT_FILE);   // refused without a word
     VerifyModalsSeen();
     EXPECT_EQ(EditorBytes(), "small text");
-    EXPECT_STREQ(App.CurrentFileName, small.c_str());
+    EXPECT_STREQ(Editor.CurrentFileName, small.c_str());
 
-    App.TextLimit += 1;   // a file of exactly the limit is read
+    Editor.TextLimit += 1;   // a file of exactly the limit is read
     OpenThroughDialog(large);
     EXPECT_EQ(EditorBytes(), ReadFileBytes(large));
 }
@@ -107,7 +107,7 @@ TEST_F(DocumentFiles, ReadFailingPartWayCannotOverwriteTheFileOpenBefore)
     SendCommand(CMD_SAVE);
     VerifyModalsSeen();
     EXPECT_EQ(ReadFileBytes(first), "the first file");
-    SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
+    SendMessageA(Editor.Window, EM_SETMODIFY, 0, 0);
 }
 
 TEST_F(DocumentFiles, InsertPutsTheFileAtTheCaretAsOneUndoStep)
@@ -115,14 +115,14 @@ TEST_F(DocumentFiles, InsertPutsTheFileAtTheCaretAsOneUndoStep)
     std::string host = MakeFile("host.txt", "abcdef");
     std::string inserted = CopyOfData("prose_cp866.txt");
     OpenThroughDialog(host);
-    uint8_t coding = App.ViewCoding;
+    uint8_t coding = Editor.ViewCoding;
     PlaceCaret(3);
     ExpectFileDialog("Open", inserted);
     SendCommand(CMD_INSERT_FILE);
     VerifyModalsSeen();
     EXPECT_EQ(EditorBytes(), "abc" + ReadFileBytes(inserted) + "def");
-    EXPECT_EQ(App.ViewCoding, coding) << "inserting guesses no coding";
-    EXPECT_STREQ(App.CurrentFileName, host.c_str());
+    EXPECT_EQ(Editor.ViewCoding, coding) << "inserting guesses no coding";
+    EXPECT_STREQ(Editor.CurrentFileName, host.c_str());
     EXPECT_EQ(WindowText(main_), "[host.txt]-VERKO");
     SendCommand(CMD_UNDO);
     EXPECT_EQ(EditorBytes(), "abcdef");
@@ -164,10 +164,10 @@ protected:
 
 TEST_F(DocumentCommandLine, FileNamedAtStartIsOpenedWithItsCoding)
 {
-    EXPECT_STREQ(App.CurrentFileName, ScratchPath("my prose.txt").c_str());
+    EXPECT_STREQ(Editor.CurrentFileName, ScratchPath("my prose.txt").c_str());
     EXPECT_EQ(EditorBytes(), ReadFileBytes(DataFile("prose_koi8r.txt")));
     EXPECT_EQ(WindowText(main_), "[my prose.txt]-VERKO");
-    EXPECT_EQ(App.ViewCoding, 2);
+    EXPECT_EQ(Editor.ViewCoding, 2);
     EXPECT_FALSE(EditorModified());
 }
 

@@ -53,7 +53,7 @@ TEST_F(DocumentQuestions, CancelAtTheSaveChangesQuestionKeepsTheDocument)
     EXPECT_TRUE(IsWindow(main_));
     EXPECT_EQ(EditorBytes(), edited);
     EXPECT_TRUE(EditorModified());
-    EXPECT_STREQ(App.CurrentFileName, path.c_str());
+    EXPECT_STREQ(Editor.CurrentFileName, path.c_str());
     ExpectMessageBox("VERKO", IDNO);
     EXPECT_TRUE(Close());
 }
@@ -70,7 +70,7 @@ TEST_F(DocumentQuestions, CancelledSaveAsAfterYesStillLetsNewGoAhead)
     EXPECT_EQ(shownName, "NoName");
     EXPECT_EQ(EditorBytes(), "");
     EXPECT_FALSE(EditorModified());
-    EXPECT_STREQ(App.CurrentFileName, "NoName");
+    EXPECT_STREQ(Editor.CurrentFileName, "NoName");
 }
 
 TEST_F(DocumentQuestions, SaveOnAnUntitledDocumentOffersNoNameInSaveAs)
@@ -134,7 +134,7 @@ TEST_F(DocumentQuestions, WriteFailingPartWayLeavesTheFileAndKeepsTheDocumentMod
     SendCommand(CMD_NEW);
     VerifyModalsSeen();
     EXPECT_EQ(EditorBytes(), edited);
-    EXPECT_STREQ(App.CurrentFileName, path.c_str());
+    EXPECT_STREQ(Editor.CurrentFileName, path.c_str());
     EXPECT_EQ(ReadFileBytes(path), original);
 
     FileWriteBudget = UINT64_MAX;   // room again: the same Save now goes through

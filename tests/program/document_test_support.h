@@ -16,7 +16,7 @@ protected:
         PrepareStart();
         ASSERT_TRUE(Start(arguments_));
         Pump();
-        ASSERT_TRUE(App.EditorWindow);
+        ASSERT_TRUE(Editor.Window);
     }
 
     void TearDown() override
@@ -84,13 +84,13 @@ protected:
     {
         std::string bytes;
         EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&bytes), 0, AppendChunk};
-        SendMessageA(App.EditorWindow, EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+        SendMessageA(Editor.Window, EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
         return bytes;
     }
 
-    static bool EditorModified() { return SendMessageA(App.EditorWindow, EM_GETMODIFY, 0, 0) != 0; }
+    static bool EditorModified() { return SendMessageA(Editor.Window, EM_GETMODIFY, 0, 0) != 0; }
 
-    static void PlaceCaret(int position) { SendMessageA(App.EditorWindow, EM_SETSEL, position, position); }
+    static void PlaceCaret(int position) { SendMessageA(Editor.Window, EM_SETSEL, position, position); }
 
     // The system's own wording for an error code, as the error box shows it.
     static std::string SystemText(DWORD code)

@@ -33,7 +33,7 @@ TEST_F(EditorInput, OverwriteReplacesTheCharacterAtTheCaretButNotALineBreak)
     SetDocument("xyz\r\nq");
     View(CodingOem);
     PressKey(VK_INSERT);
-    EXPECT_EQ(App.OverwriteMode, 1);
+    EXPECT_EQ(Editor.OverwriteMode, 1);
     Select(1, 1);
     TypeText(u"а");   // the letter whose OEM byte 0xA0 goes in directly
     EXPECT_EQ(EditorBytes(), "x\xA0z\r\nq");
@@ -47,9 +47,9 @@ TEST_F(EditorInput, OverwriteReplacesTheCharacterAtTheCaretButNotALineBreak)
     Undo(3);
     EXPECT_EQ(EditorBytes(), "xyz\r\nq");
     PressKey(VK_INSERT, Ctrl);   // Ctrl+Insert copies and leaves the mode alone
-    EXPECT_EQ(App.OverwriteMode, 1);
+    EXPECT_EQ(Editor.OverwriteMode, 1);
     PressKey(VK_INSERT);
-    EXPECT_EQ(App.OverwriteMode, 0);
+    EXPECT_EQ(Editor.OverwriteMode, 0);
 }
 
 TEST_F(EditorInput, LineBreakAtTheEndOfASelectionSurvivesTypingAndDelete)
@@ -94,7 +94,7 @@ TEST_F(EditorInput, RightClickOpensTheEditMenuAndLeavesTheCaret)
     Select(1, 1);
     shownMenu = nullptr;
     UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseContextMenu);
-    SendMessageA(App.EditorWindow, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(60, 30));
+    SendMessageA(Editor.Window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(60, 30));
     KillTimer(nullptr, timer);
     EXPECT_EQ(shownMenu, GetSubMenu(GetMenu(App.MainWindow), 1));
     CHARRANGE selection = Selection();
@@ -122,15 +122,15 @@ TEST_F(EditorInput, DroppedFilesOpenTheFirstOnceTheQuestionAllowsIt)
     SetDocument("mine");
     TypeText(u"!");
     ExpectMessageBox("VERKO", IDCANCEL);
-    SendMessageA(App.EditorWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(files)), 0);
+    SendMessageA(Editor.Window, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(files)), 0);
     VerifyModalsSeen();
     EXPECT_EQ(EditorBytes(), "!mine");
 
     ExpectMessageBox("VERKO", IDNO);
-    SendMessageA(App.EditorWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(files)), 0);
+    SendMessageA(Editor.Window, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(files)), 0);
     VerifyModalsSeen();
     EXPECT_EQ(EditorBytes(), "first\r\n");
-    EXPECT_STREQ(App.CurrentFileName, files[0].c_str());
+    EXPECT_STREQ(Editor.CurrentFileName, files[0].c_str());
 }
 
 TEST_F(EditorInput, WordWrapTwiceKeepsTextSelectionAndModifyFlag)
@@ -143,14 +143,14 @@ TEST_F(EditorInput, WordWrapTwiceKeepsTextSelectionAndModifyFlag)
         SendCommand(CMD_WORD_WRAP);
         EXPECT_EQ(MenuItemChecked(CMD_WORD_WRAP), wrapping);
         EXPECT_EQ(ReadRegistryNumber("WW"), wrapping ? 0u : NoWrapStyle);
-        LONG_PTR style = GetWindowLongPtrA(App.EditorWindow, GWL_STYLE);
+        LONG_PTR style = GetWindowLongPtrA(Editor.Window, GWL_STYLE);
         EXPECT_EQ((style & ES_AUTOHSCROLL) == 0, wrapping);
         EXPECT_EQ(EditorBytes(), "\xD9one two three\r\nfour");
         CHARRANGE selection = Selection();
         EXPECT_EQ(selection.cpMin, 3);
         EXPECT_EQ(selection.cpMax, 9);
         EXPECT_TRUE(EditorModified());
-        EXPECT_EQ(GetFocus(), App.EditorWindow);
+        EXPECT_EQ(GetFocus(), Editor.Window);
     }
     Undo();   // the history outlives the control
     EXPECT_EQ(EditorBytes(), "one two three\r\nfour");

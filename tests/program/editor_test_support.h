@@ -15,7 +15,7 @@ protected:
     // The tests' edits are thrown away: closing asks nothing.
     void TearDown() override
     {
-        if (App.EditorWindow) SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
+        if (Editor.Window) SendMessageA(Editor.Window, EM_SETMODIFY, 0, 0);
         DocumentTest::TearDown();
     }
 
@@ -25,16 +25,16 @@ protected:
         MemoryStreamCookie cookie;
         cookie.in = bytes;
         EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&cookie), 0, MemoryStreamInCallback};
-        SendMessageA(App.EditorWindow, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
-        SendMessageA(App.EditorWindow, EM_SETMODIFY, 0, 0);
+        SendMessageA(Editor.Window, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+        SendMessageA(Editor.Window, EM_SETMODIFY, 0, 0);
     }
 
-    static void Select(LONG start, LONG end) { SendMessageA(App.EditorWindow, EM_SETSEL, start, end); }
+    static void Select(LONG start, LONG end) { SendMessageA(Editor.Window, EM_SETSEL, start, end); }
 
     static CHARRANGE Selection()
     {
         CHARRANGE range{};
-        SendMessageA(App.EditorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+        SendMessageA(Editor.Window, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
         return range;
     }
 

@@ -1,7 +1,7 @@
 #include "tests/program/harness.h"
 #include "app/app_state.h"
 #include "app/message_loop.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "app/startup.h"
 #include "textctl/textctl.h"
 #include <cstring>

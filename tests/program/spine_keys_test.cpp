@@ -76,14 +76,14 @@ TEST_F(SpineKeys, CtrlAltArrowBeepsAndLeavesTheCaret)
 {
     ASSERT_NE(Start(), nullptr);
     Pump();
-    ASSERT_NE(App.EditorWindow, nullptr);
-    SendMessageA(App.EditorWindow, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("abc"));
+    ASSERT_NE(Editor.Window, nullptr);
+    SendMessageA(Editor.Window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("abc"));
     CommandRecorder recorder(main_);
     PressKey(VK_LEFT, Ctrl | Alt);
     PressKey(VK_RIGHT, Ctrl | Alt | Shift);
     EXPECT_EQ(recorder.Commands(), (std::vector<WORD>{202, 207}));
     CHARRANGE selection{};
-    SendMessageA(App.EditorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    SendMessageA(Editor.Window, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     EXPECT_EQ(selection.cpMin, 3);
     EXPECT_EQ(selection.cpMax, 3);
     EXPECT_EQ(WindowText(main_), "[NoName]-VERKO");

@@ -1,9 +1,11 @@
 // The menu and accelerator resources as the program loads them, and the menu's own handling.
 #include "tests/program/harness.h"
 #include "app/app_state.h"
+#include "app/command_table.h"
 #include "res/resource.h"
 #include <algorithm>
 #include <cstring>
+#include <set>
 #include <tuple>
 
 namespace {
@@ -140,6 +142,31 @@ std::vector<std::tuple<int, int, int>> Accelerators(HACCEL table)
     return result;
 }
 
+void CollectMenuCommands(HMENU menu, std::multiset<UINT>& commands)
+{
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        if (HMENU sub = GetSubMenu(menu, i))
+            CollectMenuCommands(sub, commands);
+        else if (UINT id = GetMenuItemID(menu, i); id != 0 && id != UINT(-1))
+            commands.insert(id);
+    }
+}
+
+}
+
+TEST_F(SpineMenu, EveryMenuItemAndKeyIsOneRowOfTheCommandTable)
+{
+    ASSERT_NE(Start(), nullptr);
+    std::multiset<UINT> named;
+    CollectMenuCommands(GetMenu(main_), named);
+    for (auto [modifiers, key, command] : Accelerators(App.AcceleratorTable))
+        if (command < SC_SIZE) named.insert(command);   // system commands are the window menu's
+    std::set<UINT> rows;
+    for (const Command& command : Commands()) {
+        EXPECT_TRUE(rows.insert(command.id).second) << "two rows for " << command.id;
+        EXPECT_TRUE(named.count(command.id)) << command.id << " is in no menu and on no key";
+    }
+    for (UINT id : named) EXPECT_TRUE(rows.count(id)) << id << " does nothing: it has no row";
 }
 
 TEST_F(SpineMenu, MenuMatchesTheProgramsLayout)
@@ -192,13 +219,13 @@ TEST_F(SpineMenu, WordWrapMarkFollowsTheStoredStyle)
 {
     WriteRegistryValue("WW", REG_DWORD, "\0\0\0\0", 4);
     ASSERT_NE(Start(), nullptr);
-    EXPECT_EQ(App.WordWrapStyle, 0u);
+    EXPECT_EQ(Editor.WordWrapStyle, 0u);
     EXPECT_TRUE(GetMenuState(GetMenu(main_), CMD_WORD_WRAP, MF_BYCOMMAND) & MF_CHECKED);
     ASSERT_TRUE(Close());
     TearDown();
     SetUp();
     ASSERT_NE(Start(), nullptr);
-    EXPECT_EQ(App.WordWrapStyle, 0x100080u);
+    EXPECT_EQ(Editor.WordWrapStyle, 0x100080u);
     EXPECT_FALSE(GetMenuState(GetMenu(main_), CMD_WORD_WRAP, MF_BYCOMMAND) & MF_CHECKED);
 }
 

@@ -1,7 +1,7 @@
 // The settings store: defaults, the one table of values, reading rules and the window placement.
 #include "tests/program/harness.h"
 #include "app/app_state.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include <cstring>
 
 namespace {

@@ -37,12 +37,12 @@ TEST_F(SpineStartup, NoArgumentGivesAnUntitledWindowAndNoBox)
     ASSERT_NE(Start(), nullptr);
     PumpFor(200);   // long enough for any box start-up might show to be caught
     EXPECT_EQ(WindowText(main_), "[NoName]-VERKO");
-    EXPECT_STREQ(App.CurrentFileName, "NoName");
+    EXPECT_STREQ(Editor.CurrentFileName, "NoName");
     EXPECT_TRUE(IsWindowVisible(main_));
     EXPECT_FALSE(QuitSeen());
     EXPECT_NE(App.AcceleratorTable, nullptr);
     EXPECT_NE(App.MenuFont, nullptr);
-    EXPECT_EQ(App.TextLimit & 0xFFFFF, 0xFFFFFu);
+    EXPECT_EQ(Editor.TextLimit & 0xFFFFF, 0xFFFFFu);
     EXPECT_EQ(App.PageMargins.left, 2500);
     EXPECT_EQ(App.PageMargins.bottom, 2500);
     EXPECT_FALSE(PrintCommandWaiting());

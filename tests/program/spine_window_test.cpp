@@ -27,13 +27,13 @@ protected:
 TEST_F(SpineWindow, EditorFillsTheSpaceBetweenToolbarAndStatusBar)
 {
     ASSERT_NE(Start(), nullptr);
-    ASSERT_NE(App.EditorWindow, nullptr);
+    ASSERT_NE(Editor.Window, nullptr);
     for (SIZE size : {SIZE{500, 400}, SIZE{700, 300}}) {
         SetWindowPos(main_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
         Pump();
         RECT client, editor;
         GetClientRect(main_, &client);
-        GetWindowRect(App.EditorWindow, &editor);
+        GetWindowRect(Editor.Window, &editor);
         MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&editor), 2);
         int top = ChildHeight(App.ToolbarWindow);
         EXPECT_EQ(editor.left, 0);
@@ -48,24 +48,24 @@ TEST_F(SpineWindow, FocusIsPassedToTheEditor)
     ASSERT_NE(Start(), nullptr);
     SetFocus(main_);
     Pump();
-    EXPECT_EQ(GetFocus(), App.EditorWindow);
+    EXPECT_EQ(GetFocus(), Editor.Window);
 }
 
 TEST_F(SpineWindow, EditItemsFollowTheSelectionAndSaveTheModifyFlag)
 {
     ASSERT_NE(Start(), nullptr);
-    SendMessageA(App.EditorWindow, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("abc"));
-    SendMessageA(App.EditorWindow, EM_SETMODIFY, FALSE, 0);
+    SendMessageA(Editor.Window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("abc"));
+    SendMessageA(Editor.Window, EM_SETMODIFY, FALSE, 0);
     EXPECT_TRUE(Greyed(1, CMD_COPY));
     EXPECT_TRUE(Greyed(1, CMD_CUT));
     EXPECT_TRUE(Greyed(1, CMD_DELETE));
     EXPECT_TRUE(Greyed(0, CMD_SAVE));
 
-    SendMessageA(App.EditorWindow, EM_SETSEL, 0, 2);
+    SendMessageA(Editor.Window, EM_SETSEL, 0, 2);
     EXPECT_FALSE(Greyed(1, CMD_COPY));
     EXPECT_FALSE(Greyed(1, CMD_CUT));
     EXPECT_FALSE(Greyed(1, CMD_DELETE));
-    SendMessageA(App.EditorWindow, EM_SETMODIFY, TRUE, 0);
+    SendMessageA(Editor.Window, EM_SETMODIFY, TRUE, 0);
     EXPECT_FALSE(Greyed(0, CMD_SAVE)) << "the modify flag alone enables Save";
 }
 
@@ -73,22 +73,22 @@ TEST_F(SpineWindow, UndoItemFollowsTheHistory)
 {
     ASSERT_NE(Start(), nullptr);
     EXPECT_TRUE(Greyed(1, CMD_UNDO));
-    SetFocus(App.EditorWindow);
+    SetFocus(Editor.Window);
     TypeText(u"x");
     EXPECT_FALSE(Greyed(1, CMD_UNDO));
-    ASSERT_NE(App.UndoHead, nullptr);
+    ASSERT_NE(Editor.UndoHead, nullptr);
     ExpectMessageBox("VERKO", IDNO);
     EXPECT_TRUE(Close());
-    EXPECT_EQ(App.UndoHead, nullptr) << "the history is freed with the window";
+    EXPECT_EQ(Editor.UndoHead, nullptr) << "the history is freed with the window";
 }
 
 TEST_F(SpineWindow, DestroyingTheWindowReleasesTheEditorAndQuitsWithZero)
 {
     ASSERT_NE(Start(), nullptr);
-    HWND editor = App.EditorWindow;
+    HWND editor = Editor.Window;
     ASSERT_TRUE(Close());
     EXPECT_EQ(ExitCode(), 0);
-    EXPECT_EQ(App.EditorWindow, nullptr);
+    EXPECT_EQ(Editor.Window, nullptr);
     EXPECT_FALSE(IsWindow(editor));
 }
 
@@ -112,9 +112,9 @@ TEST_F(SpineWindow, IdleUpdateSetsTheToolbarButtonsOnceTheQueueDrains)
     ASSERT_TRUE(OpenClipboard(main_));
     EmptyClipboard();
     CloseClipboard();
-    SendMessageA(App.EditorWindow, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("abc"));
-    SendMessageA(App.EditorWindow, EM_SETSEL, 0, 2);
-    SendMessageA(App.EditorWindow, EM_SETMODIFY, FALSE, 0);
+    SendMessageA(Editor.Window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("abc"));
+    SendMessageA(Editor.Window, EM_SETSEL, 0, 2);
+    SendMessageA(Editor.Window, EM_SETMODIFY, FALSE, 0);
     PostMessageA(main_, WM_NULL, 0, 0);
     Pump();
     auto state = [toolbar](int command) { return SendMessageA(toolbar, TB_GETSTATE, command, 0); };
@@ -125,7 +125,7 @@ TEST_F(SpineWindow, IdleUpdateSetsTheToolbarButtonsOnceTheQueueDrains)
     EXPECT_EQ(state(CMD_SAVE), TBSTATE_INDETERMINATE);
     EXPECT_EQ(state(CMD_UNDO), TBSTATE_INDETERMINATE);
 
-    SendMessageA(App.EditorWindow, EM_SETSEL, 1, 1);
+    SendMessageA(Editor.Window, EM_SETSEL, 1, 1);
     PostMessageA(main_, WM_NULL, 0, 0);
     Pump();
     EXPECT_EQ(state(CMD_COPY), TBSTATE_INDETERMINATE);

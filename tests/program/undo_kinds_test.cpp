@@ -135,7 +135,7 @@ TEST_F(UndoKinds, WholeTextChangesInARowAreUndoneAtOnceWithTheirViewCoding)
     EXPECT_EQ(EditorBytes().size(), 9u);
     Undo();
     EXPECT_EQ(EditorBytes(), "ba-se");
-    EXPECT_EQ(SendMessageA(App.EditorWindow, TCM_GETVIEWCODING, 0, 0), CodingKoi8);
+    EXPECT_EQ(SendMessageA(Editor.Window, TCM_GETVIEWCODING, 0, 0), CodingKoi8);
     EXPECT_TRUE(MenuItemChecked(CMD_VIEW_KOI8));
     Undo();
     EXPECT_EQ(EditorBytes(), "base");
@@ -150,7 +150,7 @@ protected:
         WriteRegistryValue("NO", REG_DWORD, &on, sizeof on);
         ASSERT_TRUE(Start());
         Pump();
-        ASSERT_TRUE(App.EditorWindow);
+        ASSERT_TRUE(Editor.Window);
     }
 };
 
@@ -159,7 +159,7 @@ TEST_F(SingleLevelUndo, UndoIsTheControlsOwnAndNothingIsRecorded)
     SetDocument("");
     TypeText(u"ab");
     PressKey(VK_DELETE);
-    EXPECT_EQ(App.UndoHead, nullptr);
+    EXPECT_EQ(Editor.UndoHead, nullptr);
     EXPECT_TRUE(UndoAvailable());   // the control's own
     Undo();
     EXPECT_NE(EditorBytes(), "ab");

@@ -9,7 +9,7 @@ CHARFORMATA EditorFormat()
 {
     CHARFORMATA format{};
     format.cbSize = sizeof format;
-    SendMessageA(App.EditorWindow, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageA(Editor.Window, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     return format;
 }
 
@@ -25,7 +25,7 @@ TEST_F(ViewCodingSwitch, BytesSelectionModifyFlagAndLayoutStay)
     const UINT commands[] = {CMD_VIEW_ANSI, CMD_VIEW_OEM, CMD_VIEW_KOI8};
     for (Coding view : {CodingOem, CodingKoi8, CodingAnsi, CodingKoi8}) {
         View(view);
-        EXPECT_EQ(SendMessageA(App.EditorWindow, TCM_GETVIEWCODING, 0, 0), view);
+        EXPECT_EQ(SendMessageA(Editor.Window, TCM_GETVIEWCODING, 0, 0), view);
         for (int c = 0; c < ViewCodingCount; ++c) EXPECT_EQ(MenuItemChecked(commands[c]), c == view);
         EXPECT_EQ(EditorBytes(), "x" + bytes);
         CHARRANGE selection = Selection();
@@ -33,7 +33,7 @@ TEST_F(ViewCodingSwitch, BytesSelectionModifyFlagAndLayoutStay)
         EXPECT_EQ(selection.cpMax, 40);
         EXPECT_TRUE(EditorModified());
         EXPECT_EQ(GetKeyboardLayout(0), layout);
-        EXPECT_FALSE(SendMessageA(App.EditorWindow, EM_CANUNDO, 0, 0));
+        EXPECT_FALSE(SendMessageA(Editor.Window, EM_CANUNDO, 0, 0));
     }
     Undo();   // the program's own history is untouched
     EXPECT_EQ(EditorBytes(), bytes);

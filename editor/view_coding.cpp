@@ -1,31 +1,18 @@
 // The view coding: the same bytes drawn with the font chosen for ANSI, OEM or KOI8.
-#include "coding/view_coding.h"
+#include "editor/view_coding.h"
 
 #include <windows.h>
 #include <richedit.h>
-#include <commctrl.h>
 
-#include "app/app_state.h"
-#include "app/settings.h"
 #include "coding/coding_tables.h"
-#include "editor/editor_text.h"
-#include "textctl/textctl.h"
+#include "editor/editor_calls.h"
+#include "editor/editor_host.h"
+#include "editor/editor_state.h"
+#include "settings/settings.h"
 
 namespace {
 
-struct FontValueNames {
-    const char* Size;
-    const char* Effects;
-    const char* CharacterSet;
-    const char* Face;
-    BYTE DefaultCharacterSet;
-};
-
-constexpr FontValueNames FontValues[ViewCodingCount] = {
-    {"SizeW", "EffW", "SetW", "FontW", RUSSIAN_CHARSET},
-    {"SizeD", "EffD", "SetD", "FontD", OEM_CHARSET},
-    {"SizeK", "EffK", "SetK", "FontK", DEFAULT_CHARSET},
-};
+constexpr BYTE DefaultCharacterSet[ViewCodingCount] = {RUSSIAN_CHARSET, OEM_CHARSET, DEFAULT_CHARSET};
 
 constexpr DWORD FormatMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC;
 constexpr COLORREF DefaultTextColor = 8;
@@ -50,21 +37,20 @@ void QueryFace(HKEY key, const char* name, char (&face)[LF_FACESIZE])
 }
 
 // The coding's font settings, all read with one opening of the settings key.
-CHARFORMATA ViewCodingFormat(int coding)
+CHARFORMATA ViewCodingFormat(Coding coding)
 {
-    const FontValueNames& names = FontValues[coding];
     CHARFORMATA format = {};
     format.cbSize = sizeof format;
     format.dwMask = FormatMask;
     format.yHeight = DefaultHeight;
     format.crTextColor = DefaultTextColor;
-    format.bCharSet = names.DefaultCharacterSet;
+    format.bCharSet = DefaultCharacterSet[coding];
     if (HKEY key = OpenSettingsKey()) {
-        QueryNumber(key, "Cl", format.crTextColor);
-        QueryNumber(key, names.Size, format.yHeight);
-        QueryNumber(key, names.CharacterSet, format.bCharSet);
-        QueryNumber(key, names.Effects, format.dwEffects);
-        QueryFace(key, names.Face, format.szFaceName);
+        QueryNumber(key, SettingName::TextColour, format.crTextColor);
+        QueryNumber(key, SettingName::FontSize[coding], format.yHeight);
+        QueryNumber(key, SettingName::FontCharacterSet[coding], format.bCharSet);
+        QueryNumber(key, SettingName::FontEffects[coding], format.dwEffects);
+        QueryFace(key, SettingName::FontFace[coding], format.szFaceName);
         RegCloseKey(key);
     }
     // An empty face lets the system pick a fixed-pitch font of the character set.
@@ -76,33 +62,31 @@ CHARFORMATA ViewCodingFormat(int coding)
 
 void ApplyViewCoding()
 {
-    LRESULT modified = SendEditor(EM_GETMODIFY);
-    SendEditor(EM_SETSEL, 0, -1);
-    SendEditor(TCM_SETVIEWCODING, App.ViewCoding);
-    CHARFORMATA format = ViewCodingFormat(App.ViewCoding);
+    bool modified = EditorModified();
+    SelectAllEditorText();
+    SetEditorViewCoding(Editor.ViewCoding);
+    CHARFORMATA format = ViewCodingFormat(Editor.ViewCoding);
     // Applying a character set must not switch the user's keyboard layout.
     HKL layout = GetKeyboardLayout(0);
-    SendEditor(EM_SETCHARFORMAT, SCF_SELECTION | SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    SetEditorCharFormat(SCF_SELECTION | SCF_ALL, format);
     ActivateKeyboardLayout(layout, 0);
-    SendEditor(EM_EMPTYUNDOBUFFER);
-    SendEditor(EM_SETMODIFY, modified);
-    CheckMenuRadioItem(GetMenu(App.MainWindow), 1, ViewCodingCount, App.ViewCoding + 1, MF_BYCOMMAND);
-    if (App.StatusBarWindow)
-        SendMessageA(App.StatusBarWindow, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(CodingName[App.ViewCoding]));
+    EmptyEditorUndo();
+    SetEditorModified(modified);
+    HostShowViewCoding(Editor.ViewCoding);
 }
 
 void RefreshViewCoding()
 {
-    SendEditor(WM_SETREDRAW, FALSE);
+    SetEditorRedraw(false);
     CHARRANGE selection = EditorSelection();
     ApplyViewCoding();
     SelectEditorRange(selection.cpMin, selection.cpMax);
-    SendEditor(WM_SETREDRAW, TRUE);
-    InvalidateRect(App.EditorWindow, nullptr, FALSE);
+    SetEditorRedraw(true);
+    RepaintEditor();
 }
 
-void ViewCodingCommand(int command)
+void ViewCodingCommand(Coding coding)
 {
-    App.ViewCoding = static_cast<uint8_t>(command - 1);
+    Editor.ViewCoding = coding;
     RefreshViewCoding();
 }

@@ -1,24 +1,20 @@
 // Cut, Copy, Paste, Delete and Select All. Text travels as ANSI text in the
 // ANSI view and as OEM text in the OEM and KOI8 views, together with Unicode
 // made from the program's own tables, so no system code page touches it.
-#include "app/clipboard_commands.h"
+#include "editor/clipboard_commands.h"
 
 #include <cstring>
 #include <cwchar>
 
-#include "app/app_state.h"
 #include "coding/coding_tables.h"
 #include "coding/unicode_tables.h"
-#include "editor/editor_text.h"
+#include "editor/editor_calls.h"
+#include "editor/editor_host.h"
+#include "editor/editor_state.h"
 #include "editor/memory_stream.h"
 #include "editor/undo.h"
 
 namespace {
-
-Coding CurrentViewCoding()
-{
-    return static_cast<Coding>(App.ViewCoding);
-}
 
 // A zero-filled shareable block, locked; null, with nothing kept, on failure.
 void* NewLockedBlock(SIZE_T bytes, HGLOBAL& block)
@@ -38,7 +34,7 @@ HGLOBAL UnicodeBlock(const uint8_t* bytes, LONG length)
     HGLOBAL block;
     auto* text = static_cast<WCHAR*>(NewLockedBlock((static_cast<SIZE_T>(length) + 1) * sizeof(WCHAR), block));
     if (!text) return nullptr;
-    const char16_t* letters = ByteToUnicodeTable(CurrentViewCoding());
+    const char16_t* letters = ByteToUnicodeTable(Editor.ViewCoding);
     for (LONG i = 0; i < length; ++i) text[i] = letters[bytes[i]];
     GlobalUnlock(block);
     return block;
@@ -46,9 +42,9 @@ HGLOBAL UnicodeBlock(const uint8_t* bytes, LONG length)
 
 void PutOnClipboard(HGLOBAL bytes, HGLOBAL unicode)
 {
-    if (OpenClipboard(App.MainWindow)) {
+    if (OpenClipboard(HostWindow())) {
         EmptyClipboard();
-        if (SetClipboardData(App.ViewCoding == CodingAnsi ? CF_TEXT : CF_OEMTEXT, bytes)) bytes = nullptr;
+        if (SetClipboardData(Editor.ViewCoding == CodingAnsi ? CF_TEXT : CF_OEMTEXT, bytes)) bytes = nullptr;
         if (unicode && SetClipboardData(CF_UNICODETEXT, unicode)) unicode = nullptr;
         CloseClipboard();
     }
@@ -78,12 +74,12 @@ uint8_t* ViewBytesFromClipboard(UINT format, const void* data, SIZE_T dataSize, 
     auto* bytes = static_cast<uint8_t*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(length) + 1));
     if (!bytes) return nullptr;
     if (unicode) {
-        for (LONG i = 0; i < length; ++i) bytes[i] = UnicodeToByte(CurrentViewCoding(), static_cast<char16_t>(wide[i]));
+        for (LONG i = 0; i < length; ++i) bytes[i] = UnicodeToByte(Editor.ViewCoding, static_cast<char16_t>(wide[i]));
         return bytes;
     }
     memcpy(bytes, narrow, length);
     Coding written = format == CF_TEXT ? CodingAnsi : CodingOem;
-    if (written != CurrentViewCoding()) ConvertCoding(bytes, length, written, CurrentViewCoding());
+    if (written != Editor.ViewCoding) ConvertCoding(bytes, length, written, Editor.ViewCoding);
     return bytes;
 }
 
@@ -112,10 +108,10 @@ void CopyCommand()
     auto* bytes =
         static_cast<uint8_t*>(NewLockedBlock(static_cast<SIZE_T>(selection.cpMax - selection.cpMin) + 1, block));
     if (!bytes) return;
-    LONG length = static_cast<LONG>(SendEditor(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes)));
+    LONG length = ReadEditorSelection(reinterpret_cast<char*>(bytes));
     HGLOBAL unicode = UnicodeBlock(bytes, length);
     // The clipboard never receives KOI8 bytes: they travel as OEM text.
-    if (App.ViewCoding == CodingKoi8) RecodeBytes(bytes, length, SlotKoi8ToOem);
+    if (Editor.ViewCoding == CodingKoi8) RecodeBytes(bytes, length, SlotKoi8ToOem);
     GlobalUnlock(block);
     PutOnClipboard(block, unicode);
 }
@@ -123,7 +119,7 @@ void CopyCommand()
 void DeleteCommand()
 {
     RecordUndo(UndoReplaceSelection, 0);
-    SendEditor(WM_CLEAR);
+    ClearEditorSelection();
 }
 
 void CutCommand()
@@ -134,12 +130,12 @@ void CutCommand()
 
 void PasteCommand()
 {
-    if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(App.MainWindow)) return;
+    if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(HostWindow())) return;
     PasteFormat(FirstTextFormat());
     CloseClipboard();
 }
 
 void SelectAllCommand()
 {
-    SendEditor(EM_SETSEL, 0, -1);
+    SelectAllEditorText();
 }

@@ -1,6 +1,6 @@
 // The settings store: each access opens the key, does one thing and closes it,
 // so a value written anywhere is seen by the next reader.
-#include "app/settings.h"
+#include "settings/settings.h"
 #include <cstring>
 
 namespace {
@@ -8,43 +8,45 @@ namespace {
 constexpr uint32_t NoCaret = 0xFFFFFFFF;
 constexpr uint32_t PureBlue = 0x00FF0000;   // COLORREF 0x00bbggrr
 
+using namespace SettingName;
+
 }
 
 const SettingInfo SettingsTable[] = {
-    {"AU", SettingType::Number, 1, DefaultRule::Fixed, 4},
-    {"BIG", SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {"Bk", SettingType::Number, 0, DefaultRule::WindowColour, 4},
-    {"CP1", SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {"CP2", SettingType::Number, 2, DefaultRule::Fixed, 4},
-    {"Cl", SettingType::Number, 8, DefaultRule::Fixed, 4},
-    {"DEF", SettingType::Binary, 0, DefaultRule::Fixed, 44},
-    {"EffW", SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {"EffD", SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {"EffK", SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {"FI", SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {"FontW", SettingType::Text, 0, DefaultRule::Fixed, 32},
-    {"FontD", SettingType::Text, 0, DefaultRule::Fixed, 32},
-    {"FontK", SettingType::Text, 0, DefaultRule::Fixed, 32},
-    {"HTML", SettingType::Number, PureBlue, DefaultRule::Fixed, 4},
+    {RestoreSize, SettingType::Number, 1, DefaultRule::Fixed, 4},
+    {BigButtons, SettingType::Number, 0, DefaultRule::Fixed, 4},
+    {Background, SettingType::Number, 0, DefaultRule::WindowColour, 4},
+    {CodingFrom, SettingType::Number, 0, DefaultRule::Fixed, 4},
+    {CodingTo, SettingType::Number, 2, DefaultRule::Fixed, 4},
+    {TextColour, SettingType::Number, 8, DefaultRule::Fixed, 4},
+    {Placement, SettingType::Binary, 0, DefaultRule::Fixed, 44},
+    {FontEffects[0], SettingType::Number, 0, DefaultRule::Fixed, 4},
+    {FontEffects[1], SettingType::Number, 0, DefaultRule::Fixed, 4},
+    {FontEffects[2], SettingType::Number, 0, DefaultRule::Fixed, 4},
+    {FirstIndent, SettingType::Number, 0, DefaultRule::Fixed, 4},
+    {FontFace[0], SettingType::Text, 0, DefaultRule::Fixed, 32},
+    {FontFace[1], SettingType::Text, 0, DefaultRule::Fixed, 32},
+    {FontFace[2], SettingType::Text, 0, DefaultRule::Fixed, 32},
+    {HtmlColour, SettingType::Number, PureBlue, DefaultRule::Fixed, 4},
     // The Options dialog shows a missing "IG" as ticked; the alignment commands read it as off.
-    {"IG", SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {"LI", SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {"LIST", SettingType::Text, 0, DefaultRule::Fixed, 11},
-    {"NO", SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {"RI", SettingType::Number, 80, DefaultRule::Fixed, 4},
-    {"SetW", SettingType::Number, 204, DefaultRule::Fixed, 4},
-    {"SetD", SettingType::Number, 255, DefaultRule::Fixed, 4},
-    {"SetK", SettingType::Number, 1, DefaultRule::Fixed, 4},
-    {"SizeW", SettingType::Number, 200, DefaultRule::Fixed, 4},
-    {"SizeD", SettingType::Number, 200, DefaultRule::Fixed, 4},
-    {"SizeK", SettingType::Number, 200, DefaultRule::Fixed, 4},
-    {"ST", SettingType::Number, 1, DefaultRule::Fixed, 4},
-    {"TBS", SettingType::Binary, 0, DefaultRule::Fixed, 0},
-    {"TL", SettingType::Number, 1, DefaultRule::Fixed, 4},
-    {"WW", SettingType::Number, 0x100080, DefaultRule::Fixed, 4},
-    {"#", SettingType::Text, 0, DefaultRule::Fixed, 33},
-    {"#F", SettingType::Text, 0, DefaultRule::Fixed, 260},
-    {"#FC", SettingType::Number, NoCaret, DefaultRule::Fixed, 4},
+    {IgnoreLineBreaks, SettingType::Number, 0, DefaultRule::Fixed, 4},
+    {LeftIndent, SettingType::Number, 0, DefaultRule::Fixed, 4},
+    {RecentList, SettingType::Text, 0, DefaultRule::Fixed, 11},
+    {SingleLevelUndo, SettingType::Number, 0, DefaultRule::Fixed, 4},
+    {RightIndent, SettingType::Number, 80, DefaultRule::Fixed, 4},
+    {FontCharacterSet[0], SettingType::Number, 204, DefaultRule::Fixed, 4},
+    {FontCharacterSet[1], SettingType::Number, 255, DefaultRule::Fixed, 4},
+    {FontCharacterSet[2], SettingType::Number, 1, DefaultRule::Fixed, 4},
+    {FontSize[0], SettingType::Number, 200, DefaultRule::Fixed, 4},
+    {FontSize[1], SettingType::Number, 200, DefaultRule::Fixed, 4},
+    {FontSize[2], SettingType::Number, 200, DefaultRule::Fixed, 4},
+    {StatusBar, SettingType::Number, 1, DefaultRule::Fixed, 4},
+    {ToolbarState, SettingType::Binary, 0, DefaultRule::Fixed, 0},
+    {Toolbar, SettingType::Number, 1, DefaultRule::Fixed, 4},
+    {WordWrap, SettingType::Number, 0x100080, DefaultRule::Fixed, 4},
+    {SearchHistory, SettingType::Text, 0, DefaultRule::Fixed, 33},
+    {RecentFile, SettingType::Text, 0, DefaultRule::Fixed, 260},
+    {RecentCaret, SettingType::Number, NoCaret, DefaultRule::Fixed, 4},
 };
 const size_t SettingsTableSize = sizeof SettingsTable / sizeof SettingsTable[0];
 
@@ -80,6 +82,13 @@ void StoreValue(const char* name, DWORD type, const void* data, DWORD size)
     RegCloseKey(key);
 }
 
+}
+
+std::string SettingSlotName(const char* pattern, int slot)
+{
+    std::string name = pattern;
+    name[0] = static_cast<char>('0' + slot);
+    return name;
 }
 
 HKEY OpenSettingsKey()

@@ -1,17 +1,5 @@
-#include "editor/editor_text.h"
+#include "editor/editor_calls.h"
 #include "editor/memory_stream.h"
-
-#include "app/app_state.h"
-
-LRESULT SendEditor(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return SendMessageA(App.EditorWindow, message, wParam, lParam);
-}
-
-LONG EditorTextLength()
-{
-    return static_cast<LONG>(SendEditor(WM_GETTEXTLENGTH));
-}
 
 CHARRANGE EditorSelection()
 {
@@ -41,11 +29,6 @@ int EditorByteAt(LONG position)
     char text[2];
     if (ReadEditorRange(position, position + 1, text) != 1) return -1;
     return static_cast<uint8_t>(text[0]);
-}
-
-void ReplaceEditorSelection(const char* text)
-{
-    SendEditor(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text));
 }
 
 void ReplaceEditorSelectionBytes(const char* bytes, DWORD count)

@@ -4,8 +4,43 @@
 #include <windows.h>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 constexpr char SettingsKey[] = "Software\\Quarnet\\Dovido";
+
+// The names of the values, each once; SettingsTable gives their types and defaults.
+namespace SettingName {
+constexpr char RestoreSize[] = "AU";
+constexpr char BigButtons[] = "BIG";
+constexpr char Background[] = "Bk";
+constexpr char CodingFrom[] = "CP1";   // the coding dialog's last choices
+constexpr char CodingTo[] = "CP2";
+constexpr char TextColour[] = "Cl";
+constexpr char Placement[] = "DEF";
+constexpr char FirstIndent[] = "FI";
+constexpr char HtmlColour[] = "HTML";
+constexpr char IgnoreLineBreaks[] = "IG";
+constexpr char LeftIndent[] = "LI";
+constexpr char RecentList[] = "LIST";
+constexpr char SingleLevelUndo[] = "NO";
+constexpr char RightIndent[] = "RI";
+constexpr char StatusBar[] = "ST";
+constexpr char ToolbarState[] = "TBS";
+constexpr char Toolbar[] = "TL";
+constexpr char WordWrap[] = "WW";
+// The font of each view coding, by ViewCoding: W for ANSI, D for OEM, K for KOI8.
+constexpr const char* const FontEffects[] = {"EffW", "EffD", "EffK"};
+constexpr const char* const FontFace[] = {"FontW", "FontD", "FontK"};
+constexpr const char* const FontCharacterSet[] = {"SetW", "SetD", "SetK"};
+constexpr const char* const FontSize[] = {"SizeW", "SizeD", "SizeK"};
+// Ten values each: the '#' stands for a digit "0" to "9".
+constexpr char SearchHistory[] = "#";
+constexpr char RecentFile[] = "#F";
+constexpr char RecentCaret[] = "#FC";
+}   // namespace SettingName
+constexpr int SettingSlotCount = 10;
+// One of the ten values of a '#' name: "3FC" for RecentCaret and slot 3.
+std::string SettingSlotName(const char* pattern, int slot);
 
 uint32_t ReadSettingNumber(const char* name, uint32_t defaultValue);
 // On any failure (including a value longer than the buffer) the buffer gets the empty text.

@@ -1,0 +1,140 @@
+// Every message the program sends to the document control, as a typed call.
+// Queries are named for what they answer (EditorModified), changes for what
+// they do (SetEditorModified); positions are LONG byte positions in which a
+// line break counts two. Nothing else sends to the editor window: a message
+// the program needs gets its one-line call here first.
+#pragma once
+#include <windows.h>
+#include <richedit.h>
+
+#include "coding/coding_tables.h"
+#include "editor/editor_state.h"
+#include "textctl/textctl.h"
+
+// Only for the calls of this header and its source.
+inline LRESULT SendEditor(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    return SendMessageA(Editor.Window, message, wParam, lParam);
+}
+
+// --- Text and selection ---
+inline LONG EditorTextLength()
+{
+    return static_cast<LONG>(SendEditor(WM_GETTEXTLENGTH));
+}
+// The first bytes of the text, at most capacity - 1, with a zero after them; returns their number.
+inline LONG ReadEditorText(char* buffer, LONG capacity)
+{
+    return static_cast<LONG>(SendEditor(WM_GETTEXT, capacity, reinterpret_cast<LPARAM>(buffer)));
+}
+inline void SetEditorText(const char* text)
+{
+    SendEditor(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+CHARRANGE EditorSelection();
+void SelectEditorRange(LONG start, LONG end);
+inline void SelectAllEditorText()
+{
+    SendEditor(EM_SETSEL, 0, -1);
+}
+inline bool EditorHasSelection()
+{
+    return SendEditor(EM_SELECTIONTYPE) != SEL_EMPTY;
+}
+// The selected bytes into buffer, which holds the selection's length + 1; returns their number.
+inline LONG ReadEditorSelection(char* buffer)
+{
+    return static_cast<LONG>(SendEditor(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(buffer)));
+}
+// Copies start..end (clipped to the text) into buffer, which holds end - start + 1
+// bytes; returns the number of bytes read.
+LONG ReadEditorRange(LONG start, LONG end, char* buffer);
+// The byte at position, or -1 past the end of the text.
+int EditorByteAt(LONG position);
+inline void ReplaceEditorSelection(const char* text)
+{
+    SendEditor(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text));
+}
+// The same for bytes that may hold zeros: exactly count bytes replace the selection.
+void ReplaceEditorSelectionBytes(const char* bytes, DWORD count);
+inline void ClearEditorSelection()
+{
+    SendEditor(WM_CLEAR);
+}
+// Moves the text in or out through the stream record (SF_TEXT, SFF_SELECTION, SF_RTF).
+inline void StreamEditorIn(DWORD flags, EDITSTREAM& stream)
+{
+    SendEditor(EM_STREAMIN, flags, reinterpret_cast<LPARAM>(&stream));
+}
+inline void StreamEditorOut(DWORD flags, EDITSTREAM& stream)
+{
+    SendEditor(EM_STREAMOUT, flags, reinterpret_cast<LPARAM>(&stream));
+}
+
+// --- Lines and words ---
+inline LONG EditorLineOf(LONG position)
+{
+    return static_cast<LONG>(SendEditor(EM_EXLINEFROMCHAR, 0, position));
+}
+inline LONG EditorLineStart(LONG line)
+{
+    return static_cast<LONG>(SendEditor(EM_LINEINDEX, line));
+}
+// WB_MOVEWORDLEFT or WB_MOVEWORDRIGHT from position.
+inline LONG EditorWordBreak(int code, LONG position)
+{
+    return static_cast<LONG>(SendEditor(EM_FINDWORDBREAK, code, position));
+}
+
+// --- Modify flag and the control's own undo ---
+inline bool EditorModified()
+{
+    return SendEditor(EM_GETMODIFY) != 0;
+}
+inline void SetEditorModified(bool modified)
+{
+    SendEditor(EM_SETMODIFY, modified);
+}
+inline bool EditorCanUndo()
+{
+    return SendEditor(EM_CANUNDO) != 0;
+}
+inline void UndoEditor()
+{
+    SendEditor(EM_UNDO);
+}
+inline void EmptyEditorUndo()
+{
+    SendEditor(EM_EMPTYUNDOBUFFER);
+}
+
+// --- Looks and limits ---
+inline void SetEditorRedraw(bool redraw)
+{
+    SendEditor(WM_SETREDRAW, redraw);
+}
+inline void RepaintEditor()
+{
+    InvalidateRect(Editor.Window, nullptr, FALSE);
+}
+inline void SetEditorViewCoding(Coding coding)
+{
+    SendEditor(TCM_SETVIEWCODING, coding);
+}
+// scope: SCF_SELECTION, SCF_ALL or both.
+inline void SetEditorCharFormat(DWORD scope, const CHARFORMATA& format)
+{
+    SendEditor(EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
+}
+inline void SetEditorBackground(COLORREF colour)
+{
+    SendEditor(EM_SETBKGNDCOLOR, 0, colour);
+}
+inline void SetEditorTextLimit(uint32_t bytes)
+{
+    SendEditor(EM_EXLIMITTEXT, 0, bytes);
+}
+inline void SetEditorOleCallback(void* callback)
+{
+    SendEditor(EM_SETOLECALLBACK, 0, reinterpret_cast<LPARAM>(callback));
+}

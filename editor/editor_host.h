@@ -1,0 +1,25 @@
+// What the editor tells the shell, and the little it asks of it. app/ implements
+// these, so the editor never reaches into the shell's headers; where the shell's
+// part is not built yet (the status bar's panes) the call does nothing there.
+#pragma once
+#include <windows.h>
+
+#include "coding/coding_tables.h"
+
+// The main window: the editor's parent, the owner of its boxes, dialogs, menus and clipboard.
+HWND HostWindow();
+// The program's module, which registered the window classes.
+HINSTANCE HostInstance();
+// A key of the shell's accelerator table becomes the shell's command; true when it did.
+bool HostTranslateAccelerator(const MSG& key);
+// A new editor window: the caret pane is written afresh at the next report.
+void HostEditorCreated();
+// The caret may have moved: the line and column shown follow once the click is done.
+void HostCaretMoved();
+// The view coding changed: its radio mark in the Coding menu and its status pane.
+void HostShowViewCoding(Coding coding);
+// The check mark of "&Word Wrap".
+void HostMarkWordWrap(bool wrapped);
+// A document was loaded or saved under a new name: the head of the recent-files list,
+// with restoreCaret the caret stored for it.
+void HostRecordRecentFile(const char* name, bool restoreCaret);

@@ -1,0 +1,37 @@
+// The editor's own state, one instance for the whole run. The editor keeps it;
+// the shell sets the start-up values (wrapping, undo mode, text limit) and reads
+// the rest. Names the editor and the shell share stand here too.
+#pragma once
+#include <windows.h>
+#include <commdlg.h>
+#include <cstdint>
+
+#include "coding/coding_tables.h"
+
+constexpr char ProgramName[] = "VERKO";
+constexpr char UntitledName[] = "NoName";
+constexpr int PathCapacity = 260;
+constexpr DWORD NoWrapStyle = WS_HSCROLL | ES_AUTOHSCROLL;   // 0x00100080
+
+struct UndoRecord;
+
+struct EditorState {
+    HWND Window;              // the document control; null only while Word Wrap re-creates it
+    WNDPROC ControlProc;      // the control's own procedure, under the editor's subclass
+    uint32_t WordWrapStyle;   // 0: wrap at the window edge; NoWrapStyle: no wrapping
+    bool OverwriteMode;
+    Coding ViewCoding;    // ANSI, OEM or KOI8
+    uint32_t TextLimit;   // the largest document and the largest file that is read
+
+    // Undo.
+    UndoRecord* UndoHead;   // the multilevel history, newest first
+    bool SingleLevelUndo;   // the control's own undo serves instead of the history
+    bool SingleLevelUsed;   // the control's own undo has served during this run
+
+    // Documents.
+    char CurrentFileName[PathCapacity];
+    OPENFILENAMEA FileDialogRecord;
+    DWORD LastFilterIndex;
+};
+
+extern EditorState Editor;

@@ -1,0 +1,13 @@
+// The program's message boxes: captioned with its name, owned by the main window.
+#pragma once
+#include <windows.h>
+
+// The one box for failures of the system: the system's text for the last error
+// (code 10 when none is pending).
+void ShowSystemError();
+// The same for a known system error code.
+void ShowSystemErrorCode(DWORD code);
+// A question with Yes and No; true for Yes.
+bool AskYesNo(const char* question);
+// A question with Yes, No and Cancel: IDYES, IDNO or IDCANCEL.
+int AskYesNoCancel(const char* question);

@@ -1,0 +1,6 @@
+// Writing the document to its file safely.
+#pragma once
+
+// Writes the text under CurrentFileName and clears the modify flag; false, after
+// its box, when the file was not written.
+bool SaveDocument();

@@ -1,0 +1,4 @@
+// The main window's title: "[" + the document's name + "]-VERKO".
+#pragma once
+
+void UpdateWindowTitle();
