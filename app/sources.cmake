@@ -2,6 +2,7 @@
 # tests can start the program through app/startup.h.
 set(APP_PORTABLE
   app/command_line.cpp
+  app/recent_list.cpp
   app/startup_rules.cpp
 )
 set(APP_WIN32
@@ -13,6 +14,7 @@ set(APP_WIN32
   app/menu_handling.cpp
   app/message_loop.cpp
   app/recent_files.cpp
+  app/recent_menu.cpp
   app/startup.cpp
   app/window_placement.cpp
 )

@@ -5,8 +5,6 @@
 #include "app/startup.h"
 #include "textctl/textctl.h"
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -79,18 +77,33 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM list)
     return TRUE;
 }
 
-void RemoveFolder(const std::string& folder)
+void RemoveFolder(const std::wstring& folder)
 {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileA((folder + "\\" + found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::wstring path = folder + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveFolder(path);
+            else
+                DeleteFileW(path.c_str());
+        } while (FindNextFileW(search, &found));
         FindClose(search);
     }
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+std::string ReadAll(HANDLE file)
+{
+    std::string output;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got) output.append(chunk, got);
+    return output;
 }
 
 }
@@ -129,12 +142,14 @@ std::optional<uint32_t> ReadRegistryNumber(const char* name)
 
 std::optional<std::string> ReadRegistryText(const char* name)
 {
-    DWORD type = 0;
-    auto data = QueryRegistry(name, &type);
-    if (!data || type != REG_SZ) return std::nullopt;
-    std::string text(data->begin(), data->end());
-    if (!text.empty() && text.back() == '\0') text.pop_back();
-    return text;
+    HKEY key;
+    if (RegOpenKeyA(HKEY_CURRENT_USER, SettingsKey, &key) != ERROR_SUCCESS) return std::nullopt;
+    wchar_t text[1024] = L"";
+    DWORD type = 0, size = sizeof text - sizeof(wchar_t);
+    LONG result = RegQueryValueExW(key, Wide(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
+    return Utf8(text);
 }
 
 std::optional<std::vector<uint8_t>> ReadRegistryBinary(const char* name)
@@ -154,31 +169,55 @@ void WriteRegistryValue(const char* name, DWORD type, const void* data, size_t s
     RegCloseKey(key);
 }
 
+// --- Text ---
+
+std::wstring Wide(const std::string& utf8)
+{
+    int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], length);
+    return wide;
+}
+
+std::string Utf8(const std::wstring& wide)
+{
+    int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0], length, nullptr, nullptr);
+    return utf8;
+}
+
 // --- Files ---
 
 void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream file(path, std::ios::binary);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(file.good()) << "cannot write " << path;
+    HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << "cannot write " << path;
+    DWORD written = 0;
+    BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    ASSERT_TRUE(ok && written == bytes.size()) << "cannot write " << path;
 }
 
 std::string ReadFileBytes(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    EXPECT_TRUE(file.good()) << "cannot read " << path;
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE) << "cannot read " << path;
+    if (file == INVALID_HANDLE_VALUE) return std::string();
+    std::string bytes = ReadAll(file);
+    CloseHandle(file);
+    return bytes;
 }
 
 // --- Windows ---
 
 std::string WindowText(HWND window)
 {
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
+    wchar_t text[1024] = L"";
+    GetWindowTextW(window, text, 1024);
+    return Utf8(text);
 }
 
 std::string ControlText(HWND dialog, int id)
@@ -189,7 +228,7 @@ std::string ControlText(HWND dialog, int id)
 void SetControlText(HWND dialog, int id, const char* text)
 {
     ASSERT_NE(GetDlgItem(dialog, id), nullptr) << "no control " << id << " in '" << WindowText(dialog) << "'";
-    SetDlgItemTextA(dialog, id, text);
+    SetDlgItemTextW(dialog, id, Wide(text).c_str());
 }
 
 void PressButton(HWND dialog, int id)
@@ -247,14 +286,14 @@ void ProgramTest::TearDown()
     KillTimer(nullptr, watchTimer_);
     current_ = nullptr;
     DeleteSettingsKey();
-    for (const std::string& folder : tempFolders_) RemoveFolder(folder);
+    for (const std::string& folder : tempFolders_) RemoveFolder(Wide(folder));
 }
 
 HWND ProgramTest::Start(const std::string& arguments, int showCommand)
 {
     quitSeen_ = false;
     exitCode_ = -1;
-    std::string commandLine = "verko.exe " + arguments;
+    std::wstring commandLine = Wide("verko.exe " + arguments);
     main_ = StartApplication(GetModuleHandleA(nullptr), commandLine.c_str(), showCommand);
     return main_;
 }
@@ -299,6 +338,12 @@ bool ProgramTest::Close()
         if (!quitSeen_) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return quitSeen_ && !IsWindow(main_);
+}
+
+HWND ProgramTest::Restart(const std::string& arguments)
+{
+    FinishProgram();
+    return Start(arguments);
 }
 
 void ProgramTest::FinishProgram()

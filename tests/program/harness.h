@@ -19,7 +19,11 @@ std::optional<std::string> ReadRegistryText(const char* name);
 std::optional<std::vector<uint8_t>> ReadRegistryBinary(const char* name);
 void WriteRegistryValue(const char* name, DWORD type, const void* data, size_t size);
 
-// --- Files ---
+// --- Text: the tests speak UTF-8; the program's names are wide ---
+std::wstring Wide(const std::string& utf8);
+std::string Utf8(const std::wstring& wide);
+
+// --- Files (paths in UTF-8) ---
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
 
@@ -59,6 +63,8 @@ protected:
     // Closes the MainWindow (WM_CLOSE) and pumps until the quit message; false when the
     // program is still running afterwards.
     bool Close();
+    // Closes the program and starts it again, with the settings kept.
+    HWND Restart(const std::string& arguments = "");
     // Processes every waiting message through the program's own dispatch.
     void Pump();
     // Pumps for at least the given time, so timers and the modal watcher run.

@@ -4,57 +4,59 @@
 
 namespace {
 
-void ExpectRequest(const char* line, bool print, const char* fileName)
+void ExpectRequest(const wchar_t* line, bool print, const wchar_t* fileName)
 {
     CommandLineRequest request = ParseCommandLine(line);
-    EXPECT_EQ(request.print, print) << line;
-    EXPECT_EQ(request.fileName, fileName) << line;
+    EXPECT_EQ(request.print, print) << testing::PrintToString(std::wstring(line));
+    EXPECT_EQ(request.fileName, fileName) << testing::PrintToString(std::wstring(line));
 }
 
 }
 
 TEST(CommandLine, ProgramNameAloneNamesNothing)
 {
-    ExpectRequest("verko.exe", false, "");
-    ExpectRequest("verko.exe   ", false, "");
-    ExpectRequest("\"C:\\Program Files\\Verko\\verko.exe\"", false, "");
-    ExpectRequest("\"C:\\Program Files\\Verko\\verko.exe\"  ", false, "");
-    ExpectRequest("", false, "");
+    ExpectRequest(L"verko.exe", false, L"");
+    ExpectRequest(L"verko.exe   ", false, L"");
+    ExpectRequest(L"\"C:\\Program Files\\Verko\\verko.exe\"", false, L"");
+    ExpectRequest(L"\"C:\\Program Files\\Verko\\verko.exe\"  ", false, L"");
+    ExpectRequest(L"", false, L"");
 }
 
 TEST(CommandLine, QuotedProgramNameMayHoldBlanks)
 {
-    ExpectRequest("\"C:\\My Tools\\verko.exe\" letter.txt", false, "letter.txt");
-    ExpectRequest("\"C:\\My Tools\\verko.exe\"letter.txt", false, "letter.txt");
+    ExpectRequest(L"\"C:\\My Tools\\verko.exe\" letter.txt", false, L"letter.txt");
+    ExpectRequest(L"\"C:\\My Tools\\verko.exe\"letter.txt", false, L"letter.txt");
 }
 
 TEST(CommandLine, PrintSwitchInAnySpelling)
 {
-    ExpectRequest("verko /P letter.txt", true, "letter.txt");
-    ExpectRequest("verko /p letter.txt", true, "letter.txt");
-    ExpectRequest("verko /print letter.txt", true, "letter.txt");
-    ExpectRequest("verko /p", true, "");
-    ExpectRequest("verko /PRINT   \"a b.txt\"", true, "a b.txt");
+    ExpectRequest(L"verko /P letter.txt", true, L"letter.txt");
+    ExpectRequest(L"verko /p letter.txt", true, L"letter.txt");
+    ExpectRequest(L"verko /print letter.txt", true, L"letter.txt");
+    ExpectRequest(L"verko /p", true, L"");
+    ExpectRequest(L"verko /PRINT   \"a b.txt\"", true, L"a b.txt");
 }
 
 TEST(CommandLine, OnlyPIsASwitch)
 {
-    ExpectRequest("verko /x a.txt", false, "/x a.txt");
-    ExpectRequest("verko -p a.txt", false, "-p a.txt");
-    ExpectRequest("verko p a.txt", false, "p a.txt");
+    ExpectRequest(L"verko /x a.txt", false, L"/x a.txt");
+    ExpectRequest(L"verko -p a.txt", false, L"-p a.txt");
+    ExpectRequest(L"verko p a.txt", false, L"p a.txt");
 }
 
 TEST(CommandLine, NameWithBlanksWithOrWithoutQuotes)
 {
-    ExpectRequest("verko my letter.txt", false, "my letter.txt");
-    ExpectRequest("verko \"my letter.txt\"", false, "my letter.txt");
-    ExpectRequest("verko \"my letter.txt\" ignored", false, "my letter.txt");
-    ExpectRequest("verko    \"  \"my letter.txt", false, "my letter.txt");
+    ExpectRequest(L"verko my letter.txt", false, L"my letter.txt");
+    ExpectRequest(L"verko \"my letter.txt\"", false, L"my letter.txt");
+    ExpectRequest(L"verko \"my letter.txt\" ignored", false, L"my letter.txt");
+    ExpectRequest(L"verko    \"  \"my letter.txt", false, L"my letter.txt");
+    ExpectRequest(L"verko \u041c\u043e\u0439 \u0442\u0435\u043a\u0441\u0442.txt", false,
+                  L"\u041c\u043e\u0439 \u0442\u0435\u043a\u0441\u0442.txt");
 }
 
 TEST(CommandLine, SwitchMustComeFirst)
 {
-    ExpectRequest("verko letter.txt /p", false, "letter.txt /p");
+    ExpectRequest(L"verko letter.txt /p", false, L"letter.txt /p");
 }
 
 TEST(StartupRules, TextLimitIsHalfTheMemoryWithLowBitsSet)
