@@ -1,5 +1,6 @@
 // Refusals that say what is wrong.
 #include "document_test_support.h"
+#include "editor/message_box.h"
 
 namespace {
 
@@ -31,6 +32,12 @@ TEST_F(DocumentNames, RefusalsSayWhatIsWrong)
     EXPECT_EQ(said,
               huge + "\nis too large for VERKO: it has 21474836480 bytes, and VERKO opens files of up to "
                   + std::to_string(Editor.TextLimit) + " bytes (half of this computer's memory).");
+
+    // An error the system has no words for is told in the program's own, with its number.
+    ExpectMessageBox("VERKO", IDOK, &said);
+    ShowSystemErrorCode(0x20000123, L"VERKO could not read the file");
+    VerifyModalsSeen();
+    EXPECT_EQ(said, "VERKO could not read the file (system error 536871203).");
 }
 
 }   // namespace

@@ -252,19 +252,23 @@ CommandRecorder* activeRecorder = nullptr;
 CommandRecorder::CommandRecorder(HWND window) : window_(window)
 {
     activeRecorder = this;
-    original_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+    // In the window's own character set, so no message passes through a conversion.
+    auto install = IsWindowUnicode(window) ? SetWindowLongPtrW : SetWindowLongPtrA;
+    original_ = reinterpret_cast<WNDPROC>(install(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
 }
 
 CommandRecorder::~CommandRecorder()
 {
-    if (IsWindow(window_)) SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    auto install = IsWindowUnicode(window_) ? SetWindowLongPtrW : SetWindowLongPtrA;
+    if (IsWindow(window_)) install(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
     activeRecorder = nullptr;
 }
 
 LRESULT CALLBACK CommandRecorder::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COMMAND) activeRecorder->commands_.push_back(LOWORD(wParam));
-    return CallWindowProcA(activeRecorder->original_, window, message, wParam, lParam);
+    auto call = IsWindowUnicode(window) ? CallWindowProcW : CallWindowProcA;
+    return call(activeRecorder->original_, window, message, wParam, lParam);
 }
 
 // --- Fixture ---
