@@ -45,13 +45,6 @@ DWORD WriteToFile(HANDLE file, const void* bytes, DWORD count)
     return written == count ? 0 : ERROR_DISK_FULL;
 }
 
-DWORD SeekFile(HANDLE file, uint64_t position)
-{
-    LARGE_INTEGER distance;
-    distance.QuadPart = static_cast<LONGLONG>(position);
-    return SetFilePointerEx(file, distance, nullptr, FILE_BEGIN) ? 0 : GetLastError();
-}
-
 DWORD FinishWriting(HANDLE file)
 {
     DWORD error = FlushFileBuffers(file) ? 0 : GetLastError();
@@ -67,11 +60,6 @@ DWORD CopyFileContents(HANDLE from, HANDLE to)
     while (!error && !(error = ReadFromFile(from, buffer, CopyChunk, got)) && got) error = WriteToFile(to, buffer, got);
     GlobalFree(buffer);
     return error;
-}
-
-DWORD FileAttributes(const wchar_t* name)
-{
-    return GetFileAttributesW(name);
 }
 
 std::wstring FoundFileName(const wchar_t* name)

@@ -18,13 +18,10 @@ bool FileSize(HANDLE file, uint64_t& size);
 DWORD ReadFromFile(HANDLE file, void* buffer, DWORD wanted, DWORD& got);
 // All `count` bytes at the file position; a short write is ERROR_DISK_FULL.
 DWORD WriteToFile(HANDLE file, const void* bytes, DWORD count);
-DWORD SeekFile(HANDLE file, uint64_t position);
 // Flushes a written file to the disk and closes it; the first error of the two.
 DWORD FinishWriting(HANDLE file);
 // The rest of one open file written into another.
 DWORD CopyFileContents(HANDLE from, HANDLE to);
-// INVALID_FILE_ATTRIBUTES when there is no such file.
-DWORD FileAttributes(const wchar_t* name);
 // The file's own long name without its folder; empty when it cannot be found.
 std::wstring FoundFileName(const wchar_t* name);
 // Both names lead to the same file: their short forms are equal, ignoring case.

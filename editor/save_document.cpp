@@ -80,7 +80,7 @@ bool RewriteFile(const wchar_t* name, DWORD attributes)
 bool SaveDocument()
 {
     const wchar_t* name = Editor.CurrentFileName;
-    DWORD attributes = FileAttributes(name);
+    DWORD attributes = GetFileAttributesW(name);
     bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY) && !AllowOverwriteReadOnly(name)) return false;
     if (exists) {

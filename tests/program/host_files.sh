@@ -21,8 +21,12 @@ mkdir locked && printf old > locked/locked.txt && chattr +i locked || exit 1
 mkdir disk && mount -t tmpfs -o size=64k tmpfs disk || exit 1
 head -c 20000 /dev/zero | tr '\0' o > disk/full.txt
 printf '\317\360\350\342\345\362\r\n' > 'Мой текст.txt'
+# A folder so deep that its file's name has the longest length and no copy fits beside it.
+windows="C:\\users\\$(id -un)\\Temp\\$(basename "$dir")"
+deep=$(printf "%$((259 - ${#windows} - 7))s" | tr ' ' d)
+mkdir "$deep" && printf old > "$deep/a.txt"
 
-VERKO_HOST_FILES="C:\\users\\$(id -un)\\Temp\\$(basename "$dir")" \
+VERKO_HOST_FILES="$windows" VERKO_DEEP_FOLDER="$deep" \
   "$wine_exec" "$exe" --gtest_filter='HostFiles.*'
 rc=$?
 
@@ -31,7 +35,7 @@ expect_stat() { got=$(stat -c '%a %h %F' "$1"); [ "$got" = "$2" ] || fail "$1 is
 expect_stat private.txt '600 1 regular file'
 expect_stat link.txt '777 1 symbolic link'
 expect_stat linked.txt '640 2 regular file'
-for f in private.txt target.txt second.txt locked/locked.txt; do
+for f in private.txt target.txt second.txt locked/locked.txt "$deep/a.txt"; do
   [ "$(cat "$f")" = "new old" ] || fail "$f holds '$(cat "$f")'"
 done
 cmp -s disk/full.txt <(head -c 20000 /dev/zero | tr '\0' o) || fail "disk/full.txt changed"

@@ -1,62 +1,65 @@
 #include "app/command_line.h"
 #include "app/startup_rules.h"
 #include <gtest/gtest.h>
+#include <codecvt>
+#include <locale>
 
 namespace {
 
-void ExpectRequest(const wchar_t* line, bool print, const wchar_t* fileName)
+// The line is UTF-8 here and wide for the program, as the system hands it over.
+void ExpectRequest(const std::string& line, bool print, const std::string& fileName)
 {
-    CommandLineRequest request = ParseCommandLine(line);
-    EXPECT_EQ(request.print, print) << testing::PrintToString(std::wstring(line));
-    EXPECT_EQ(request.fileName, fileName) << testing::PrintToString(std::wstring(line));
+    std::wstring_convert<std::codecvt_utf8<wchar_t>> utf8;
+    CommandLineRequest request = ParseCommandLine(utf8.from_bytes(line).c_str());
+    EXPECT_EQ(request.print, print) << line;
+    EXPECT_EQ(request.fileName, utf8.from_bytes(fileName)) << line;
 }
 
 }
 
 TEST(CommandLine, ProgramNameAloneNamesNothing)
 {
-    ExpectRequest(L"verko.exe", false, L"");
-    ExpectRequest(L"verko.exe   ", false, L"");
-    ExpectRequest(L"\"C:\\Program Files\\Verko\\verko.exe\"", false, L"");
-    ExpectRequest(L"\"C:\\Program Files\\Verko\\verko.exe\"  ", false, L"");
-    ExpectRequest(L"", false, L"");
+    ExpectRequest("verko.exe", false, "");
+    ExpectRequest("verko.exe   ", false, "");
+    ExpectRequest("\"C:\\Program Files\\Verko\\verko.exe\"", false, "");
+    ExpectRequest("\"C:\\Program Files\\Verko\\verko.exe\"  ", false, "");
+    ExpectRequest("", false, "");
 }
 
 TEST(CommandLine, QuotedProgramNameMayHoldBlanks)
 {
-    ExpectRequest(L"\"C:\\My Tools\\verko.exe\" letter.txt", false, L"letter.txt");
-    ExpectRequest(L"\"C:\\My Tools\\verko.exe\"letter.txt", false, L"letter.txt");
+    ExpectRequest("\"C:\\My Tools\\verko.exe\" letter.txt", false, "letter.txt");
+    ExpectRequest("\"C:\\My Tools\\verko.exe\"letter.txt", false, "letter.txt");
 }
 
 TEST(CommandLine, PrintSwitchInAnySpelling)
 {
-    ExpectRequest(L"verko /P letter.txt", true, L"letter.txt");
-    ExpectRequest(L"verko /p letter.txt", true, L"letter.txt");
-    ExpectRequest(L"verko /print letter.txt", true, L"letter.txt");
-    ExpectRequest(L"verko /p", true, L"");
-    ExpectRequest(L"verko /PRINT   \"a b.txt\"", true, L"a b.txt");
+    ExpectRequest("verko /P letter.txt", true, "letter.txt");
+    ExpectRequest("verko /p letter.txt", true, "letter.txt");
+    ExpectRequest("verko /print letter.txt", true, "letter.txt");
+    ExpectRequest("verko /p", true, "");
+    ExpectRequest("verko /PRINT   \"a b.txt\"", true, "a b.txt");
 }
 
 TEST(CommandLine, OnlyPIsASwitch)
 {
-    ExpectRequest(L"verko /x a.txt", false, L"/x a.txt");
-    ExpectRequest(L"verko -p a.txt", false, L"-p a.txt");
-    ExpectRequest(L"verko p a.txt", false, L"p a.txt");
+    ExpectRequest("verko /x a.txt", false, "/x a.txt");
+    ExpectRequest("verko -p a.txt", false, "-p a.txt");
+    ExpectRequest("verko p a.txt", false, "p a.txt");
 }
 
 TEST(CommandLine, NameWithBlanksWithOrWithoutQuotes)
 {
-    ExpectRequest(L"verko my letter.txt", false, L"my letter.txt");
-    ExpectRequest(L"verko \"my letter.txt\"", false, L"my letter.txt");
-    ExpectRequest(L"verko \"my letter.txt\" ignored", false, L"my letter.txt");
-    ExpectRequest(L"verko    \"  \"my letter.txt", false, L"my letter.txt");
-    ExpectRequest(L"verko \u041c\u043e\u0439 \u0442\u0435\u043a\u0441\u0442.txt", false,
-                  L"\u041c\u043e\u0439 \u0442\u0435\u043a\u0441\u0442.txt");
+    ExpectRequest("verko my letter.txt", false, "my letter.txt");
+    ExpectRequest("verko \"my letter.txt\"", false, "my letter.txt");
+    ExpectRequest("verko \"my letter.txt\" ignored", false, "my letter.txt");
+    ExpectRequest("verko    \"  \"my letter.txt", false, "my letter.txt");
+    ExpectRequest("verko Мой текст.txt", false, "Мой текст.txt");
 }
 
 TEST(CommandLine, SwitchMustComeFirst)
 {
-    ExpectRequest(L"verko letter.txt /p", false, L"letter.txt /p");
+    ExpectRequest("verko letter.txt /p", false, "letter.txt /p");
 }
 
 TEST(StartupRules, TextLimitIsHalfTheMemoryWithLowBitsSet)

@@ -30,38 +30,24 @@ TEST(RecentList, LabelIsDigitAndShortenedName)
 
 TEST(RecentList, FileGoesToTheFrontOfTheList)
 {
-    using H = SlotHolds;
-    const H none = H::Nothing, other = H::OtherFile, self = H::ThisFile;
-    struct Case {
-        const char* list;
-        SlotHolds slots[RecentSlotCount];
-        char slot;
-        bool listed, changed;
-        const char* newList;
+    // Slots: '.' holds nothing, 'o' another file, 's' this one. Result: the slot, 'L' when the
+    // file was listed there, 'W' when the order is written, then the order.
+    const char* const cases[][3] = {
+        {"", "", "0-W:0"},
+        {"20", "o.o", "1-W:120"},                         // the lowest free slot
+        {"210", "oso", "1LW:120"},                        // listed third: to the front
+        {"120", "oso", "1L-:120"},                        // already first: nothing written
+        {"9876543210", "oooooooooo", "0-W:0987654321"},   // the oldest gives its slot
+        {"9876543210", "oo.ooooooo", "2-W:2987654310"},   // an emptied slot is taken first
     };
-    const Case cases[] = {
-        {"", {}, '0', false, true, "0"},
-        {"20", {other, none, other}, '1', false, true, "120"},    // lowest free slot
-        {"210", {other, self, other}, '1', true, true, "120"},    // listed third: to the front
-        {"120", {other, self, other}, '1', true, false, "120"},   // already first: nothing written
-        {"9876543210",
-         {other, other, other, other, other, other, other, other, other, other},
-         '0',
-         false,
-         true,
-         "0987654321"},   // the oldest gives its slot
-        {"9876543210",
-         {other, other, none, other, other, other, other, other, other, other},
-         '2',
-         false,
-         true,
-         "2987654310"},   // an emptied slot is reused first
-    };
-    for (const Case& c : cases) {
-        RecentPlace place = PlaceRecentFile(c.list, c.slots);
-        EXPECT_EQ(place.slot, c.slot) << c.list;
-        EXPECT_EQ(place.listed, c.listed) << c.list;
-        EXPECT_EQ(place.listChanged, c.changed) << c.list;
-        EXPECT_EQ(place.list, c.newList) << c.list;
+    for (const auto& c : cases) {
+        SlotHolds slots[RecentSlotCount] = {};
+        for (size_t i = 0; c[1][i]; ++i)
+            slots[i] = c[1][i] == 'o' ? SlotHolds::OtherFile
+                : c[1][i] == 's'      ? SlotHolds::ThisFile
+                                      : SlotHolds::Nothing;
+        RecentPlace place = PlaceRecentFile(c[0], slots);
+        std::string result = std::string(1, place.slot) + (place.listed ? "L" : "-") + (place.listChanged ? "W" : "-");
+        EXPECT_EQ(result + ":" + place.list, c[2]) << c[0];
     }
 }
