@@ -7,6 +7,8 @@
 
 #include "coding/detect.h"
 #include "coding/unicode_tables.h"
+#include "coding/utf8.h"
+#include "tests/unit/test_data.h"
 
 namespace {
 
@@ -48,6 +50,9 @@ TEST(DetectViewCoding, DecisionOrder)
     EXPECT_EQ(Detect({'`', 0xFF, 0xDF}), CodingKoi8);
     EXPECT_EQ(Detect({' ', 0xDF, 0xC0}), CodingAnsi);
     EXPECT_EQ(Detect({' ', 0xE0, 0xE0}), CodingAnsi);
+    // KOI8-R needs more of its capitalised words than 1251's (C0..DF then E0..FF).
+    EXPECT_EQ(Detect({' ', 0xC0, 0xE0, ' ', 0xE0, 0xC0}), CodingAnsi);
+    EXPECT_EQ(Detect({' ', 0xE0, 0xC0, 'A', 0xC0, 0xE0, '\n', 0xFF, 0xDF}), CodingKoi8);
 }
 
 TEST(DetectViewCoding, LooksOnlyAtTheSample)
@@ -81,5 +86,29 @@ TEST(DetectViewCoding, RandomBytesPastTheSampleNeverCount)
         ASSERT_LE(guess, CodingKoi8);
         if (text.size() > DetectSampleLimit) text.resize(DetectSampleLimit);
         ASSERT_EQ(Detect(text), guess);
+    }
+}
+
+// Random slices of Russian prose in each view coding, at three sizes up to
+// the whole sample: the share guessed right must not fall below its floor.
+TEST(DetectViewCoding, RussianProseCorpus)
+{
+    const std::vector<uint8_t> prose = ReadTestData("fortunes_utf8.txt");
+    ASSERT_GT(prose.size(), 50000u);
+    const struct {
+        size_t slice;
+        double floor[ViewCodingCount];   // per cent, ANSI OEM KOI8
+    } targets[] = {{100, {100, 100, 93}}, {1024, {100, 100, 100}}, {DetectSampleLimit, {100, 100, 100}}};
+    for (int coding = 0; coding < ViewCodingCount; ++coding) {
+        std::vector<uint8_t> text(prose.size());
+        text.resize(ConvertText(prose.data(), prose.size(), CodingUtf8, coding, text.data(), text.size()));
+        std::mt19937 rng(17);
+        for (const auto& t : targets) {
+            int right = 0;
+            const int slices = 400;
+            for (int k = 0; k < slices; ++k)
+                right += DetectViewCoding(text.data() + rng() % (text.size() - t.slice), t.slice) == coding;
+            EXPECT_GE(100.0 * right / slices, t.floor[coding]) << CodingName[coding] << ", " << t.slice << " bytes";
+        }
     }
 }
