@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <cstring>
 
-const char Utf8CodingName[] = "UTF-8";
-
 namespace {
 
 constexpr char16_t Undefined = 0xFFFD;

@@ -8,8 +8,6 @@
 
 // The conversion index of UTF-8, after the five Coding indices.
 constexpr int CodingUtf8 = CodingCount;
-constexpr int ConversionCodingCount = CodingCount + 1;
-extern const char Utf8CodingName[];   // "UTF-8"
 
 // An output of this many bytes always holds the result: a byte of a coding
 // becomes at most three bytes of UTF-8, and decoding never lengthens the text.
@@ -22,9 +20,9 @@ constexpr size_t ConvertedCapacity(size_t length)
 constexpr size_t ConvertedTooLong = SIZE_MAX;
 
 // Converts the bytes from conversion coding `from` to `to` (0..4 a Coding, 5
-// UTF-8) into `out`, writing at most outputLimit bytes; returns the result
-// length or ConvertedTooLong (then `out` holds junk). From UTF-8, a byte-order
-// mark at the start is dropped and a character the coding lacks becomes '?';
-// into UTF-8 no byte-order mark is written. UTF-8 to UTF-8, or an index
-// outside 0..5, copies the bytes unchanged; two codings convert through OEM.
+// UTF-8) into `out`, which must not overlap `in`, writing at most outputLimit
+// bytes; returns the result length or ConvertedTooLong (then `out` holds junk).
+// From UTF-8, a byte-order mark at the start is dropped and a character the
+// coding lacks becomes '?'; into UTF-8 no byte-order mark is written. UTF-8 to
+// UTF-8, or an index outside 0..5, copies the bytes; two codings go through OEM.
 size_t ConvertText(const uint8_t* in, size_t length, int from, int to, uint8_t* out, size_t outputLimit);
