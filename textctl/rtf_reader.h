@@ -15,13 +15,15 @@
 // typographic words and symbols become what a word processor's 1251 text
 // export writes: \emdash —, \endash –, quotes ‘ ’ “ ”, \bullet •, \~ a
 // no-break space (0xA0), \_ a hyphen, \- (an optional hyphen) nothing. Line
-// breaks in the source, other control codes and anything after the
-// outermost group are not text.
+// breaks in the source, other control codes and anything outside a group
+// are not text, so bytes that are not RTF at all give no text.
 //
 // Input arrives in chunks that may end anywhere, even inside a control word.
 // Malformed input (unbalanced braces, cut control words, huge numbers, deep
 // nesting) yields what could be read. Each byte is looked at once or twice,
-// the text never outgrows the RTF, and the state stays a few kilobytes.
+// the state stays a few kilobytes, and the text is no longer than the RTF
+// (each of its bytes takes at least one byte of RTF, short of footnotes
+// numbered in the millions).
 #pragma once
 #include <cstddef>
 #include <cstdint>

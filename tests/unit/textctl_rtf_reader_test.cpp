@@ -80,17 +80,13 @@ const std::vector<Case> Malformed = {
 // Lines (CR LF, LF or CR) of words (runs without space or tab).
 std::vector<std::vector<std::string>> Lines(const std::string& text)
 {
-    std::vector<std::vector<std::string>> lines(1);
-    std::string word;
-    for (size_t i = 0; i <= text.size(); ++i) {
-        char c = i < text.size() ? text[i] : '\n';
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
-            word += c;
-            continue;
-        }
-        if (!word.empty()) lines.back().push_back(word);
-        word.clear();
-        if (c == '\n' || (c == '\r' && text[i + 1] != '\n')) lines.emplace_back();
+    std::string lf;
+    for (size_t i = 0; i < text.size(); ++i) lf += text[i] == '\r' && text[i + 1] != '\n' ? '\n' : text[i];
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream in(lf);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        lines.emplace_back(std::istream_iterator<std::string>(words), std::istream_iterator<std::string>());
     }
     return lines;
 }
