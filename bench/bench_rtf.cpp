@@ -5,10 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include <sys/wait.h>
-#include <time.h>
-#include <unistd.h>
-
+#include "bench/bench_support.h"
+#include "bench/child_process.h"
 #include "bench/rtf_document.h"
 #include "textctl/rtf_reader.h"
 
@@ -16,13 +14,6 @@ namespace {
 
 constexpr size_t DocumentSize = 10u << 20;
 constexpr size_t StreamChunk = 1u << 20;   // what the text control asks of a stream at a time
-
-double CpuSeconds()
-{
-    timespec t;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec + t.tv_nsec * 1e-9;
-}
 
 // A /proc/self/status figure in bytes (0 where there is none).
 double StatusBytes(const char* field)
@@ -53,7 +44,7 @@ void Measure(const char* label, const std::string& rtf)
     const auto* bytes = reinterpret_cast<const uint8_t*>(rtf.data());
     ResetPeak();
     double before = StatusBytes("VmHWM:");
-    double start = CpuSeconds();
+    double start = ThreadCpuSeconds();
     RtfReader reader;
     std::vector<uint8_t> document, text;
     document.reserve(rtf.size());   // untouched pages cost nothing; no copies while it grows
@@ -63,33 +54,20 @@ void Measure(const char* label, const std::string& rtf)
         document.insert(document.end(), text.begin(), text.end());
     }
     reader.Finish(document);
-    double seconds = CpuSeconds() - start;
+    double seconds = ThreadCpuSeconds() - start;
     double peak = StatusBytes("VmHWM:") - before;
     std::printf("%s: RTF %.1f MB -> text %.1f MB in 1 MB chunks: %.3f s processor (%.0f MB/s, target <= 1 s)\n", label,
                 rtf.size() / 1048576.0, document.size() / 1048576.0, seconds, rtf.size() / 1048576.0 / seconds);
     std::printf("%s: peak memory growth while reading %.2f x the RTF (the text itself is %.2f x)\n", label,
                 peak / rtf.size(), double(document.size()) / rtf.size());
 
-    start = CpuSeconds();
+    start = ThreadCpuSeconds();
     RtfReader byByte;
     std::vector<uint8_t> again;
     for (size_t pos = 0; pos < rtf.size(); ++pos) byByte.Read(bytes + pos, 1, again);
     byByte.Finish(again);
-    std::printf("%s: the same a byte at a time %.3f s processor, %s\n", label, CpuSeconds() - start,
+    std::printf("%s: the same a byte at a time %.3f s processor, %s\n", label, ThreadCpuSeconds() - start,
                 again == document ? "same text" : "TEXT DIFFERS");
-}
-
-// Each document in a process of its own, so that the memory peaks are its own.
-template <class F> void InChildProcess(F run)
-{
-    std::fflush(stdout);
-    pid_t child = fork();
-    if (child == 0) {
-        run();
-        std::fflush(stdout);
-        _exit(0);
-    }
-    waitpid(child, nullptr, 0);
 }
 
 }   // namespace
