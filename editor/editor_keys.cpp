@@ -124,7 +124,12 @@ LRESULT HandleKeyPress(HWND window, UINT message, WPARAM key, LPARAM flags)
 {
     MSG character;
     bool brought = TakeCharacterOf(window, message, flags, character);
-    if (TranslatedAsAccelerator(message, key, flags)) return Consumed;
+    if (TranslatedAsAccelerator(message, key, flags)) {
+        // The system must see the press, or releasing Alt before the key
+        // would open the menu bar as after Alt alone.
+        if (message == WM_SYSKEYDOWN) DefWindowProcA(window, message, key, flags);
+        return Consumed;
+    }
     if (message == WM_KEYDOWN && HandleKey(key)) return Consumed;
     LRESULT result = PassOn(window, message, key, flags);
     if (brought) PostMessageW(window, character.message, character.wParam, character.lParam);
