@@ -18,23 +18,10 @@ constexpr LPARAM ExtendedKey = 1 << 24;
 constexpr LPARAM AltContext = 1 << 29;
 constexpr LPARAM Released = 0xC0000000;   // previous state down, transition up
 
-bool IsExtendedKey(UINT virtualKey)
+// The navigation block: Page Up to Down, Insert and Delete.
+bool IsExtendedKey(UINT key)
 {
-    switch (virtualKey) {
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN:
-    case VK_INSERT:
-    case VK_DELETE:
-    case VK_HOME:
-    case VK_END:
-    case VK_PRIOR:
-    case VK_NEXT:
-        return true;
-    default:
-        return false;
-    }
+    return (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE;
 }
 
 void HoldInKeyboardState(unsigned held)
