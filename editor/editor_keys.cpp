@@ -99,7 +99,10 @@ bool HandleKey(HWND window, WPARAM key)
         return false;
     case VK_INSERT:
         // The control switches its own mode on the same key.
-        if (!control) Editor.OverwriteMode = !Editor.OverwriteMode;
+        if (!control) {
+            Editor.OverwriteMode = !Editor.OverwriteMode;
+            HostInsertModeChanged();
+        }
         return false;
     default:
         return false;
@@ -178,9 +181,13 @@ LRESULT CALLBACK EditorSubclassProc(HWND window, UINT message, WPARAM wParam, LP
     if (TranslatedAsAccelerator(message, wParam, lParam)) return Consumed;
     switch (message) {
     case WM_INPUTLANGCHANGE:
-        return Consumed;   // only the status bar's keyboard pane follows the layout
+        HostKeyboardLayoutChanged();   // only the status bar's keyboard pane follows the layout
+        return Consumed;
     case WM_KEYDOWN:
         return HandleKey(window, wParam) ? Consumed : PassOn(window, message, wParam, lParam);
+    case WM_KEYUP:
+        HostShowCaretPosition();
+        return PassOn(window, message, wParam, lParam);
     case WM_CHAR:
         return HandleCharacter(window, wParam, lParam);
     case WM_LBUTTONDOWN:
