@@ -1,6 +1,9 @@
 #include "app/command_table.h"
 #include "app/about.h"
 #include "app/app_state.h"
+#include "app/help_window.h"
+#include "app/options_dialog.h"
+#include "app/toolbar.h"
 #include "editor/clipboard_commands.h"
 #include "editor/date_time.h"
 #include "editor/document_files.h"
@@ -16,11 +19,6 @@ namespace {
 void CloseProgram()
 {
     SendMessageA(App.MainWindow, WM_CLOSE, 0, 0);   // the close path asks about unsaved changes
-}
-
-void ShowHelp()
-{
-    WinHelpA(App.MainWindow, ProgramName, HELP_CONTENTS, 0);
 }
 
 // Keys taken away from the editor so they do nothing there.
@@ -65,7 +63,7 @@ constexpr Command CommandTable[] = {
     {CMD_LEFT, NotBuilt},
     {CMD_RIGHT, NotBuilt},
     {CMD_CODING_DIALOG, NotBuilt},
-    {CMD_OPTIONS, NotBuilt},
+    {CMD_OPTIONS, ShowOptionsDialog},
     {CMD_INSERT_FILE, InsertFile},
     {CMD_DATE_TIME, InsertDateTime},
     {CMD_FONT_ANSI, NotBuilt},
@@ -74,7 +72,7 @@ constexpr Command CommandTable[] = {
     {CMD_BYTE_EDITOR, NotBuilt},
     {CMD_EXIT, CloseProgram},
     {CMD_HTML_REFRESH, NotBuilt},
-    {CMD_TOOLBAR, NotBuilt},
+    {CMD_TOOLBAR, CustomizeToolbar},
     {CMD_COLOR_TEXT, NotBuilt},
     {CMD_COLOR_BACKGROUND, NotBuilt},
     {CMD_COLOR_HTML, NotBuilt},

@@ -58,3 +58,15 @@ std::string BesideTheProgram(const char* name)
     std::string folder(path);
     return folder.substr(0, folder.find_last_of("\\/") + 1) + name;
 }
+
+Capture PictureOfWindow(HWND window, const char* file)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    UpdateWindow(window);
+    HDC dc = GetDC(window);
+    Capture capture = Grab(dc, client.right, client.bottom);
+    ReleaseDC(window, dc);
+    SaveBitmap(BesideTheProgram(file), capture);
+    return capture;
+}

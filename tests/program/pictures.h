@@ -15,5 +15,7 @@ struct Capture {
 // The pixels of a rectangle of a DC, read through a 32-bit DIB.
 Capture Grab(HDC source, int width, int height);
 void SaveBitmap(const std::string& path, const Capture& capture);
+// The client area of a window once it has painted, also saved beside the program as the file.
+Capture PictureOfWindow(HWND window, const char* file);
 // A path in the test program's folder.
 std::string BesideTheProgram(const char* name);
