@@ -53,6 +53,17 @@ void PutOnClipboard(HGLOBAL bytes, HGLOBAL unicode)
     if (unicode) GlobalFree(unicode);
 }
 
+// The locked block holds length bytes of the view coding: they go on the
+// clipboard together with the letters they stand for.
+void HandOver(HGLOBAL block, uint8_t* bytes, LONG length)
+{
+    HGLOBAL unicode = UnicodeBlock(bytes, length);
+    // The clipboard never receives KOI8 bytes: they travel as OEM text.
+    if (Editor.ViewCoding == CodingKoi8) RecodeBytes(bytes, length, SlotKoi8ToOem);
+    GlobalUnlock(block);
+    PutOnClipboard(block, unicode);
+}
+
 // The first text format the clipboard lists is the one its owner wrote; the
 // others may be the system's conversions through its own code pages.
 UINT FirstTextFormat()
@@ -100,6 +111,15 @@ void PasteFormat(UINT format)
 
 }   // namespace
 
+void CopyBytes(const char* text, LONG length)
+{
+    HGLOBAL block;
+    auto* bytes = static_cast<uint8_t*>(NewLockedBlock(static_cast<SIZE_T>(length) + 1, block));
+    if (!bytes) return;
+    memcpy(bytes, text, length);
+    HandOver(block, bytes, length);
+}
+
 void CopyCommand()
 {
     CHARRANGE selection = EditorSelection();
@@ -108,12 +128,7 @@ void CopyCommand()
     auto* bytes =
         static_cast<uint8_t*>(NewLockedBlock(static_cast<SIZE_T>(selection.cpMax - selection.cpMin) + 1, block));
     if (!bytes) return;
-    LONG length = ReadEditorSelection(reinterpret_cast<char*>(bytes));
-    HGLOBAL unicode = UnicodeBlock(bytes, length);
-    // The clipboard never receives KOI8 bytes: they travel as OEM text.
-    if (Editor.ViewCoding == CodingKoi8) RecodeBytes(bytes, length, SlotKoi8ToOem);
-    GlobalUnlock(block);
-    PutOnClipboard(block, unicode);
+    HandOver(block, bytes, ReadEditorSelection(reinterpret_cast<char*>(bytes)));
 }
 
 void DeleteCommand()
