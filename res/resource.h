@@ -84,4 +84,16 @@
 #define CMD_RECENT_FIRST    CMD_RECENT_0
 #define CMD_RECENT_LAST     CMD_RECENT_9
 
+/* Fonts per view coding and the character map. */
+#define IDD_CODING_FONT     4
+#define IDC_FONT_PREVIEW    100
+#define IDC_FONT_FACE       101
+#define IDC_FONT_CHARSET    102
+#define IDC_FONT_SIZE       103
+#define IDC_FONT_BOLD       104
+#define IDC_FONT_ITALIC     105
+#define IDD_CHAR_MAP        6
+#define IDC_CHARMAP_GRID    101
+#define IDC_CHARMAP_COPY    102
+
 #endif
