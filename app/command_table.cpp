@@ -4,6 +4,9 @@
 #include "app/help_window.h"
 #include "app/options_dialog.h"
 #include "app/toolbar.h"
+#include "codingui/char_map_dialog.h"
+#include "codingui/font_dialog.h"
+#include "codingui/font_size_commands.h"
 #include "editor/clipboard_commands.h"
 #include "editor/date_time.h"
 #include "editor/document_files.h"
@@ -46,7 +49,7 @@ constexpr Command CommandTable[] = {
     {CMD_PAGE_SETUP, NotBuilt},
     {CMD_DELETE, DeleteCommand, Enable::Selection, Enable::Selection},
     {CMD_WORD_WRAP, ToggleWordWrap},
-    {CMD_CHAR_MAP, NotBuilt},
+    {CMD_CHAR_MAP, CharMapCommand},
     {CMD_SAVE_AS, [] { SaveDocumentAs(); }},
     {CMD_SEARCH_AGAIN, NotBuilt},
     {CMD_REPLACE, NotBuilt},
@@ -66,9 +69,9 @@ constexpr Command CommandTable[] = {
     {CMD_OPTIONS, ShowOptionsDialog},
     {CMD_INSERT_FILE, InsertFile},
     {CMD_DATE_TIME, InsertDateTime},
-    {CMD_FONT_ANSI, NotBuilt},
-    {CMD_FONT_OEM, NotBuilt},
-    {CMD_FONT_KOI8, NotBuilt},
+    {CMD_FONT_ANSI, [] { EditCodingFont(CodingAnsi); }},
+    {CMD_FONT_OEM, [] { EditCodingFont(CodingOem); }},
+    {CMD_FONT_KOI8, [] { EditCodingFont(CodingKoi8); }},
     {CMD_BYTE_EDITOR, NotBuilt},
     {CMD_EXIT, CloseProgram},
     {CMD_HTML_REFRESH, NotBuilt},
@@ -77,8 +80,8 @@ constexpr Command CommandTable[] = {
     {CMD_COLOR_BACKGROUND, NotBuilt},
     {CMD_COLOR_HTML, NotBuilt},
     {CMD_SELECT_ALL, SelectAllCommand},
-    {CMD_SIZE_DOWN, NotBuilt},
-    {CMD_SIZE_UP, NotBuilt},
+    {CMD_SIZE_DOWN, FontSizeDownCommand},
+    {CMD_SIZE_UP, FontSizeUpCommand},
     {CMD_ABOUT, ShowAboutBox},
     {CMD_BEEP_DOWN, RefuseKey},
     {CMD_BEEP_UP, RefuseKey},

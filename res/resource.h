@@ -102,5 +102,16 @@
 #define IDC_OPTIONS_IGNORE_BREAKS   144
 /* The text of the program's own help window. */
 #define IDR_HELP_TEXT               1
+/* Fonts per view coding and the character map. */
+#define IDD_CODING_FONT     4
+#define IDC_FONT_PREVIEW    100
+#define IDC_FONT_FACE       101
+#define IDC_FONT_CHARSET    102
+#define IDC_FONT_SIZE       103
+#define IDC_FONT_BOLD       104
+#define IDC_FONT_ITALIC     105
+#define IDD_CHAR_MAP        6
+#define IDC_CHARMAP_GRID    101
+#define IDC_CHARMAP_COPY    102
 
 #endif
