@@ -4,6 +4,9 @@
 #include "app/command_table.h"
 #include "app/menu_handling.h"
 #include "app/recent_menu.h"
+#include "app/status_bar.h"
+#include "app/toolbar.h"
+#include "app/toolbar_notify.h"
 #include "app/window_placement.h"
 #include "editor/confirm_discard.h"
 #include "editor/undo.h"
@@ -43,9 +46,19 @@ void DestroyMainWindow(HWND window)
         Editor.Window = nullptr;
     }
     FreeUndoHistory();
+    // The bars go with the window; no call may reach them afterwards.
+    DestroyToolbar();
+    DestroyStatusBar();
     PostQuitMessage(0);
 }
 
+}   // namespace
+
+void PostMainWindowLayout()
+{
+    RECT client;
+    GetClientRect(App.MainWindow, &client);
+    PostMessageA(App.MainWindow, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -77,6 +90,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_NOTIFYFORMAT:
         // The window is Unicode for its title; its controls keep notifying in ANSI.
         if (lParam == NF_QUERY) return NFR_ANSI;
+        break;
+    case WM_NOTIFY: {
+        LRESULT result = 0;
+        if (HandleToolbarNotification(*reinterpret_cast<NMHDR*>(lParam), result)) return result;
+        break;
+    }
+    case CaretMovedMessage:
+        ShowCaretPosition();
         break;
     case WM_COMMAND:
         if (ExecuteCommand(LOWORD(wParam))) return 0;

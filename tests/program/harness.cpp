@@ -275,6 +275,12 @@ HWND ProgramTest::Start(const std::string& arguments, int showCommand)
     return main_;
 }
 
+HWND ProgramTest::Restart(const std::string& arguments)
+{
+    FinishProgram();
+    return Start(arguments);
+}
+
 bool ProgramTest::TakeMessage(MSG& message)
 {
     return PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0;
@@ -315,12 +321,6 @@ bool ProgramTest::Close()
         if (!quitSeen_) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return quitSeen_ && !IsWindow(main_);
-}
-
-HWND ProgramTest::Restart(const std::string& arguments)
-{
-    FinishProgram();
-    return Start(arguments);
 }
 
 void ProgramTest::FinishProgram()

@@ -65,7 +65,7 @@ check_saved() {
   before=$(stat -c %y "$file")
   saved() { [ "$(stat -c %y "$file" 2>/dev/null)" != "$before" ] && [ ! -e "$file.vbak" ]; }
   xdotool key ctrl+s
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 400); do
     saved && break
     sleep 0.05
   done
