@@ -188,6 +188,11 @@ std::string ReadFileBytes(const std::string& path)
 
 std::string WindowText(HWND window)
 {
+    if (!IsWindowUnicode(window)) {
+        char bytes[1024] = "";
+        GetWindowTextA(window, bytes, sizeof bytes);
+        return bytes;
+    }
     wchar_t text[1024] = L"";
     GetWindowTextW(window, text, 1024);
     return Utf8(text);
@@ -201,7 +206,10 @@ std::string ControlText(HWND dialog, int id)
 void SetControlText(HWND dialog, int id, const char* text)
 {
     ASSERT_NE(GetDlgItem(dialog, id), nullptr) << "no control " << id << " in '" << WindowText(dialog) << "'";
-    SetDlgItemTextW(dialog, id, Wide(text).c_str());
+    if (IsWindowUnicode(GetDlgItem(dialog, id)))
+        SetDlgItemTextW(dialog, id, Wide(text).c_str());
+    else
+        SetDlgItemTextA(dialog, id, text);
 }
 
 void PressButton(HWND dialog, int id)

@@ -27,7 +27,7 @@ std::string Utf8(const std::wstring& wide);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
 
-// --- Windows ---
+// --- Windows: the text of a Unicode window in UTF-8, of any other its bytes ---
 std::string WindowText(HWND window);
 std::string ControlText(HWND dialog, int id);
 void SetControlText(HWND dialog, int id, const char* text);
