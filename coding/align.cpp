@@ -115,11 +115,23 @@ uint8_t* WriteSpaces(uint8_t* at, int64_t count)
 }
 
 // The words of one output line: d[start..end] holds them (end is the blank or
-// line feed where the next line begins, or the range's last byte).
+// line break after which the next line begins, or the range's last byte).
 struct Line {
     size_t start, end;
     int64_t words, letters;
 };
+
+// Moves k over blanks, up to `last`; true when it stops at a line break
+// instead: on a lone LF or CR, or on the LF of CR LF.
+bool SkipBlanks(const uint8_t* d, size_t& k, size_t last, bool ignoreLineBreaks)
+{
+    for (; k < last && IsBlank(d[k]); ++k) {
+        if (ignoreLineBreaks || (d[k] != 0x0A && d[k] != 0x0D)) continue;
+        if (d[k] == 0x0D && d[k + 1] == 0x0A) ++k;
+        return true;
+    }
+    return false;
+}
 
 // Collects words while they fit in `room` columns; a word that overflows is
 // given back unless it is the only one.
@@ -128,19 +140,13 @@ Line CollectWords(const uint8_t* d, size_t length, size_t start, int64_t room, b
     const size_t last = length - 1;   // never examined by the scan
     Line line{start, start, 0, 0};
     size_t& k = line.end;
+    // A line cut by the width at the CR of a CR LF leaves its LF here.
+    if (start > 0 && start < last && d[start - 1] == 0x0D && d[start] == 0x0A) ++k;
     for (;;) {
         // The width is checked only once a word is in: a negative width
         // must not cut lines in the middle of a word.
         if (k >= last || (line.words > 0 && line.words + line.letters - 1 > room)) break;
-        bool lineBreak = false;
-        while (k < last && IsBlank(d[k])) {
-            ++k;
-            if (!ignoreLineBreaks && d[k] == 0x0A) {
-                lineBreak = true;
-                break;
-            }
-        }
-        if (lineBreak) break;
+        if (SkipBlanks(d, k, last, ignoreLineBreaks)) break;
         if (k < last) {
             ++line.words;
             const size_t wordStart = k;

@@ -1,6 +1,6 @@
 // The coding guess: frequent Windows-1251 lower-case letters against frequent
-// CP866 letters and box-drawing characters, with the start of a capitalised
-// KOI8-R word as the tie-breaker.
+// CP866 letters and box-drawing characters; then starts of capitalised words,
+// KOI8-R's against Windows-1251's, decide between those two.
 #include "coding/detect.h"
 
 #include <array>
@@ -27,16 +27,21 @@ Coding DetectViewCoding(const uint8_t* bytes, size_t length)
     const size_t n = length < DetectSampleLimit ? length : DetectSampleLimit;
     // Past the end of the sample the look-ahead sees zeros.
     auto at = [&](size_t i) -> uint8_t { return i < n ? bytes[i] : 0; };
-    size_t ansi = 0, oem = 0;
-    bool koi8Pattern = false;
+    size_t ansi = 0, oem = 0, koi8Words = 0, ansiWords = 0;
     for (size_t i = 0; i < n; ++i) {
         const uint8_t b = bytes[i];
         if (Classes[b] == AnsiLetter)
             ++ansi;
         else if (Classes[b] == OemLetter)
             ++oem;
-        if (b < 0x61 && at(i + 1) >= 0xE0 && at(i + 2) >= 0xC0 && at(i + 2) <= 0xDF) koi8Pattern = true;
+        if (b >= 0x61) continue;
+        // A capitalised word starts E0..FF, C0..DF in KOI8-R but C0..DF, E0..FF
+        // in 1251, whose prose now and then has the KOI8-R order too (" аБ").
+        const bool high1 = at(i + 1) >= 0xE0, high2 = at(i + 2) >= 0xE0;
+        const bool letters = at(i + 1) >= 0xC0 && at(i + 2) >= 0xC0;
+        koi8Words += letters && high1 && !high2;
+        ansiWords += letters && !high1 && high2;
     }
     if (oem > ansi) return CodingOem;
-    return koi8Pattern ? CodingKoi8 : CodingAnsi;
+    return koi8Words > ansiWords ? CodingKoi8 : CodingAnsi;
 }

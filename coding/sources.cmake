@@ -5,6 +5,7 @@ set(CODING_PORTABLE
   coding/detect.cpp
   coding/transform.cpp
   coding/unicode_tables.cpp
+  coding/utf8.cpp
 )
 set(CODING_WIN32
 )

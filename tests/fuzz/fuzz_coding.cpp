@@ -1,5 +1,7 @@
-// libFuzzer target over every byte transformation, the coding guess and
-// alignment. The first 16 bytes choose the parameters, the rest is the text.
+// libFuzzer target over every byte transformation, UTF-8 conversion, the
+// coding guess and alignment. The first 16 bytes choose the parameters, the
+// rest is the text.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -7,6 +9,7 @@
 #include "coding/align.h"
 #include "coding/detect.h"
 #include "coding/transform.h"
+#include "coding/utf8.h"
 
 namespace {
 
@@ -47,6 +50,50 @@ int32_t Parameter(int32_t raw, bool wide)
     return wide ? raw : raw % 200;
 }
 
+// The length of the valid UTF-8 sequence at p, 0 for none, read plainly from
+// the rules: announced length, continuation bytes, shortest form, no surrogate.
+size_t ValidLength(const uint8_t* p, size_t left)
+{
+    const size_t len = p[0] < 0x80 ? 1 : p[0] < 0xC0 ? 0 : p[0] < 0xE0 ? 2 : p[0] < 0xF0 ? 3 : p[0] < 0xF8 ? 4 : 0;
+    bool valid = len > 0 && len <= left;
+    uint32_t cp = p[0] & (0x7F >> len);
+    for (size_t k = 1; valid && k < len; ++k) {
+        valid = (p[k] & 0xC0) == 0x80;
+        cp = cp << 6 | (p[k] & 0x3F);
+    }
+    const uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    return valid && cp >= least[len] && (cp < 0xD800 || cp > 0xDFFF) && cp <= 0x10FFFF ? len : 0;
+}
+
+// Converts with room enough; an output limit below the result's length gives
+// ConvertedTooLong, and nothing is written past the limit.
+std::vector<uint8_t> Converted(const uint8_t* text, size_t length, int from, int to, size_t limit)
+{
+    std::vector<uint8_t> out(ConvertedCapacity(length) + 1);
+    out.resize(ConvertText(text, length, from, to, out.data(), out.size()));
+    uint8_t* limited = static_cast<uint8_t*>(std::malloc(limit));
+    const size_t n = ConvertText(text, length, from, to, limited, limit);
+    Check(out.size() > limit ? n == ConvertedTooLong : n == out.size() && std::equal(out.begin(), out.end(), limited));
+    std::free(limited);
+    return out;
+}
+
+// From UTF-8 nothing is lost: a byte outside a valid sequence comes out as it
+// was, in order, and each sequence gives one byte, which ('?' aside) turns
+// back into that sequence.
+void CheckUtf8Decoding(const uint8_t* text, size_t length, Coding coding, const std::vector<uint8_t>& out)
+{
+    size_t i = length >= 3 && std::memcmp(text, "\xEF\xBB\xBF", 3) == 0 ? 3 : 0, o = 0;
+    for (; i < length; ++o) {
+        const size_t len = ValidLength(text + i, length - i);
+        Check(o < out.size() && (len > 0 || out[o] == text[i]));
+        const std::vector<uint8_t> back = Converted(&out[o], 1, coding, CodingUtf8, 4);
+        Check(len == 0 || out[o] == '?' || (back.size() == len && std::equal(back.begin(), back.end(), text + i)));
+        i += len ? len : 1;
+    }
+    Check(o == out.size());
+}
+
 }   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -72,6 +119,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const size_t completed = CompleteLineBreaks(text, length, out);
     Check(completed >= length && completed <= capacity);
     std::free(out);
+
+    // Into UTF-8 and back gives the same bytes.
+    const size_t limit = uint32_t(Int32At(data + 12)) % (3 * length + 2);
+    const std::vector<uint8_t> utf8 = Converted(text, length, coding, CodingUtf8, limit);
+    Check(Converted(utf8.data(), utf8.size(), CodingUtf8, coding, limit) == std::vector<uint8_t>(text, text + length));
+    CheckUtf8Decoding(text, length, coding, Converted(text, length, CodingUtf8, coding, limit));
 
     const bool wide = flags & 0x80;
     AlignParams params;

@@ -78,6 +78,31 @@ TEST(AlignParagraphs, LineBreaksEndLinesUnlessIgnored)
     EXPECT_EQ(Align("  aa\t\t bb   cc\r\n", AlignLeft, 80), "aa bb cc\r\n");
 }
 
+TEST(AlignParagraphs, LoneLineFeedsAndCarriageReturnsEndLinesToo)
+{
+    EXPECT_EQ(Align("alpha beta\ngamma", AlignLeft, 80), "alpha beta\r\ngamma\r\n");
+    EXPECT_EQ(Align("aa\rbb\n\ncc\r\ndd\r\ree \n", AlignLeft, 80, 0, 1),
+              "aa\r\n bb\r\n \r\n cc\r\n dd\r\n \r\n ee\r\n");
+    // Any one kind of line break gives what CR LF gives (the text ends in a
+    // word: a final CR LF after an overlong word gets a line of its own).
+    std::mt19937 rng(3);
+    const char* const pieces[] = {"ab", "c", "\xE0\xE1", " ", "\t", " \t", "\r\n"};
+    for (int round = 0; round < 1000; ++round) {
+        std::string crlf;
+        for (int n = rng() % 40; n > 0; --n) crlf += pieces[rng() % 7];
+        crlf += 'c';
+        std::string lf = crlf, cr = crlf;
+        for (size_t at; (at = lf.find("\r\n")) != std::string::npos;) lf.erase(at, 1);
+        for (size_t at; (at = cr.find("\r\n")) != std::string::npos;) cr.erase(at + 1, 1);
+        const AlignMode mode = AlignMode(rng() % 4);
+        const int32_t width = int32_t(rng() % 20), first = int32_t(rng() % 4), left = int32_t(rng() % 4);
+        const bool ignoreBreaks = rng() % 4 == 0;
+        const std::string expected = Align(crlf, mode, width, first, left, ignoreBreaks);
+        ASSERT_EQ(Align(lf, mode, width, first, left, ignoreBreaks), expected) << round;
+        ASSERT_EQ(Align(cr, mode, width, first, left, ignoreBreaks), expected) << round;
+    }
+}
+
 TEST(AlignParagraphs, WideWordStandsAlone)
 {
     EXPECT_EQ(Align("ab abcdefghijklmno cd\r\n", AlignLeft, 10), "ab\r\nabcdefghijklmno\r\ncd\r\n");

@@ -1,12 +1,15 @@
 // The coding guess over the first bytes of a text.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "coding/detect.h"
 #include "coding/unicode_tables.h"
+#include "coding/utf8.h"
 
 namespace {
 
@@ -48,6 +51,9 @@ TEST(DetectViewCoding, DecisionOrder)
     EXPECT_EQ(Detect({'`', 0xFF, 0xDF}), CodingKoi8);
     EXPECT_EQ(Detect({' ', 0xDF, 0xC0}), CodingAnsi);
     EXPECT_EQ(Detect({' ', 0xE0, 0xE0}), CodingAnsi);
+    // KOI8-R needs more of its capitalised words than 1251's (C0..DF then E0..FF).
+    EXPECT_EQ(Detect({' ', 0xC0, 0xE0, ' ', 0xE0, 0xC0}), CodingAnsi);
+    EXPECT_EQ(Detect({' ', 0xE0, 0xC0, 'A', 0xC0, 0xE0, '\n', 0xFF, 0xDF}), CodingKoi8);
 }
 
 TEST(DetectViewCoding, LooksOnlyAtTheSample)
@@ -81,5 +87,29 @@ TEST(DetectViewCoding, RandomBytesPastTheSampleNeverCount)
         ASSERT_LE(guess, CodingKoi8);
         if (text.size() > DetectSampleLimit) text.resize(DetectSampleLimit);
         ASSERT_EQ(Detect(text), guess);
+    }
+}
+
+// Random slices of Russian prose in each view coding: the share guessed
+// right must not fall below its floor at any of three slice sizes.
+TEST(DetectViewCoding, RussianProseCorpus)
+{
+    std::ifstream file(VERKO_TEST_DATA "/fortunes_utf8.txt", std::ios::binary);
+    const std::vector<uint8_t> prose{std::istreambuf_iterator<char>(file), {}};
+    ASSERT_GT(prose.size(), 50000u);
+    const struct {
+        size_t slice;
+        double floor[ViewCodingCount];   // per cent: ANSI, OEM, KOI8
+    } targets[] = {{100, {100, 100, 93}}, {1024, {100, 100, 100}}, {DetectSampleLimit, {100, 100, 100}}};
+    for (int coding = 0; coding < ViewCodingCount; ++coding) {
+        std::vector<uint8_t> text(prose.size());
+        text.resize(ConvertText(prose.data(), prose.size(), CodingUtf8, coding, text.data(), text.size()));
+        std::mt19937 rng(17);
+        for (const auto& t : targets) {
+            int right = 0;
+            for (int k = 0; k < 400; ++k)
+                right += DetectViewCoding(text.data() + rng() % (text.size() - t.slice), t.slice) == coding;
+            EXPECT_GE(right / 4.0, t.floor[coding]) << CodingName[coding] << ", " << t.slice << " bytes";
+        }
     }
 }
