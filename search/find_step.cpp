@@ -9,25 +9,6 @@
 
 namespace {
 
-// Forward: from the search position, or from the caret when it has moved on
-// past it; never back over text already passed.
-LONG FindForward(const CHARRANGE& selection)
-{
-    LONG start = SearchState.SearchPosition;
-    if (!SearchOptions.EntireScope && selection.cpMin > start) start = selection.cpMin;
-    return NextOccurrence(start);
-}
-
-// Backward: the last occurrence that ends by the search position (or by the
-// caret when it stands before it). After a failed step (-1) the search starts
-// again from the caret, or with entire scope from the end of the text.
-LONG FindBackward(const CHARRANGE& selection)
-{
-    LONG& end = SearchState.SearchPosition;
-    if (!SearchOptions.EntireScope && (end < 0 || selection.cpMin < end)) end = selection.cpMin;
-    return LastOccurrence(end);
-}
-
 // What the prompt's answer does with the selected occurrence.
 void AnswerPrompt(LONG length)
 {
@@ -55,8 +36,8 @@ bool FindStep()
 {
     const size_t length = std::strlen(SearchState.SearchText);
     if (length == 0) return false;
-    const CHARRANGE selection = EditorSelection();
-    LONG found = SearchOptions.Backward ? FindBackward(selection) : FindForward(selection);
+    const LONG bound = StepBound(EditorSelection());
+    LONG found = SearchOptions.Backward ? LastOccurrence(bound) : NextOccurrence(bound);
     SearchState.SearchPosition = found;
     if (found < 0) return false;
     const LONG size = static_cast<LONG>(length);

@@ -15,6 +15,14 @@ WPARAM FindFlags()
 
 }   // namespace
 
+LONG StepBound(const CHARRANGE& selection)
+{
+    const LONG position = SearchState.SearchPosition;
+    if (SearchOptions.EntireScope) return position;
+    if (SearchOptions.Backward) return position < 0 || selection.cpMin < position ? selection.cpMin : position;
+    return selection.cpMin > position ? selection.cpMin : position;
+}
+
 LONG NextOccurrence(LONG start)
 {
     return FindEditorText(SearchState.SearchText, start, EditorTextLength(), FindFlags());

@@ -19,14 +19,11 @@ namespace {
 std::vector<int64_t> CollectOccurrences(LONG length)
 {
     std::vector<int64_t> found;
-    const CHARRANGE selection = EditorSelection();
-    LONG position = SearchState.SearchPosition;
+    LONG position = StepBound(EditorSelection());
     if (SearchOptions.Backward) {
-        if (!SearchOptions.EntireScope) position = std::min(position, selection.cpMin);
         for (LONG at; (at = LastOccurrence(position)) >= 0; position = at) found.push_back(at);
         std::reverse(found.begin(), found.end());
     } else {
-        if (!SearchOptions.EntireScope) position = std::max(position, selection.cpMin);
         for (LONG at; (at = NextOccurrence(position)) >= 0; position = at + length) found.push_back(at);
     }
     return found;
