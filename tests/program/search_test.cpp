@@ -38,15 +38,14 @@ void SavePicture(HWND window, const char* name)
     ReleaseDC(window, dc);
 }
 
-// The search field's list, or with a single item its text.
-std::vector<std::u16string> ComboTexts(HWND dialog, bool list)
+// The search field's list, top to bottom.
+std::vector<std::u16string> ComboTexts(HWND dialog)
 {
     HWND combo = GetDlgItem(dialog, IDC_FIND_TEXT);
     std::vector<std::u16string> texts;
-    for (int i = 0; i < (list ? SendMessageW(combo, CB_GETCOUNT, 0, 0) : 1); ++i) {
+    for (int i = 0; i < SendMessageW(combo, CB_GETCOUNT, 0, 0); ++i) {
         wchar_t text[64] = L"";
-        if (list) SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        if (!list) GetWindowTextW(combo, text, 64);
+        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
         texts.emplace_back(text, text + wcslen(text));
     }
     return texts;
@@ -78,16 +77,11 @@ protected:
             ExpectModal("Replace?", [this, answer](HWND prompt) {
                 highlights_.push_back(HighlightedPixels(Editor.Window));
                 SavePicture(prompt, "search_replace_prompt.bmp");
-                if (answer == EscapeKey)
-                    PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
-                else
-                    PressButton(prompt, answer);
+                answer == EscapeKey ? (void)PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1)
+                                    : PressButton(prompt, answer);
             });
         }
-        if (command == CMD_SEARCH_AGAIN)
-            PressKey(VK_F3);
-        else
-            SendCommand(command);
+        command == CMD_SEARCH_AGAIN ? PressKey(VK_F3) : SendCommand(command);
         VerifyModalsSeen();
     }
 
@@ -107,7 +101,6 @@ protected:
         Open(command, fill, answers);
     }
 
-    void SearchAgain() { PressKey(VK_F3); }
     static void Cancel(HWND dialog) { PressButton(dialog, IDCANCEL); }
     std::vector<int> highlights_;   // highlighted pixels of the editor while each prompt was open
 };
@@ -134,12 +127,12 @@ TEST_F(Search, RussianTypedInTheDialogIsFoundInOemAndKoi8Documents)
             PressButton(dialog, IDOK);
         });
         EXPECT_EQ(Selection().cpMin, 4) << view;
-        SearchAgain();
+        PressKey(VK_F3);
         EXPECT_EQ(Selection().cpMin, 10) << view;   // capitals fold in the view's coding
         EXPECT_EQ(ReadRegistryText("0"), Encode(u"щуку", CodingAnsi));
-        std::vector<std::u16string> picked;
-        Open(CMD_FIND, [&picked](HWND dialog) { picked = ComboTexts(dialog, false), Cancel(dialog); });
-        EXPECT_EQ(picked[0], u"ЩУКУ") << view;
+        std::vector<std::u16string> list;   // the word at the caret on top, readable
+        Open(CMD_FIND, [&list](HWND dialog) { list = ComboTexts(dialog), Cancel(dialog); });
+        EXPECT_EQ(list[0], u"ЩУКУ") << view;
     }
 }
 
@@ -157,7 +150,7 @@ TEST_F(Search, TheListOffersThePickedWordTheHistoryAndTheManagersTexts)
     SetDocument("word");
     std::vector<std::u16string> items;
     Open(CMD_FIND, [&items](HWND dialog) {
-        items = ComboTexts(dialog, true);
+        items = ComboTexts(dialog);
         SetControlText(dialog, IDC_FIND_TEXT, "h3");
         PressButton(dialog, IDOK);
     });
@@ -195,10 +188,7 @@ TEST_F(Search, StepsGoForwardWithTheCaretButNeverBackAndEntireScopeIgnoresIt)
     };
     for (const auto& step : steps) {
         if (step.caret >= 0) Select(step.caret, step.caret);
-        if (step.dialog)
-            Run(CMD_FIND, {"ab", step.options});
-        else
-            SearchAgain();
+        step.dialog ? Run(CMD_FIND, {"ab", step.options}) : PressKey(VK_F3);
         EXPECT_EQ(Selection().cpMin, step.found) << &step - steps;
     }
     Run(CMD_FIND, {"ab", {IDC_FIND_BACKWARD}});   // nothing before the start: Search Again asks again
@@ -255,10 +245,7 @@ TEST_F(Search, ThePromptReplacesSkipsStopsOrLetsTheRestGoUnasked)
 TEST_F(Search, ZeroBytesLineBreaksAndStorageBlocksDoNotStopASearch)
 {
     std::string text, expected;
-    for (int i = 0; i < 20000; ++i) {
-        text += std::string("\0\r\nneedle\n", 10);
-        expected += std::string("\0\r\nN\n", 5);
-    }
+    for (int i = 0; i < 20000; ++i) text += std::string("\0\r\nneedle\n", 10), expected += std::string("\0\r\nN\n", 5);
     SetDocument(text);
     Run(CMD_REPLACE, {"needle", {}, IDC_FIND_ALL, "N"});
     EXPECT_TRUE(EditorBytes() == expected);

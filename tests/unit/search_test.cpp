@@ -52,13 +52,10 @@ TEST(SearchHistory, NewestFirstWithoutCopiesAtMostTen)
     EXPECT_EQ(PushHistory(texts, "a"), 0);
     EXPECT_EQ(PushHistory(texts, "b"), 1);   // the empty slot 1 is taken
     EXPECT_EQ(PushHistory(texts, "a"), 1);   // moves to the head, no second copy
-    EXPECT_EQ(texts[0], "a");
-    EXPECT_EQ(texts[1], "b");
-    EXPECT_EQ(texts[2], "");
+    EXPECT_EQ(texts, (HistoryTexts{"a", "b"}));
     for (char c = 'c'; c <= 'j'; ++c) PushHistory(texts, std::string(1, c));
     EXPECT_EQ(PushHistory(texts, "k"), 9);   // the eleventh distinct text: "b" falls off
-    EXPECT_EQ(texts[0], "k");
-    EXPECT_EQ(texts[9], "a");
+    EXPECT_EQ(texts, (HistoryTexts{"k", "j", "i", "h", "g", "f", "e", "d", "c", "a"}));
 }
 
 // Random texts against a plain backward scan; the bytes the forward find looks
