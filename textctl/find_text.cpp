@@ -60,6 +60,13 @@ struct Matcher {
     size_t NextCandidate(const uint8_t* run, size_t i, size_t windowEnd) const
     {
         const uint8_t* last = run + length - 1;
+        // Three shifts a round while even three full ones stay inside: a zero shift stands still.
+        while (i + 4 * length <= windowEnd) {
+            i += shift[last[i]];
+            i += shift[last[i]];
+            i += shift[last[i]];
+            if (shift[last[i]] == 0) return i;
+        }
         while (i + length <= windowEnd) {
             uint32_t step = shift[last[i]];
             if (step == 0) break;
