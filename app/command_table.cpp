@@ -37,7 +37,7 @@ constexpr Command CommandTable[] = {
     {CMD_VIEW_KOI8, [] { ViewCodingCommand(CodingKoi8); }},
     {CMD_CUT, CutCommand, Enable::Selection, Enable::Selection},
     {CMD_COPY, CopyCommand, Enable::Selection, Enable::Selection},
-    {CMD_FIND, FindCommand},
+    {CMD_FIND, FindTextCommand},
     {CMD_HELP, ShowHelp},
     {CMD_NEW, NewDocument},
     {CMD_OPEN, OpenDocument},

@@ -45,7 +45,7 @@ void RunFindReplace()
 
 }   // namespace
 
-void FindCommand()
+void FindTextCommand()
 {
     SearchState.ReplaceMode = false;
     RunFindReplace();
@@ -62,5 +62,5 @@ void SearchAgainCommand()
     if (SearchState.ReplaceMode)
         RunSteps();
     else if (!FindStep())
-        FindCommand();
+        FindTextCommand();
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 // Find (Ctrl+F, F7): the dialog in find mode, then one step.
-void FindCommand();
+void FindTextCommand();
 // Replace: the dialog in replace mode, then one step or, with "All", every occurrence.
 void ReplaceCommand();
 // Search Again (F3): the next step of the last search; in find mode, when it
