@@ -15,6 +15,7 @@
 #include "editor/undo.h"
 #include "editor/view_coding.h"
 #include "res/resource.h"
+#include "search/search_commands.h"
 #include <iterator>
 
 namespace {
@@ -36,7 +37,7 @@ constexpr Command CommandTable[] = {
     {CMD_VIEW_KOI8, [] { ViewCodingCommand(CodingKoi8); }},
     {CMD_CUT, CutCommand, Enable::Selection, Enable::Selection},
     {CMD_COPY, CopyCommand, Enable::Selection, Enable::Selection},
-    {CMD_FIND, NotBuilt},
+    {CMD_FIND, FindTextCommand},
     {CMD_HELP, ShowHelp},
     {CMD_NEW, NewDocument},
     {CMD_OPEN, OpenDocument},
@@ -51,8 +52,8 @@ constexpr Command CommandTable[] = {
     {CMD_WORD_WRAP, ToggleWordWrap},
     {CMD_CHAR_MAP, CharMapCommand},
     {CMD_SAVE_AS, [] { SaveDocumentAs(); }},
-    {CMD_SEARCH_AGAIN, NotBuilt},
-    {CMD_REPLACE, NotBuilt},
+    {CMD_SEARCH_AGAIN, SearchAgainCommand},
+    {CMD_REPLACE, ReplaceCommand},
     {CMD_TO_ANSI, NotBuilt},
     {CMD_TO_OEM, NotBuilt},
     {CMD_TO_KOI8, NotBuilt},

@@ -54,9 +54,10 @@ int EditorByteAt(LONG position);
 // Whether a character typed in overwrite mode at position replaces the byte
 // there: not at the end of a line (CR LF, a lone CR or LF) or of the text.
 bool OverwriteReplacesAt(LONG position);
-inline void ReplaceEditorSelection(const char* text)
+// canUndo: the control's own undo can take it back.
+inline void ReplaceEditorSelection(const char* text, bool canUndo = false)
 {
-    SendEditor(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text));
+    SendEditor(EM_REPLACESEL, canUndo, reinterpret_cast<LPARAM>(text));
 }
 // The same for bytes that may hold zeros: exactly count bytes replace the selection.
 void ReplaceEditorSelectionBytes(const char* bytes, DWORD count);
@@ -89,6 +90,14 @@ inline LONG EditorWordBreak(int code, LONG position)
     return static_cast<LONG>(SendEditor(EM_FINDWORDBREAK, code, position));
 }
 
+// The first occurrence of text lying wholly inside start..end (end -1: the end
+// of the text), or -1; flags FR_WHOLEWORD and FR_MATCHCASE.
+inline LONG FindEditorText(const char* text, LONG start, LONG end, WPARAM flags)
+{
+    FINDTEXTA find = {{start, end}, text};
+    return static_cast<LONG>(SendEditor(EM_FINDTEXT, flags, reinterpret_cast<LPARAM>(&find)));
+}
+
 // --- Modify flag and the control's own undo ---
 inline bool EditorModified()
 {
@@ -115,6 +124,11 @@ inline void EmptyEditorUndo()
 inline void SetEditorRedraw(bool redraw)
 {
     SendEditor(WM_SETREDRAW, redraw);
+}
+// Shows the selection even while the editor lacks the focus, until the focus changes.
+inline void ShowEditorSelection()
+{
+    SendEditor(EM_HIDESELECTION, FALSE);
 }
 inline void RepaintEditor()
 {

@@ -49,7 +49,8 @@
 // Selection. EM_SETSEL and EM_EXSETSEL: (0, -1) selects all; a negative
 // start removes the selection and keeps the caret; a negative end, or one
 // past the text, means the end of the text; the selection runs from start
-// (anchor) to end (caret) in either order.
+// (anchor) to end (caret) in either order. EM_HIDESELECTION TRUE hides the
+// selection; FALSE shows it, without the focus too until the focus changes.
 //
 // Character format. EM_SETCHARFORMAT with SCF_ALL, SCF_DEFAULT, or
 // SCF_SELECTION over the whole text sets face, size, bold, italic, character
