@@ -1,0 +1,7 @@
+# Sources of tools/: the byte editor and the colouring of HTML tags.
+set(TOOLS_PORTABLE
+  tools/hex_number.cpp
+  tools/html_tags.cpp
+)
+set(TOOLS_WIN32
+)
