@@ -9,6 +9,7 @@
 #include "editor/undo.h"
 #include "editor/view_coding.h"
 #include "res/resource.h"
+#include "tools/byte_editor.h"
 #include <iterator>
 
 namespace {
@@ -71,7 +72,7 @@ constexpr Command CommandTable[] = {
     {CMD_FONT_ANSI, NotBuilt},
     {CMD_FONT_OEM, NotBuilt},
     {CMD_FONT_KOI8, NotBuilt},
-    {CMD_BYTE_EDITOR, NotBuilt},
+    {CMD_BYTE_EDITOR, OpenByteEditor},
     {CMD_EXIT, CloseProgram},
     {CMD_HTML_REFRESH, NotBuilt},
     {CMD_TOOLBAR, NotBuilt},

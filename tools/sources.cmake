@@ -4,4 +4,6 @@ set(TOOLS_PORTABLE
   tools/html_tags.cpp
 )
 set(TOOLS_WIN32
+  tools/byte_editor.cpp
+  tools/byte_file.cpp
 )
