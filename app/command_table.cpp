@@ -10,6 +10,8 @@
 #include "editor/view_coding.h"
 #include "res/resource.h"
 #include "tools/byte_editor.h"
+#include "tools/colour_commands.h"
+#include "tools/html_colours.h"
 #include <iterator>
 
 namespace {
@@ -74,11 +76,11 @@ constexpr Command CommandTable[] = {
     {CMD_FONT_KOI8, NotBuilt},
     {CMD_BYTE_EDITOR, OpenByteEditor},
     {CMD_EXIT, CloseProgram},
-    {CMD_HTML_REFRESH, NotBuilt},
+    {CMD_HTML_REFRESH, RefreshHtmlColors},
     {CMD_TOOLBAR, NotBuilt},
-    {CMD_COLOR_TEXT, NotBuilt},
-    {CMD_COLOR_BACKGROUND, NotBuilt},
-    {CMD_COLOR_HTML, NotBuilt},
+    {CMD_COLOR_TEXT, ChooseTextColor},
+    {CMD_COLOR_BACKGROUND, ChooseBackgroundColor},
+    {CMD_COLOR_HTML, ChooseTagColor},
     {CMD_SELECT_ALL, SelectAllCommand},
     {CMD_SIZE_DOWN, NotBuilt},
     {CMD_SIZE_UP, NotBuilt},

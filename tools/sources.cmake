@@ -6,4 +6,6 @@ set(TOOLS_PORTABLE
 set(TOOLS_WIN32
   tools/byte_editor.cpp
   tools/byte_file.cpp
+  tools/colour_commands.cpp
+  tools/html_colours.cpp
 )
