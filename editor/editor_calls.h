@@ -138,6 +138,15 @@ inline bool ColourEditorRanges(const CHARRANGE* ranges, size_t count, COLORREF c
     RangeColours request = {ranges, count, colour};
     return SendEditor(TCM_SETRANGECOLOURS, 0, reinterpret_cast<LPARAM>(&request)) != 0;
 }
+// The format of the whole text, with the colour at the selection's start.
+inline CHARFORMATA EditorSelectionFormat()
+{
+    CHARFORMATA format = {};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC;
+    SendEditor(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    return format;
+}
 inline void SetEditorBackground(COLORREF colour)
 {
     SendEditor(EM_SETBKGNDCOLOR, 0, colour);

@@ -89,11 +89,7 @@ TEST_F(ByteEditor, ShowsAndSetsOneByteAndSaysErrorOnEveryFailure)
             if (c.written >= 0) expected[std::stoul(c.address, nullptr, 16)] = static_cast<char>(c.written);
             EXPECT_EQ(ReadFileBytes(path), expected) << c.address;
         }
-        RECT frame;
-        GetWindowRect(dialog, &frame);
-        HDC dc = GetWindowDC(dialog);
-        SaveBitmap(BesideTheProgram("byte_editor.bmp"), Grab(dc, frame.right - frame.left, frame.bottom - frame.top));
-        ReleaseDC(dialog, dc);
+        SaveBitmap(BesideTheProgram("byte_editor.bmp"), GrabWindow(dialog));
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);   // after it was chosen
         EXPECT_EQ(Step(dialog, "1", "77"), "ERROR");
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -40,15 +40,6 @@ protected:
         SendCommand(command);
         VerifyModalsSeen();
     }
-
-    static Capture Picture(int width, int height)
-    {
-        UpdateWindow(Editor.Window);
-        HDC dc = GetDC(Editor.Window);
-        Capture shot = Grab(dc, width, height);
-        ReleaseDC(Editor.Window, dc);
-        return shot;
-    }
 };
 
 TEST_F(HtmlColours, OnlyRealTagsAreColouredAndNothingElseMoves)
@@ -72,8 +63,7 @@ TEST_F(HtmlColours, OnlyRealTagsAreColouredAndNothingElseMoves)
     EXPECT_EQ(ColourMask(length - 16, length), "bbbbkkkkkkkkkkkk");
 
     Select(0, 0);   // back at the top
-    Capture shot = Picture(300, 60);
-    SaveBitmap(BesideTheProgram("html_colours.bmp"), shot);
+    Capture shot = PictureOfWindow(Editor.Window, "html_colours.bmp");
     POINTL left = {0, 0}, right = {0, 0};   // the first tag, "<p>"
     SendMessageA(Editor.Window, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&left), 4);
     SendMessageA(Editor.Window, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&right), 7);
@@ -121,9 +111,8 @@ TEST_F(HtmlColours, ColourCommandsStoreTheChoiceAndApplyIt)
     }
     PressKey('H', Ctrl);
     EXPECT_EQ(ColourMask(0, 12), "kkgggkggggkk") << "the text colour turns black outside the tags";
-    RECT client;
-    GetClientRect(Editor.Window, &client);
-    EXPECT_EQ(Picture(client.right, client.bottom).At(client.right - 5, client.bottom - 5), RGB(255, 255, 0));
+    Capture shot = PictureOfWindow(Editor.Window, "html_background.bmp");
+    EXPECT_EQ(shot.At(shot.width - 5, shot.height - 5), RGB(255, 255, 0));
 }
 
 }   // namespace
