@@ -16,6 +16,9 @@
 #include "editor/view_coding.h"
 #include "res/resource.h"
 #include "search/search_commands.h"
+#include "tools/byte_editor.h"
+#include "tools/colour_commands.h"
+#include "tools/html_colours.h"
 #include <iterator>
 
 namespace {
@@ -73,13 +76,13 @@ constexpr Command CommandTable[] = {
     {CMD_FONT_ANSI, [] { EditCodingFont(CodingAnsi); }},
     {CMD_FONT_OEM, [] { EditCodingFont(CodingOem); }},
     {CMD_FONT_KOI8, [] { EditCodingFont(CodingKoi8); }},
-    {CMD_BYTE_EDITOR, NotBuilt},
+    {CMD_BYTE_EDITOR, OpenByteEditor},
     {CMD_EXIT, CloseProgram},
-    {CMD_HTML_REFRESH, NotBuilt},
+    {CMD_HTML_REFRESH, RefreshHtmlColors},
     {CMD_TOOLBAR, CustomizeToolbar},
-    {CMD_COLOR_TEXT, NotBuilt},
-    {CMD_COLOR_BACKGROUND, NotBuilt},
-    {CMD_COLOR_HTML, NotBuilt},
+    {CMD_COLOR_TEXT, ChooseTextColor},
+    {CMD_COLOR_BACKGROUND, ChooseBackgroundColor},
+    {CMD_COLOR_HTML, ChooseTagColor},
     {CMD_SELECT_ALL, SelectAllCommand},
     {CMD_SIZE_DOWN, FontSizeDownCommand},
     {CMD_SIZE_UP, FontSizeUpCommand},

@@ -143,6 +143,15 @@ inline void SetEditorCharFormat(DWORD scope, const CHARFORMATA& format)
 {
     SendEditor(EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
 }
+// The colour of all the text, the automatic colour off; the colours of ranges go.
+void SetEditorTextColour(COLORREF colour);
+// Gives each range the colour in one message; the selection and the view stay.
+// False when memory ran out.
+inline bool ColourEditorRanges(const CHARRANGE* ranges, size_t count, COLORREF colour)
+{
+    RangeColours request = {ranges, count, colour};
+    return SendEditor(TCM_SETRANGECOLOURS, 0, reinterpret_cast<LPARAM>(&request)) != 0;
+}
 // The format of the whole text, with the colour at the selection's start.
 inline CHARFORMATA EditorSelectionFormat()
 {

@@ -135,5 +135,13 @@
 #define IDC_PROMPT_NO       2
 #define IDC_PROMPT_ALL      6
 #define IDC_PROMPT_CANCEL   7
+/* Byte editor: dialog 2 and its controls. */
+#define IDD_BYTE_EDITOR     2
+#define IDC_BYTE_SET        103
+#define IDC_BYTE_ADDRESS_LABEL 105
+#define IDC_BYTE_VALUE_LABEL 106
+#define IDC_BYTE_FRAME      107
+#define IDC_BYTE_ADDRESS    201
+#define IDC_BYTE_VALUE      211
 
 #endif
