@@ -15,16 +15,17 @@ results="$dir/results"
 rm -rf "$results"
 # A persistent wine server spares every test program its start-up.
 wineserver -p 2>/dev/null || true
+# Start Wine's background processes (desktop, services) now, with their output away from
+# the tests' pipes: a test that started them would wait for them to end. VERKO_WARMUP names
+# the program of another build that starts them (under emulation, one that runs natively).
+"$ROOT/scripts/wine-exec.sh" "${VERKO_WARMUP:-$dir/verko_program_tests.exe}" --gtest_list_tests >/dev/null 2>&1 </dev/null
 if [ -z "$filter" ]; then
-  # Start Wine's background processes (desktop, services) now, with their output
-  # away from CTest's pipes: a test that started them would wait for them to end.
-  "$ROOT/scripts/wine-exec.sh" "$dir/verko_program_tests.exe" --gtest_list_tests >/dev/null 2>&1 </dev/null
   ctest --test-dir "$dir" --output-on-failure --timeout 300
   rc=$?
   reports=$(ctest --test-dir "$dir" -N | sed -n 's/.*Test *#[0-9]*: program\.//p')
 else
   # Into a file, not a pipe: the background processes this one starts would hold a pipe open.
-  (cd "$dir" && timeout 3600 "$ROOT/scripts/wine-exec.sh" ./verko_program_tests.exe --gtest_filter="$filter" \
+  (cd "$dir" && timeout 1800 "$ROOT/scripts/wine-exec.sh" ./verko_program_tests.exe --gtest_filter="$filter" \
     --gtest_output=xml:results/chosen.xml) >"$dir/chosen-tests.log" 2>&1 </dev/null
   rc=$?
   cat "$dir/chosen-tests.log"
