@@ -46,5 +46,5 @@ for name in $reports; do
   passed=$((passed + tests - failures - errors))
   failed=$((failed + failures + errors))
 done
-echo "program tests $(basename "$dir")${filter:+ in one process}: $passed passed, $failed failed"
+echo "program tests $(basename "$dir")${filter:+ in one process} (${SECONDS} s): $passed passed, $failed failed"
 [ "$rc" -eq 0 ] && [ "$failed" -eq 0 ]
