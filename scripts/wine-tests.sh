@@ -4,8 +4,8 @@
 #   wine-tests.sh DIR FILTER   the tests a gtest filter picks, in one process (under emulation
 #                              Wine's start-up is what costs)
 # VERKO_WINEPREFIX names another prefix than the folder's own. Each process leaves a report in
-# DIR/results; the last line counts the tests in them, and a process that left none (it
-# crashed or hung) counts as one failed test.
+# DIR/results; the last line counts the tests in them (a process that left none, crashed or
+# hung, counts as one failed test) and the user-level cases.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 dir=$(cd "$1" && pwd) filter=${2:-}
 export WINEPREFIX=${VERKO_WINEPREFIX:-$dir/wineprefix}
@@ -20,9 +20,13 @@ wineserver -p 2>/dev/null || true
 # the program of another build that starts them (under emulation, one that runs natively).
 "$ROOT/scripts/wine-exec.sh" "${VERKO_WARMUP:-$dir/verko_program_tests.exe}" --gtest_list_tests >/dev/null 2>&1 </dev/null
 if [ -z "$filter" ]; then
+  rm -f "$dir/Testing/Temporary/LastTestsFailed.log"
   ctest --test-dir "$dir" --output-on-failure --timeout 300
   rc=$?
   reports=$(ctest --test-dir "$dir" -N | sed -n 's/.*Test *#[0-9]*: program\.//p')
+  # The user-level cases leave no report; CTest tells how many of them failed.
+  cases=$(ctest --test-dir "$dir" -N -R '^user\.' | sed -n 's/^Total Tests: //p')
+  cases_failed=$(grep -c ':user\.' "$dir/Testing/Temporary/LastTestsFailed.log" 2>/dev/null)
 else
   # Into a file, not a pipe: the background processes this one starts would hold a pipe open.
   (cd "$dir" && timeout 1800 "$ROOT/scripts/wine-exec.sh" ./verko_program_tests.exe --gtest_filter="$filter" \
@@ -33,7 +37,7 @@ else
 fi
 wineserver -k 2>/dev/null || true
 
-passed=0 failed=0
+passed=$((${cases:-0} - ${cases_failed:-0})) failed=${cases_failed:-0}
 for name in $reports; do
   counts=$(sed -n 's/^<testsuites tests="\([0-9]*\)" failures="\([0-9]*\)" disabled="[0-9]*" errors="\([0-9]*\)".*/\1 \2 \3/p' \
     "$results/$name.xml" 2>/dev/null)
