@@ -4,9 +4,9 @@
 
 namespace {
 
-int ShowBox(const std::wstring& text, UINT style)
+int ShowBox(const std::wstring& text, UINT style, HWND owner = nullptr)
 {
-    return MessageBoxW(HostWindow(), text.c_str(), ProgramNameW, style);
+    return MessageBoxW(owner ? owner : HostWindow(), text.c_str(), ProgramNameW, style);
 }
 
 // The system's wording; empty when it has none for the code.
@@ -45,9 +45,9 @@ void ShowNotice(const std::wstring& text)
     ShowBox(text, MB_ICONINFORMATION | MB_OK);
 }
 
-bool AskYesNo(const std::wstring& question)
+bool AskYesNo(const std::wstring& question, HWND owner)
 {
-    return ShowBox(question, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return ShowBox(question, MB_YESNO | MB_ICONQUESTION, owner) == IDYES;
 }
 
 int AskYesNoCancel(const std::wstring& question)

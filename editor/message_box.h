@@ -15,7 +15,7 @@ void ShowSystemErrorCode(DWORD code, const std::wstring& failed = std::wstring()
 std::wstring SystemErrorText(DWORD code, const std::wstring& failed = std::wstring());
 // A refusal or notice in the program's own words.
 void ShowNotice(const std::wstring& text);
-// A question with Yes and No; true for Yes.
-bool AskYesNo(const std::wstring& question);
+// A question with Yes and No, owned by the main window or the given window; true for Yes.
+bool AskYesNo(const std::wstring& question, HWND owner = nullptr);
 // A question with Yes, No and Cancel: IDYES, IDNO or IDCANCEL.
 int AskYesNoCancel(const std::wstring& question);

@@ -253,7 +253,10 @@ bool SelectionMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam
         *result = SelectionType(c);
         return true;
     case EM_HIDESELECTION:
+        // Asked again and again while a prompt is open: only a change repaints.
+        if (c.hideSelection == (wParam != 0) && c.showSelection == (wParam == 0)) return true;
         c.hideSelection = wParam != 0;
+        c.showSelection = wParam == 0;
         Repaint(c);
         return true;
     }

@@ -65,12 +65,26 @@ TEST_F(SpineStartup, PrintSwitchPostsThePrintCommand)
 TEST_F(SpineStartup, CommandLineNameIsMadeAbsolute)
 {
     ASSERT_NE(Start(), nullptr);
-    auto absolute = [](const char* line) { return Utf8(ProcessCommandLine(Wide(line).c_str())); };
-    EXPECT_EQ(absolute("verko.exe /x a.txt"), Absolute("\\x a.txt"));
-    EXPECT_EQ(absolute("verko.exe my letter.txt"), Absolute("my letter.txt"));
-    EXPECT_EQ(absolute("verko.exe \"my letter.txt\""), Absolute("my letter.txt"));
-    EXPECT_EQ(absolute("\"C:\\a b\\verko.exe\" /print \"my letter.txt\""), Absolute("my letter.txt"));
-    EXPECT_EQ(absolute("verko.exe"), "");
+    // Relative names resolve against a folder of this test's own, not whatever an earlier test left current.
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(sizeof previous, previous);
+    std::string folder = MakeTempFolder();
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    const std::string inFolder = folder + "\\my letter.txt";
+    const auto nameForPath = [&folder](size_t pathLength) { return std::string(pathLength - folder.size() - 1, 'y'); };
+    const std::pair<std::string, std::string> cases[] = {
+        {"verko.exe /x a.txt", Absolute("/x a.txt")},   // Wine reads a leading '/' as a host path
+        {"verko.exe my letter.txt", inFolder},
+        {"verko.exe \"my letter.txt\"", inFolder},
+        {"\"C:\\a b\\verko.exe\" /print \"my letter.txt\"", inFolder},
+        {"verko.exe", ""},
+        // Made absolute at any length: loading refuses a name too long, and says so.
+        {"verko.exe " + nameForPath(259), folder + "\\" + nameForPath(259)},
+        {"verko.exe " + nameForPath(260), folder + "\\" + nameForPath(260)},
+    };
+    for (const auto& [line, expected] : cases)
+        EXPECT_EQ(Utf8(ProcessCommandLine(Wide(line).c_str())), expected) << line;
+    SetCurrentDirectoryA(previous);
 }
 
 TEST_F(SpineStartup, ClassRegistrationFailureEndsWith255)
