@@ -115,6 +115,16 @@ std::optional<uint32_t> ReadRegistryNumber(const char* name)
 
 std::optional<std::string> ReadRegistryText(const char* name)
 {
+    DWORD type = 0;
+    auto data = QueryRegistry(name, &type);
+    if (!data || type != REG_SZ) return std::nullopt;
+    std::string text(data->begin(), data->end());
+    if (!text.empty() && text.back() == '\0') text.pop_back();
+    return text;
+}
+
+std::optional<std::string> ReadRegistryWideText(const char* name)
+{
     HKEY key;
     if (RegOpenKeyA(HKEY_CURRENT_USER, SettingsKey, &key) != ERROR_SUCCESS) return std::nullopt;
     wchar_t text[1024] = L"";

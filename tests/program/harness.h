@@ -16,6 +16,8 @@ void DeleteSettingsKey();
 void CreateSettingsKey();
 std::optional<uint32_t> ReadRegistryNumber(const char* name);
 std::optional<std::string> ReadRegistryText(const char* name);
+// A text that may hold any character (a file name), in UTF-8.
+std::optional<std::string> ReadRegistryWideText(const char* name);
 std::optional<std::vector<uint8_t>> ReadRegistryBinary(const char* name);
 void WriteRegistryValue(const char* name, DWORD type, const void* data, size_t size);
 

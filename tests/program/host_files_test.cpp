@@ -87,7 +87,7 @@ TEST_F(HostFiles, CyrillicNamesOpenAndSaveEverywhere)
     std::wstring path;
     EXPECT_EQ(Utf8(RecentItemLabel(0, path)), "&0 Новый.txt");
     EXPECT_EQ(Utf8(RecentItemLabel(1, path)), "&1 Мой текст.txt");
-    EXPECT_EQ(ReadRegistryText("1F"), saved);
+    EXPECT_EQ(ReadRegistryWideText("1F"), saved);
     SendCommand(CMD_RECENT_1);
     ExpectOpened(Mine);
 }
