@@ -49,7 +49,11 @@
 // Selection. EM_SETSEL and EM_EXSETSEL: (0, -1) selects all; a negative
 // start removes the selection and keeps the caret; a negative end, or one
 // past the text, means the end of the text; the selection runs from start
-// (anchor) to end (caret) in either order.
+// (anchor) to end (caret) in either order. The selection shows while the
+// control has the focus, and without it only with ES_NOHIDESEL.
+// EM_HIDESELECTION with lParam 0 hides it (wParam non-zero) or shows it
+// again; with lParam non-zero it removes ES_NOHIDESEL (wParam non-zero) or
+// adds it instead.
 //
 // Character format. EM_SETCHARFORMAT with SCF_ALL, SCF_DEFAULT, or
 // SCF_SELECTION over the whole text sets face, size, bold, italic, character

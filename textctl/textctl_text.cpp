@@ -219,7 +219,13 @@ bool SelectionMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam
         *result = SelectionType(c);
         return true;
     case EM_HIDESELECTION:
-        c.hideSelection = wParam != 0;
+        if (lParam) {
+            LONG style = GetWindowLongA(c.window, GWL_STYLE);
+            SetWindowLongA(c.window, GWL_STYLE, wParam ? (style & ~ES_NOHIDESEL) : (style | ES_NOHIDESEL));
+            c.hideSelection = false;
+        } else {
+            c.hideSelection = wParam != 0;
+        }
         Repaint(c);
         return true;
     }
