@@ -84,4 +84,9 @@
 #define CMD_RECENT_FIRST    CMD_RECENT_0
 #define CMD_RECENT_LAST     CMD_RECENT_9
 
+/* The Coding dialog. */
+#define IDD_CODING          8
+#define IDC_CODING_FROM     101
+#define IDC_CODING_TO       102
+
 #endif

@@ -15,7 +15,8 @@ declare -A below=(
   [settings]=""
   [textctl]="coding"
   [editor]="textctl coding settings"
-  [app]="editor textctl coding settings res"
+  [codingui]="editor textctl coding settings res"
+  [app]="codingui editor textctl coding settings res"
 )
 for dir in "${!below[@]}"; do
   allowed=$(echo "$dir ${below[$dir]}" | sed 's/ *$//; s/ /|/g')
@@ -25,11 +26,11 @@ done
 
 # Messages to the editor window go through the typed calls of editor/editor_calls.h.
 found=$(grep -rnE 'SendEditor\(|(Send|Post)Message[AW]?\(\s*Editor\.Window|SetWindowText[AW]?\(\s*Editor\.Window' \
-          app editor coding settings textctl | grep -vE '^editor/editor_calls\.(h|cpp):')
+          app codingui editor coding settings textctl | grep -vE '^editor/editor_calls\.(h|cpp):')
 report "a raw message to the editor window outside editor/editor_calls.h:" "$found"
 
 # File-private functions and data live in an anonymous namespace.
-found=$(grep -rnE '^static ' app editor coding settings textctl)
+found=$(grep -rnE '^static ' app codingui editor coding settings textctl)
 report "file-level static (use an anonymous namespace):" "$found"
 
 [ "$failed" -eq 0 ] && echo "check_structure: passed"
