@@ -93,16 +93,19 @@ size_t Room(const Range& r)
     return ResultRoom(static_cast<size_t>(EditorTextLength()), r.length, Editor.TextLimit);
 }
 
-void StreamOver(const uint8_t* result, size_t count)
+// A whole text is replaced as such while the program's own history serves:
+// the editor then keeps no copy of it for its one-step undo.
+void StreamOver(const Range& r, const uint8_t* result, size_t count)
 {
-    ReplaceEditorSelectionBytes(reinterpret_cast<const char*>(result), static_cast<DWORD>(count));
+    MemoryStream stream = {0, static_cast<DWORD>(count), const_cast<uint8_t*>(result)};
+    StreamInFromMemory(stream, r.wholeText && !Editor.SingleLevelUndo ? SF_TEXT : SF_TEXT | SFF_SELECTION);
 }
 
 // One undo record, then the result in place of the range.
-void PutBack(const uint8_t* result, size_t count)
+void PutBack(const Range& r, const uint8_t* result, size_t count)
 {
     RecordUndo(UndoReplaceSelection, static_cast<int32_t>(count));
-    StreamOver(result, count);
+    StreamOver(r, result, count);
 }
 
 void SelectStarting(const Range& r)
@@ -127,9 +130,9 @@ void Recode(WORD command, Range& r)
         RecordUndo(UndoWholeText, static_cast<int32_t>(r.length));
         Editor.ViewCoding = target;
         ApplyViewCoding();   // selects the whole text again
-        StreamOver(r.bytes.get(), r.length);
+        StreamOver(r, r.bytes.get(), r.length);
     } else {
-        PutBack(r.bytes.get(), r.length);
+        PutBack(r, r.bytes.get(), r.length);
     }
     SelectStarting(r);
 }
@@ -144,7 +147,7 @@ void Rewrite(WORD command, Range& r)
         : command == CMD_QP_DECODE         ? DecodeQuotedPrintable(in, r.length, out.get())
                                            : CompleteLineBreaks(in, r.length, out.get());
     if (count > Room(r)) return ReportNoRoom();
-    PutBack(out.get(), count);
+    PutBack(r, out.get(), count);
     SelectResult(r, count);
 }
 
@@ -167,7 +170,7 @@ void Align(WORD command, Range& r)
     std::vector<uint8_t> out;
     if (!AlignParagraphs(r.bytes.get(), r.length, mode, ReadAlignParams(Room(r)), out)) return ReportNoRoom();
     r.bytes.reset();
-    PutBack(out.data(), out.size());
+    PutBack(r, out.data(), out.size());
     const LONG caret = r.wholeText ? r.starting.cpMin : r.range.cpMin;
     SelectEditorRange(caret, caret);
 }
@@ -215,7 +218,7 @@ void Transform(WORD command, Range& r)
 void ConvertCodings(Range& r, Coding from, Coding to)
 {
     ConvertCoding(r.bytes.get(), r.length, from, to);
-    PutBack(r.bytes.get(), r.length);
+    PutBack(r, r.bytes.get(), r.length);
     SelectStarting(r);
 }
 
@@ -235,7 +238,7 @@ void ConvertUtf8(Range& r, int from, int to)
         Editor.ViewCoding = view;
         ApplyViewCoding();   // the range is the whole text, which this selects again
     }
-    StreamOver(out.get(), count);
+    StreamOver(r, out.get(), count);
     SelectResult(r, count);
 }
 

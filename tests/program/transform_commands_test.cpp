@@ -132,4 +132,20 @@ TEST_F(TransformCommands, AResultTooLongForTheEditorChangesNothingAndSaysSo)
     }
 }
 
+class TransformWithSingleLevelUndo : public EditorTest {
+protected:
+    void PrepareStart() override { StoreNumber("NO", 1); }
+};
+
+TEST_F(TransformWithSingleLevelUndo, TheEditorsOwnUndoTakesBackAWholeTextCommand)
+{
+    for (WORD command : {CMD_TO_KOI8, CMD_TRANSLIT, CMD_LINE_BREAK}) {
+        SetDocument("\xC6\xB8\r");
+        SendCommand(command);
+        EXPECT_NE(EditorBytes(), "\xC6\xB8\r");
+        Undo();
+        EXPECT_EQ(EditorBytes(), "\xC6\xB8\r") << command;
+    }
+}
+
 }   // namespace
