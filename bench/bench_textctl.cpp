@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-#include <sys/wait.h>
 #include <time.h>
-#include <unistd.h>
 
+#include "bench/child_process.h"
 #include "textctl/find_text.h"
 #include "textctl/text_buffer.h"
 
@@ -153,19 +152,6 @@ void Find(const TextBuffer& buffer, const std::string& pattern, unsigned flags, 
     double seconds = SecondsSince(start);
     std::printf("prose: find %s: %.3f s (%.0f MB/s), found at %lld\n", what, seconds,
                 buffer.Length() / 1048576.0 / seconds, static_cast<long long>(found));
-}
-
-// Each document in a process of its own, so that the memory peaks are its own.
-template <class F> void InChildProcess(F run)
-{
-    std::fflush(stdout);
-    pid_t child = fork();
-    if (child == 0) {
-        run();
-        std::fflush(stdout);
-        _exit(0);
-    }
-    waitpid(child, nullptr, 0);
 }
 
 void FreshMemoryBaseline()

@@ -2,6 +2,9 @@
 #pragma once
 #include <windows.h>
 #include <psapi.h>
+#include <algorithm>
+#include <cstring>
+#include <string>
 
 // Wall-clock seconds since an arbitrary start.
 inline double WallSeconds()
@@ -44,4 +47,20 @@ inline SIZE_T PrivateBytes()
 inline SIZE_T PeakPrivateBytes()
 {
     return MemoryCounters().PeakPagefileUsage;
+}
+
+// A stream over bytes in memory for EM_STREAMIN and EM_STREAMOUT.
+struct Cursor {
+    const std::string* bytes;
+    size_t position;
+};
+
+inline DWORD CALLBACK ReadBytes(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got)
+{
+    auto* cursor = reinterpret_cast<Cursor*>(cookie);
+    size_t count = std::min<size_t>(static_cast<size_t>(wanted), cursor->bytes->size() - cursor->position);
+    std::memcpy(buffer, cursor->bytes->data() + cursor->position, count);
+    cursor->position += count;
+    *got = static_cast<LONG>(count);
+    return 0;
 }

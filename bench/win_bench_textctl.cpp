@@ -41,21 +41,6 @@ std::string MakeDocument(size_t size)
     return text;
 }
 
-struct Cursor {
-    const std::string* bytes;
-    size_t position;
-};
-
-DWORD CALLBACK ReadBytes(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got)
-{
-    auto* cursor = reinterpret_cast<Cursor*>(cookie);
-    size_t count = std::min<size_t>(static_cast<size_t>(wanted), cursor->bytes->size() - cursor->position);
-    std::memcpy(buffer, cursor->bytes->data() + cursor->position, count);
-    cursor->position += count;
-    *got = static_cast<LONG>(count);
-    return 0;
-}
-
 DWORD CALLBACK WriteBytes(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* taken)
 {
     auto* cursor = reinterpret_cast<Cursor*>(cookie);

@@ -1,6 +1,7 @@
 // Cut, Copy, Paste, Delete and Select All. Text travels as ANSI text in the
 // ANSI view and as OEM text in the OEM and KOI8 views, together with Unicode
 // made from the program's own tables, so no system code page touches it.
+// Beside them the exact bytes go in Verko's own format, which Paste prefers.
 #include "editor/clipboard_commands.h"
 
 #include <cstring>
@@ -8,6 +9,7 @@
 
 #include "coding/coding_tables.h"
 #include "coding/unicode_tables.h"
+#include "editor/clipboard_bytes.h"
 #include "editor/editor_calls.h"
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
@@ -40,17 +42,41 @@ HGLOBAL UnicodeBlock(const uint8_t* bytes, LONG length)
     return block;
 }
 
-void PutOnClipboard(HGLOBAL bytes, HGLOBAL unicode)
+UINT ExactBytesFormat()
+{
+    static const UINT format = RegisterClipboardFormatA(ClipboardBytesFormatName);
+    return format;
+}
+
+// The clipboard's text: the view's bytes, KOI8 travelling as OEM text.
+HGLOBAL TextBlock(const uint8_t* bytes, LONG length)
+{
+    HGLOBAL block;
+    auto* text = static_cast<uint8_t*>(NewLockedBlock(static_cast<SIZE_T>(length) + 1, block));
+    if (!text) return nullptr;
+    memcpy(text, bytes, length);
+    if (Editor.ViewCoding == CodingKoi8) RecodeBytes(text, length, SlotKoi8ToOem);
+    GlobalUnlock(block);
+    return block;
+}
+
+struct ClipboardBlock {
+    UINT format;
+    HGLOBAL block;
+};
+
+// The text format first: readers take the first one listed as the one written.
+void PutOnClipboard(ClipboardBlock (&blocks)[3])
 {
     if (OpenClipboard(HostWindow())) {
         EmptyClipboard();
-        if (SetClipboardData(Editor.ViewCoding == CodingAnsi ? CF_TEXT : CF_OEMTEXT, bytes)) bytes = nullptr;
-        if (unicode && SetClipboardData(CF_UNICODETEXT, unicode)) unicode = nullptr;
+        for (ClipboardBlock& b : blocks)
+            if (b.block && SetClipboardData(b.format, b.block)) b.block = nullptr;
         CloseClipboard();
     }
     // Whatever the clipboard did not take is still ours.
-    if (bytes) GlobalFree(bytes);
-    if (unicode) GlobalFree(unicode);
+    for (ClipboardBlock& b : blocks)
+        if (b.block) GlobalFree(b.block);
 }
 
 // The first text format the clipboard lists is the one its owner wrote; the
@@ -83,19 +109,35 @@ uint8_t* ViewBytesFromClipboard(UINT format, const void* data, SIZE_T dataSize, 
     return bytes;
 }
 
-void PasteFormat(UINT format)
+uint8_t* TextBytesFromClipboard(LONG& length)
 {
+    UINT format = FirstTextFormat();
     HANDLE data = format ? GetClipboardData(format) : nullptr;
     const void* text = data ? GlobalLock(data) : nullptr;
-    if (!text) return;
-    LONG length = 0;
+    if (!text) return nullptr;
     uint8_t* bytes = ViewBytesFromClipboard(format, text, GlobalSize(data), length);
     GlobalUnlock(data);
-    if (!bytes) return;
-    RecordUndo(UndoReplaceSelection, length);
-    MemoryStream stream = {0, static_cast<DWORD>(length), bytes};
-    StreamInFromMemory(stream, SF_TEXT | SFF_SELECTION);
-    GlobalFree(bytes);
+    return bytes;
+}
+
+// The bytes a Verko window copied, in the view's coding: length bytes in a
+// zero-filled block, or null when there are none.
+uint8_t* ExactBytesFromClipboard(LONG& length)
+{
+    HANDLE data = GetClipboardData(ExactBytesFormat());
+    const auto* record = data ? static_cast<const uint8_t*>(GlobalLock(data)) : nullptr;
+    if (!record) return nullptr;
+    ClipboardBytes read;
+    uint8_t* bytes = nullptr;
+    if (ReadClipboardBytes(record, GlobalSize(data), read))
+        bytes = static_cast<uint8_t*>(GlobalAlloc(GPTR, read.count + 1));
+    if (bytes) {
+        memcpy(bytes, read.bytes, read.count);
+        length = static_cast<LONG>(read.count);
+        if (read.coding != Editor.ViewCoding) ConvertCoding(bytes, read.count, read.coding, Editor.ViewCoding);
+    }
+    GlobalUnlock(data);
+    return bytes;
 }
 
 }   // namespace
@@ -104,16 +146,19 @@ void CopyCommand()
 {
     CHARRANGE selection = EditorSelection();
     if (selection.cpMin == selection.cpMax) return;
-    HGLOBAL block;
-    auto* bytes =
-        static_cast<uint8_t*>(NewLockedBlock(static_cast<SIZE_T>(selection.cpMax - selection.cpMin) + 1, block));
-    if (!bytes) return;
+    HGLOBAL exact;
+    SIZE_T selected = static_cast<SIZE_T>(selection.cpMax - selection.cpMin);
+    auto* record = static_cast<uint8_t*>(NewLockedBlock(ClipboardBytesHeader + selected + 1, exact));
+    if (!record) return;
+    uint8_t* bytes = record + ClipboardBytesHeader;
     LONG length = ReadEditorSelection(reinterpret_cast<char*>(bytes));
-    HGLOBAL unicode = UnicodeBlock(bytes, length);
-    // The clipboard never receives KOI8 bytes: they travel as OEM text.
-    if (Editor.ViewCoding == CodingKoi8) RecodeBytes(bytes, length, SlotKoi8ToOem);
-    GlobalUnlock(block);
-    PutOnClipboard(block, unicode);
+    WriteClipboardBytesHeader(record, static_cast<uint32_t>(length), Editor.ViewCoding);
+    ClipboardBlock blocks[] = {
+        {Editor.ViewCoding == CodingAnsi ? UINT(CF_TEXT) : UINT(CF_OEMTEXT), TextBlock(bytes, length)},
+        {CF_UNICODETEXT, UnicodeBlock(bytes, length)},
+        {ExactBytesFormat(), exact}};
+    GlobalUnlock(exact);
+    PutOnClipboard(blocks);
 }
 
 void DeleteCommand()
@@ -131,8 +176,15 @@ void CutCommand()
 void PasteCommand()
 {
     if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(HostWindow())) return;
-    PasteFormat(FirstTextFormat());
+    LONG length = 0;
+    uint8_t* bytes = ExactBytesFromClipboard(length);
+    if (!bytes) bytes = TextBytesFromClipboard(length);
     CloseClipboard();
+    if (!bytes) return;
+    RecordUndo(UndoReplaceSelection, length);
+    MemoryStream stream = {0, static_cast<DWORD>(length), bytes};
+    StreamInFromMemory(stream, SF_TEXT | SFF_SELECTION);
+    GlobalFree(bytes);
 }
 
 void SelectAllCommand()

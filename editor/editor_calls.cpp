@@ -31,6 +31,12 @@ int EditorByteAt(LONG position)
     return static_cast<uint8_t>(text[0]);
 }
 
+bool OverwriteReplacesAt(LONG position)
+{
+    int byte = EditorByteAt(position);
+    return byte >= 0 && byte != '\r' && byte != '\n';
+}
+
 void ReplaceEditorSelectionBytes(const char* bytes, DWORD count)
 {
     MemoryStream stream = {0, count, reinterpret_cast<uint8_t*>(const_cast<char*>(bytes))};

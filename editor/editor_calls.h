@@ -51,6 +51,9 @@ inline LONG ReadEditorSelection(char* buffer)
 LONG ReadEditorRange(LONG start, LONG end, char* buffer);
 // The byte at position, or -1 past the end of the text.
 int EditorByteAt(LONG position);
+// Whether a character typed in overwrite mode at position replaces the byte
+// there: not at the end of a line (CR LF, a lone CR or LF) or of the text.
+bool OverwriteReplacesAt(LONG position);
 inline void ReplaceEditorSelection(const char* text)
 {
     SendEditor(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text));

@@ -28,10 +28,32 @@ bool TranslatedAsAccelerator(UINT message, WPARAM wParam, LPARAM lParam)
     return HostTranslateAccelerator({nullptr, message, wParam, lParam, 0, {0, 0}});
 }
 
-// The last two characters of a selection longer than two; false for a shorter one.
-bool ReadSelectionEnd(const CHARRANGE& selection, char (&last)[3])
+// The scan code with its extended bit: a key's characters carry its flags.
+LPARAM KeyOfFlags(LPARAM flags)
 {
-    return selection.cpMax - selection.cpMin > 2 && ReadEditorRange(selection.cpMax - 2, selection.cpMax, last) == 2;
+    return (flags >> 16) & 0x1FF;
+}
+
+// The message loop translates a key press before dispatching it, so its
+// character is already queued. It is taken out while the key is handled and
+// goes on only when the key press does, so that no key acts twice.
+bool TakeCharacterOf(HWND window, UINT keyMessage, LPARAM keyFlags, MSG& character)
+{
+    UINT kind = keyMessage == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
+    return PeekMessageW(&character, window, kind, kind, PM_NOREMOVE)
+        && KeyOfFlags(character.lParam) == KeyOfFlags(keyFlags)
+        && PeekMessageW(&character, window, kind, kind, PM_REMOVE);
+}
+
+// The line break that ends a selection longer than two bytes: 2 for CR LF,
+// 1 for a lone CR or LF, 0 for none.
+LONG FinalBreakLength(const CHARRANGE& selection)
+{
+    char last[3] = {};
+    if (selection.cpMax - selection.cpMin <= 2 || ReadEditorRange(selection.cpMax - 2, selection.cpMax, last) != 2)
+        return 0;
+    if (last[1] == '\n') return last[0] == '\r' ? 2 : 1;
+    return last[1] == '\r' ? 1 : 0;
 }
 
 bool StartsLine(LONG position)
@@ -39,34 +61,22 @@ bool StartsLine(LONG position)
     return EditorLineStart(EditorLineOf(position)) == position;
 }
 
-// Typing over a selection that ends with a line break keeps the break.
-void KeepFinalBreakWhenTyping()
+// Typing over a selection that ends with a line break keeps the break; so
+// does Delete, unless the selection covers whole lines.
+void KeepFinalBreak(bool evenFromLineStart)
 {
     CHARRANGE selection = EditorSelection();
-    char last[3] = {};
-    if (ReadSelectionEnd(selection, last) && last[0] == '\r' && last[1] == '\n')
-        SelectEditorRange(selection.cpMin, selection.cpMax - 2);
-}
-
-// Delete keeps the final line break unless the selection covers whole lines.
-void KeepFinalBreakWhenDeleting()
-{
-    CHARRANGE selection = EditorSelection();
-    char last[3] = {};
-    if (ReadSelectionEnd(selection, last) && last[1] == '\n' && !StartsLine(selection.cpMin))
-        SelectEditorRange(selection.cpMin, selection.cpMax - 2);
+    LONG length = FinalBreakLength(selection);
+    if (length && (evenFromLineStart || !StartsLine(selection.cpMin)))
+        SelectEditorRange(selection.cpMin, selection.cpMax - length);
 }
 
 // Ctrl+Backspace and Ctrl+Delete: the recorder deletes the word itself, except
 // when the control's own undo is in use.
-bool DeleteWord(HWND window, UndoKind kind)
+bool DeleteWord(UndoKind kind)
 {
     if (Editor.SingleLevelUndo) return false;
     RecordUndo(kind, 0);
-    // The character the key brings (0x7F, or 8 on some keyboards) would delete once more.
-    MSG next;
-    if (PeekMessageA(&next, window, WM_CHAR, WM_CHAR, PM_NOREMOVE) && (next.wParam == '\b' || next.wParam == 0x7F))
-        PeekMessageA(&next, window, WM_CHAR, WM_CHAR, PM_REMOVE);
     return true;
 }
 
@@ -79,31 +89,51 @@ bool DeleteSelection()
 }
 
 // True when the key was handled here and must not reach the control.
-bool HandleKey(HWND window, WPARAM key)
+// Backspace and Enter act through their characters.
+bool HandleKey(WPARAM key)
 {
     bool control = GetKeyState(VK_CONTROL) < 0;
     switch (key) {
     case VK_BACK:
-        if (control) return DeleteWord(window, UndoCtrlBackspace);
-        if (DeleteSelection()) return true;
-        RecordUndo(UndoBackspaceKey, 0);
-        return false;
+        return control && DeleteWord(UndoCtrlBackspace);
     case VK_DELETE:
-        if (control) return DeleteWord(window, UndoCtrlDelete);
-        KeepFinalBreakWhenDeleting();
+        if (control) return DeleteWord(UndoCtrlDelete);
+        KeepFinalBreak(false);
         if (DeleteSelection()) return true;
         RecordUndo(UndoDeleteKey, 0);
         return false;
-    case VK_RETURN:
-        RecordUndo(UndoLineBreak, 2);
-        return false;
     case VK_INSERT:
+        if (control) return true;   // only the accelerators copy and paste
         // The control switches its own mode on the same key.
-        if (!control) Editor.OverwriteMode = !Editor.OverwriteMode;
+        Editor.OverwriteMode = !Editor.OverwriteMode;
         return false;
+    case 'C':
+    case 'V':
+    case 'X':
+    case 'Z':
+        // The control's own clipboard and undo keys, held with other
+        // modifiers than the accelerators: they would bypass the history.
+        return control;
     default:
         return false;
     }
+}
+
+// Key presses: accelerators first, then the keys the history must see.
+LRESULT HandleKeyPress(HWND window, UINT message, WPARAM key, LPARAM flags)
+{
+    MSG character;
+    bool brought = TakeCharacterOf(window, message, flags, character);
+    if (TranslatedAsAccelerator(message, key, flags)) {
+        // The system must see the press, or releasing Alt before the key
+        // would open the menu bar as after Alt alone.
+        if (message == WM_SYSKEYDOWN) DefWindowProcA(window, message, key, flags);
+        return Consumed;
+    }
+    if (message == WM_KEYDOWN && HandleKey(key)) return Consumed;
+    LRESULT result = PassOn(window, message, key, flags);
+    if (brought) PostMessageW(window, character.message, character.wParam, character.lParam);
+    return result;
 }
 
 bool IsTypedCharacter(WPARAM code)
@@ -118,9 +148,7 @@ void InsertOemSmallA()
     if (Editor.OverwriteMode) {
         RecordUndo(UndoOverwrite, 1);
         LONG caret = EditorSelection().cpMin;
-        int replaced = EditorByteAt(caret);
-        // At the end of a line or of the text overwrite inserts, keeping the break.
-        if (replaced >= 0 && replaced != '\r') SelectEditorRange(caret, caret + 1);
+        if (OverwriteReplacesAt(caret)) SelectEditorRange(caret, caret + 1);
     } else {
         RecordUndo(UndoTyping, 1);
     }
@@ -137,17 +165,37 @@ WPARAM ToViewCoding(WPARAM code)
     return byte;
 }
 
-LRESULT HandleCharacter(HWND window, WPARAM code, LPARAM lParam)
+// Records what a character is about to do; false when it must not reach the control.
+bool RecordCharacter(WPARAM code)
 {
-    if (IsTypedCharacter(code)) {
-        KeepFinalBreakWhenTyping();
+    switch (code) {
+    case '\b':
+        if (DeleteSelection()) return false;
+        RecordUndo(UndoBackspaceKey, 0);
+        return true;
+    case '\r':
+    case '\n':   // Ctrl+Enter
+        RecordUndo(UndoLineBreak, 2);
+        return true;
+    case 0x7F:   // Ctrl+Backspace, whose key already deleted the word unless the control's undo is used
+        return Editor.SingleLevelUndo;
+    default:
+        if (!IsTypedCharacter(code)) return true;
+        KeepFinalBreak(true);
         if (Editor.ViewCoding == CodingOem && code == 0xE0 && !EditorHasSelection()) {
             InsertOemSmallA();
-            return Consumed;
+            return false;
         }
         RecordUndo(Editor.OverwriteMode ? UndoOverwrite : UndoTyping, 1);
+        return true;
     }
-    return PassOn(window, WM_CHAR, ToViewCoding(code), lParam);
+}
+
+LRESULT HandleCharacter(HWND window, WPARAM code, LPARAM lParam)
+{
+    if (!RecordCharacter(code)) return Consumed;
+    // Every line break is the control's CR LF.
+    return PassOn(window, WM_CHAR, code == '\n' ? '\r' : ToViewCoding(code), lParam);
 }
 
 // The Edit menu at the mouse, without moving the caret.
@@ -174,13 +222,13 @@ LRESULT HandleDrop(HWND window, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK EditorSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // Accelerators act only while the editor has the focus, and before any key handling.
-    if (TranslatedAsAccelerator(message, wParam, lParam)) return Consumed;
     switch (message) {
     case WM_INPUTLANGCHANGE:
         return Consumed;   // only the status bar's keyboard pane follows the layout
     case WM_KEYDOWN:
-        return HandleKey(window, wParam) ? Consumed : PassOn(window, message, wParam, lParam);
+    case WM_SYSKEYDOWN:
+        // Accelerators act only while the editor has the focus, and before any key handling.
+        return HandleKeyPress(window, message, wParam, lParam);
     case WM_CHAR:
         return HandleCharacter(window, wParam, lParam);
     case WM_LBUTTONDOWN:

@@ -1,5 +1,6 @@
 # Sources of editor/.
 set(EDITOR_PORTABLE
+  editor/clipboard_bytes.cpp
 )
 set(EDITOR_WIN32
   editor/clipboard_commands.cpp

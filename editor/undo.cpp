@@ -94,15 +94,12 @@ UndoRecord* RecordSmallText(uint8_t kind, LONG start, LONG end)
     return record;
 }
 
-void RecordOverwrite(LONG start, LONG textLength)
+void RecordOverwrite(LONG start)
 {
     UndoRecord* record = RecordSmallText(UndoOverwrite, start, start + 1);
     if (!record) return;
     // At the end of a line or of the text overwrite inserts: there is nothing to put back.
-    if (start >= textLength || record->SmallText == '\r')
-        record->SmallText = 0;
-    else
-        record->SmallText = (record->SmallText & 0xFF) | OverwrittenByteKept;
+    record->SmallText = OverwriteReplacesAt(start) ? (record->SmallText & 0xFF) | OverwrittenByteKept : 0;
 }
 
 void RecordReplacement(CHARRANGE selection, int32_t length)
@@ -240,7 +237,7 @@ void RecordUndo(UndoKind kind, int32_t length)
         RecordSnapshot(selection, textLength);
         break;
     case UndoOverwrite:
-        RecordOverwrite(selection.cpMin, textLength);
+        RecordOverwrite(selection.cpMin);
         break;
     default:
         break;

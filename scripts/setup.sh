@@ -5,7 +5,7 @@ set -euo pipefail
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
-for p in cmake ninja-build g++ googletest g++-mingw-w64-i686-posix binutils-mingw-w64-i686 \
+for p in cmake ninja-build g++ googletest xdotool g++-mingw-w64-i686-posix binutils-mingw-w64-i686 \
          wine wine32:i386 wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
          xvfb xauth x11-utils fonts-dejavu-core imagemagick clang; do
   have "$p" || need+=("$p")

@@ -6,6 +6,7 @@ set(TEXTCTL_PORTABLE
   textctl/wrap_layout.cpp
   textctl/colour_runs.cpp
   textctl/page_layout.cpp
+  textctl/rtf_reader.cpp
 )
 set(TEXTCTL_WIN32
   textctl/textctl_window.cpp

@@ -103,8 +103,15 @@
 // with the page and returns 0. With no device to measure on, the range is
 // reported done.
 //
-// Not built yet: an EM_STREAMIN with SF_RTF reads nothing. The control sends
-// no notifications.
+// RTF. EM_STREAMIN with SF_RTF (and not SF_TEXT) reads RTF and puts the
+// plain text its markup describes, in Windows-1251 bytes, in place of the
+// text, or with SFF_SELECTION of the selection (rtf_reader.h tells which
+// markup gives which bytes); no formatting is kept. The limit, the return
+// value, undo, caret and modify flag count and treat that text as SF_TEXT
+// treats the bytes it reads.
+//
+// Not built yet: an EM_STREAMOUT with SF_RTF writes nothing. The control
+// sends no notifications.
 #pragma once
 #include <windows.h>
 

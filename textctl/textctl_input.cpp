@@ -111,6 +111,8 @@ bool ControlKey(TextControl& c, WPARAM key)
 
 void KeyPressed(TextControl& c, WPARAM key)
 {
+    // A modifier pressed before Shift+Down must not forget the column.
+    if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU) return;
     bool shift = KeyDown(VK_SHIFT), control = KeyDown(VK_CONTROL);
     long page = std::max(1L, static_cast<long>(VisibleRows(c)) - 1);
     if (key != VK_UP && key != VK_DOWN && key != VK_PRIOR && key != VK_NEXT) c.preferredX = -1;

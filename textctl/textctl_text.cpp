@@ -4,6 +4,7 @@
 #include <new>
 #include <vector>
 
+#include "textctl/rtf_reader.h"
 #include "textctl/textctl.h"
 #include "textctl/textctl_internal.h"
 
@@ -70,9 +71,55 @@ bool SetText(TextControl& c, const char* bytes)
     return ReplaceAll(c, reinterpret_cast<const uint8_t*>(bytes), bytes ? std::strlen(bytes) : 0);
 }
 
+// Where a stream-in puts what it reads.
+struct Intake {
+    TextControl& c;
+    EDITSTREAM* stream;
+    size_t pos;
+    size_t total;
+    RtfReader* rtf;              // none for plain text
+    std::vector<uint8_t> text;   // what the RTF of one chunk describes
+};
+
+// Puts bytes into the text as far as the limit allows; false, with the
+// reason in dwError, when the limit or memory ends the stream.
+bool TakeIn(Intake& in, const uint8_t* bytes, size_t count)
+{
+    TextControl& c = in.c;
+    size_t room = c.limit > c.text.Length() ? c.limit - c.text.Length() : 0;
+    bool tooLong = count > room;
+    if (!c.text.Insert(in.pos + in.total, bytes, tooLong ? room : count)) {
+        in.stream->dwError = ERROR_NOT_ENOUGH_MEMORY;
+        return false;
+    }
+    in.total += tooLong ? room : count;
+    if (!tooLong) return true;
+    in.stream->dwError = TextLimitStreamError;
+    SetLastError(TextLimitStreamError);
+    return false;
+}
+
+// One chunk as it comes, or the text its RTF describes (no bytes: the end
+// of the RTF); false when the chunk ends the stream.
+bool TakeChunk(Intake& in, const uint8_t* bytes, size_t count)
+{
+    if (!in.rtf) return TakeIn(in, bytes, count);
+    in.text.clear();
+    try {
+        if (count)
+            in.rtf->Read(bytes, count, in.text);
+        else
+            in.rtf->Finish(in.text);
+    } catch (const std::bad_alloc&) {
+        in.stream->dwError = ERROR_NOT_ENOUGH_MEMORY;
+        return false;
+    }
+    return TakeIn(in, in.text.data(), in.text.size());
+}
+
 // Reads the stream into the text at pos until the callback ends it; returns
 // the number of bytes taken in.
-size_t ReadStream(TextControl& c, size_t pos, EDITSTREAM* stream)
+size_t ReadStream(TextControl& c, size_t pos, EDITSTREAM* stream, RtfReader* rtf)
 {
     std::vector<uint8_t> chunk;
     try {
@@ -81,31 +128,16 @@ size_t ReadStream(TextControl& c, size_t pos, EDITSTREAM* stream)
         stream->dwError = ERROR_NOT_ENOUGH_MEMORY;
         return 0;
     }
-    size_t total = 0;
+    Intake in{c, stream, pos, 0, rtf, {}};
     for (;;) {
         LONG got = 0;
         DWORD error = stream->pfnCallback(stream->dwCookie, chunk.data(), static_cast<LONG>(StreamChunk), &got);
-        if (error) {
-            stream->dwError = error;
-            break;
-        }
-        if (got <= 0) break;
-        size_t count = std::min(static_cast<size_t>(got), StreamChunk);
-        size_t room = c.limit > c.text.Length() ? c.limit - c.text.Length() : 0;
-        bool tooLong = count > room;
-        if (tooLong) count = room;
-        if (!c.text.Insert(pos + total, chunk.data(), count)) {
-            stream->dwError = ERROR_NOT_ENOUGH_MEMORY;
-            break;
-        }
-        total += count;
-        if (tooLong) {
-            stream->dwError = TextLimitStreamError;
-            SetLastError(TextLimitStreamError);
-            break;
-        }
+        if (error) stream->dwError = error;
+        if (error || got <= 0) break;
+        if (!TakeChunk(in, chunk.data(), std::min(static_cast<size_t>(got), StreamChunk))) return in.total;
     }
-    return total;
+    if (rtf) TakeChunk(in, nullptr, 0);
+    return in.total;
 }
 
 // Takes away what a stream-in replaces. The removed bytes of a selection are
@@ -133,12 +165,14 @@ LRESULT StreamIn(TextControl& c, WPARAM format, EDITSTREAM* stream)
 {
     if (!stream || !stream->pfnCallback) return 0;
     stream->dwError = 0;
-    if (!(format & SF_TEXT)) return 0;   // SF_RTF: the RTF reader is not part of the control yet
+    bool plain = (format & SF_TEXT) != 0;
+    if (!plain && !(format & SF_RTF)) return 0;
     bool selection = (format & SFF_SELECTION) != 0;
     size_t start = selection ? SelectionStart(c) : 0;
     LastEdit undo;
     ClearForStream(c, selection, start, selection ? SelectionEnd(c) : c.text.Length(), &undo);
-    size_t total = ReadStream(c, start, stream);
+    RtfReader rtf;
+    size_t total = ReadStream(c, start, stream, plain ? nullptr : &rtf);
     c.colours.Inserted(start, total);
     undo.insertedCount = total;
     c.undo = std::move(undo);

@@ -28,6 +28,21 @@ TEST_F(ClipboardCodings, Koi8TextTravelsAsOemAndUnicodeAndComesBackUnchanged)
     EXPECT_EQ(EditorBytes(), std::string(Koi8Letters) + Koi8Letters);
 }
 
+TEST_F(ClipboardCodings, ExactBytesWithZerosComeBackInTheViewPastedInto)
+{
+    const std::string koi8("A\0\xE1\r\n\0", 6);
+    SetDocument(koi8);
+    View(CodingKoi8);
+    SendCommand(CMD_SELECT_ALL);
+    PressKey(VK_DELETE, Shift);
+    EXPECT_EQ(ClipboardBytes(CF_OEMTEXT), "A");   // other programs read the text up to the zero
+    PressKey(VK_INSERT, Shift);
+    EXPECT_EQ(EditorBytes(), koi8);
+    View(CodingAnsi);
+    PressKey('V', Ctrl);
+    EXPECT_EQ(EditorBytes(), koi8 + std::string("A\0\xC0\r\n\0", 6));
+}
+
 TEST_F(ClipboardCodings, AnsiViewCopiesAnsiText)
 {
     SetDocument("\xCF\xF0\xE8\xE2\xE5\xF2");

@@ -39,33 +39,6 @@ std::optional<std::vector<uint8_t>> QueryRegistry(const char* name, DWORD* type)
     return data;
 }
 
-bool IsExtendedKey(UINT virtualKey)
-{
-    switch (virtualKey) {
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN:
-    case VK_INSERT:
-    case VK_DELETE:
-    case VK_HOME:
-    case VK_END:
-    case VK_PRIOR:
-    case VK_NEXT:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void HoldModifiers(BYTE (&state)[256], unsigned modifiers)
-{
-    auto hold = [&state](int key, int left) { state[key] = state[left] = 0x80; };
-    if (modifiers & Ctrl) hold(VK_CONTROL, VK_LCONTROL);
-    if (modifiers & Shift) hold(VK_SHIFT, VK_LSHIFT);
-    if (modifiers & Alt) hold(VK_MENU, VK_LMENU);
-}
-
 std::string ClassName(HWND window)
 {
     char name[64] = "";
@@ -321,34 +294,6 @@ void ProgramTest::SendCommand(WORD command)
 {
     ASSERT_TRUE(IsWindow(main_)) << "the program is not running";
     SendMessageA(main_, WM_COMMAND, command, 0);
-    Pump();
-}
-
-void ProgramTest::PressKey(UINT virtualKey, unsigned modifiers)
-{
-    BYTE saved[256];
-    GetKeyboardState(saved);
-    BYTE held[256];
-    std::memcpy(held, saved, sizeof held);
-    HoldModifiers(held, modifiers);
-    SetKeyboardState(held);
-
-    HWND target = GetFocus() ? GetFocus() : main_;
-    bool alt = (modifiers & Alt) != 0;
-    LPARAM flags = 1 | (LPARAM(MapVirtualKeyA(virtualKey, 0)) << 16);
-    if (IsExtendedKey(virtualKey)) flags |= 1 << 24;
-    if (alt) flags |= 1 << 29;
-    PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, flags);
-    Pump();
-    PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, virtualKey, flags | 0xC0000000);
-    Pump();
-    SetKeyboardState(saved);
-}
-
-void ProgramTest::TypeText(const std::u16string& text)
-{
-    HWND target = GetFocus() ? GetFocus() : main_;
-    for (char16_t ch : text) PostMessageW(target, WM_CHAR, ch, 1);
     Pump();
 }
 

@@ -67,9 +67,11 @@ protected:
     int ExitCode() const { return exitCode_; }
 
     void SendCommand(WORD command);
-    // Posts the key's down and up messages to the focused window with the modifiers held.
+    // The key pressed with the modifiers held, as the keyboard driver delivers it to the
+    // focused window: modifier keys down, the key down (with the characters the program's
+    // loop translates it into), the key up, the modifiers up.
     void PressKey(UINT virtualKey, unsigned modifiers = NoModifiers);
-    // Posts each character as a Unicode WM_CHAR to the focused window.
+    // Each character as a VK_PACKET key press, which the loop translates into the character.
     void TypeText(const std::u16string& text);
 
     // The next modal window of this thread captioned exactly so runs the action once
@@ -101,6 +103,8 @@ private:
     static void CALLBACK WatchModals(HWND, UINT, UINT_PTR, DWORD);
     void InspectModal(HWND window);
     bool TakeMessage(MSG& message);
+    // Posts one key message with the modifiers held in the keyboard state, then pumps.
+    void DeliverKey(UINT virtualKey, bool down, unsigned held);
     void FinishProgram();
 
     static ProgramTest* current_;

@@ -257,6 +257,7 @@ TEST_F(SpineMenu, AcceleratorTableMatchesTheKeys)
         {C, VK_ADD, 135},
         {C, VK_OEM_PLUS, 135},
         {A, VK_BACK, 10},
+        {C, 'Z', 10},
         {C, 'J', 31},
         {C, 'H', 102},
         {C | A, VK_DOWN, 200},

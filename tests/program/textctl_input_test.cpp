@@ -54,6 +54,12 @@ TEST_F(TextControlTest, ArrowsStepOverLineBreaksAsOneCharacter)
     Select(3, 3);   // a message may put the caret inside CR LF; keys take it out
     Key(VK_RIGHT);
     EXPECT_EQ(Selection().cpMin, 4);
+    StreamIn("abc\r\nd\r\nefg");
+    Select(3, 3);
+    Key(VK_DOWN);
+    Key(VK_SHIFT);   // pressing a modifier forgets no column
+    Key(VK_DOWN, true);
+    EXPECT_EQ(Selection().cpMax, 11);
 }
 
 TEST_F(TextControlTest, CtrlArrowsMoveByWordsAndPagesMoveTheView)

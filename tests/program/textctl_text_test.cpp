@@ -216,6 +216,6 @@ TEST_F(TextControlTest, MissingOrShortArgumentsAreRefused)
     Send(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&end), 4);
     EXPECT_EQ(point.x, end.x);
     EXPECT_EQ(point.y, end.y);
-    EXPECT_EQ(StreamIn("{\\rtf1 x}", SF_RTF), 0);
+    EXPECT_EQ(StreamIn("{\\rtf1 x}", 0), 0);   // neither SF_TEXT nor SF_RTF
     EXPECT_EQ(Text(), "text");
 }
