@@ -1,5 +1,8 @@
 // The commands of the Coding and Align menus through their one frame: the
 // range, the result, the selection and view afterwards, and one Undo back.
+#include <string>
+#include <vector>
+
 #include "coding/coding_tables.h"
 #include "editor/undo.h"
 #include "tests/program/editor_test_support.h"
@@ -130,6 +133,45 @@ TEST_F(TransformCommands, AResultTooLongForTheEditorChangesNothingAndSaysSo)
         EXPECT_EQ(EditorBytes(), "\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6");
         EXPECT_FALSE(UndoAvailable() || EditorModified());
     }
+}
+
+// Each line as its words: what is left when blanks do not count.
+std::vector<std::vector<std::string>> WordsByLine(const std::string& text)
+{
+    std::vector<std::vector<std::string>> lines(1);
+    std::string word;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const char c = i < text.size() ? text[i] : '\n';
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
+            word += c;
+            continue;
+        }
+        if (!word.empty()) lines.back().push_back(word);
+        word.clear();
+        if (c == '\n' || (c == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) lines.emplace_back();
+    }
+    return lines;
+}
+
+TEST_F(TransformCommands, RtfToAnsiGivesTheWordProcessorsTextAndOneUndoTheMarkup)
+{
+    SendCommand(CMD_WORD_WRAP);   // wrapped: the editor made anew keeps it
+    for (const std::string name : {"rtf_prose", "rtf_rich"}) {
+        const std::string rtf = ReadFileBytes(DataFile(name + ".rtf"));
+        SetDocument(rtf);
+        Select(5, 9);
+        SendCommand(CMD_RTF_TO_ANSI);
+        EXPECT_EQ(WordsByLine(EditorBytes()), WordsByLine(ReadFileBytes(DataFile(name + ".txt")))) << name;
+        EXPECT_EQ(Selection().cpMax, 0);
+        EXPECT_TRUE(Editor.WordWrapStyle == 0 && IsWindowVisible(Editor.Window) && EditorModified());
+        Undo();
+        EXPECT_EQ(EditorBytes(), rtf);
+    }
+    SetDocument("{\\RTF1 not RTF}");
+    SendCommand(CMD_RTF_TO_ANSI);
+    EXPECT_EQ(EditorBytes(), "{\\RTF1 not RTF}");
+    EXPECT_EQ(Selection().cpMax, 15);
+    EXPECT_FALSE(UndoAvailable() || EditorModified());
 }
 
 class TransformWithSingleLevelUndo : public EditorTest {
