@@ -10,6 +10,7 @@
 #include "app/app_state.h"
 #include "app/command_table.h"
 #include "app/startup.h"
+#include "bench/rtf_document.h"
 #include "coding/utf8.h"
 #include "codingui/transform_selection.h"
 #include "editor/editor_calls.h"
@@ -60,6 +61,7 @@ const Case Cases[] = {
      [] { ExecuteCommand(CMD_TO_KOI8); }},
     {"Justify of 10 MB of prose", "1 s", 10u << 20, [](size_t size) { return Repeated(size, true); },
      [] { ExecuteCommand(CMD_JUSTIFY); }},
+    {"RTF to ANSI of 10 MB of RTF", "1 s", 10u << 20, MakeRtfDocument, [] { ExecuteCommand(CMD_RTF_TO_ANSI); }},
     {"UTF-8 -> ANSI, whole text of 100 MB", "1.5 s", 100u << 20,
      [](size_t size) { return Utf8Of(Repeated(size / 2 + size / 8, false)); },
      [] { ConvertSelection(CodingUtf8, CodingAnsi); }},
