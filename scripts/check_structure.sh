@@ -9,7 +9,7 @@ failed=0
 report() { [ -n "$2" ] && { echo "check_structure: $1"; echo "$2"; failed=1; }; }
 
 # Each folder includes only from itself and the folders below it:
-# app -> editor -> textctl -> coding, and editor, app -> settings.
+# app -> codingui -> editor -> textctl -> coding, and editor, app -> settings.
 declare -A below=(
   [coding]=""
   [settings]=""
