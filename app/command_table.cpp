@@ -17,6 +17,10 @@
 #include "editor/undo.h"
 #include "editor/view_coding.h"
 #include "res/resource.h"
+#include "search/search_commands.h"
+#include "tools/byte_editor.h"
+#include "tools/colour_commands.h"
+#include "tools/html_colours.h"
 #include <iterator>
 
 namespace {
@@ -38,7 +42,7 @@ constexpr Command CommandTable[] = {
     {CMD_VIEW_KOI8, [] { ViewCodingCommand(CodingKoi8); }},
     {CMD_CUT, CutCommand, Enable::Selection, Enable::Selection},
     {CMD_COPY, CopyCommand, Enable::Selection, Enable::Selection},
-    {CMD_FIND, NotBuilt},
+    {CMD_FIND, FindTextCommand},
     {CMD_HELP, ShowHelp},
     {CMD_NEW, NewDocument},
     {CMD_OPEN, OpenDocument},
@@ -53,8 +57,8 @@ constexpr Command CommandTable[] = {
     {CMD_WORD_WRAP, ToggleWordWrap},
     {CMD_CHAR_MAP, CharMapCommand},
     {CMD_SAVE_AS, [] { SaveDocumentAs(); }},
-    {CMD_SEARCH_AGAIN, NotBuilt},
-    {CMD_REPLACE, NotBuilt},
+    {CMD_SEARCH_AGAIN, SearchAgainCommand},
+    {CMD_REPLACE, ReplaceCommand},
     {CMD_TO_ANSI, TransformCommand<CMD_TO_ANSI>},
     {CMD_TO_OEM, TransformCommand<CMD_TO_OEM>},
     {CMD_TO_KOI8, TransformCommand<CMD_TO_KOI8>},
@@ -74,13 +78,13 @@ constexpr Command CommandTable[] = {
     {CMD_FONT_ANSI, [] { EditCodingFont(CodingAnsi); }},
     {CMD_FONT_OEM, [] { EditCodingFont(CodingOem); }},
     {CMD_FONT_KOI8, [] { EditCodingFont(CodingKoi8); }},
-    {CMD_BYTE_EDITOR, NotBuilt},
+    {CMD_BYTE_EDITOR, OpenByteEditor},
     {CMD_EXIT, CloseProgram},
-    {CMD_HTML_REFRESH, NotBuilt},
+    {CMD_HTML_REFRESH, RefreshHtmlColors},
     {CMD_TOOLBAR, CustomizeToolbar},
-    {CMD_COLOR_TEXT, NotBuilt},
-    {CMD_COLOR_BACKGROUND, NotBuilt},
-    {CMD_COLOR_HTML, NotBuilt},
+    {CMD_COLOR_TEXT, ChooseTextColor},
+    {CMD_COLOR_BACKGROUND, ChooseBackgroundColor},
+    {CMD_COLOR_HTML, ChooseTagColor},
     {CMD_SELECT_ALL, SelectAllCommand},
     {CMD_SIZE_DOWN, FontSizeDownCommand},
     {CMD_SIZE_UP, FontSizeUpCommand},
