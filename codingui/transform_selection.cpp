@@ -46,7 +46,8 @@ Buffer Allocate(size_t count)
     return Buffer(new (std::nothrow) uint8_t[count]);
 }
 
-// The editor holds no more than TextLimit; a result past it would be cut off.
+// Memory ran out, or the result would pass TextLimit, where the editor would
+// cut it off: nothing changes.
 void ReportNoRoom()
 {
     ShowSystemErrorCode(ERROR_NOT_ENOUGH_MEMORY);
