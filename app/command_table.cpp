@@ -6,8 +6,10 @@
 #include "app/recent_files.h"
 #include "app/toolbar.h"
 #include "codingui/char_map_dialog.h"
+#include "codingui/coding_dialog.h"
 #include "codingui/font_dialog.h"
 #include "codingui/font_size_commands.h"
+#include "codingui/transform_selection.h"
 #include "editor/clipboard_commands.h"
 #include "editor/date_time.h"
 #include "editor/document_files.h"
@@ -58,19 +60,19 @@ constexpr Command CommandTable[] = {
     {CMD_SAVE_AS, [] { SaveDocumentAs(); }},
     {CMD_SEARCH_AGAIN, SearchAgainCommand},
     {CMD_REPLACE, ReplaceCommand},
-    {CMD_TO_ANSI, NotBuilt},
-    {CMD_TO_OEM, NotBuilt},
-    {CMD_TO_KOI8, NotBuilt},
-    {CMD_TO_FIDO, NotBuilt},
-    {CMD_TRANSLIT, NotBuilt},
-    {CMD_RTF_TO_ANSI, NotBuilt},
-    {CMD_QP_DECODE, NotBuilt},
-    {CMD_LINE_BREAK, NotBuilt},
-    {CMD_JUSTIFY, NotBuilt},
-    {CMD_CENTER, NotBuilt},
-    {CMD_LEFT, NotBuilt},
-    {CMD_RIGHT, NotBuilt},
-    {CMD_CODING_DIALOG, NotBuilt},
+    {CMD_TO_ANSI, TransformCommand<CMD_TO_ANSI>},
+    {CMD_TO_OEM, TransformCommand<CMD_TO_OEM>},
+    {CMD_TO_KOI8, TransformCommand<CMD_TO_KOI8>},
+    {CMD_TO_FIDO, TransformCommand<CMD_TO_FIDO>},
+    {CMD_TRANSLIT, TransformCommand<CMD_TRANSLIT>},
+    {CMD_RTF_TO_ANSI, TransformCommand<CMD_RTF_TO_ANSI>},
+    {CMD_QP_DECODE, TransformCommand<CMD_QP_DECODE>},
+    {CMD_LINE_BREAK, TransformCommand<CMD_LINE_BREAK>},
+    {CMD_JUSTIFY, TransformCommand<CMD_JUSTIFY>},
+    {CMD_CENTER, TransformCommand<CMD_CENTER>},
+    {CMD_LEFT, TransformCommand<CMD_LEFT>},
+    {CMD_RIGHT, TransformCommand<CMD_RIGHT>},
+    {CMD_CODING_DIALOG, CodingDialogCommand},
     {CMD_OPTIONS, ShowOptionsDialog},
     {CMD_INSERT_FILE, InsertFile},
     {CMD_DATE_TIME, InsertDateTime},

@@ -84,6 +84,11 @@ inline LONG EditorLineStart(LONG line)
 {
     return static_cast<LONG>(SendEditor(EM_LINEINDEX, line));
 }
+// The length of the line holding position, without its line break.
+inline LONG EditorLineLength(LONG position)
+{
+    return static_cast<LONG>(SendEditor(EM_LINELENGTH, position));
+}
 // WB_MOVEWORDLEFT or WB_MOVEWORDRIGHT from position.
 inline LONG EditorWordBreak(int code, LONG position)
 {
@@ -133,6 +138,15 @@ inline void ShowEditorSelection()
 inline void RepaintEditor()
 {
     InvalidateRect(Editor.Window, nullptr, FALSE);
+}
+inline void ShowEditorWindow(bool shown)
+{
+    ShowWindow(Editor.Window, shown ? SW_SHOW : SW_HIDE);
+}
+// Whether the selection stays visible while the editor has no focus (the ES_NOHIDESEL style).
+inline void KeepEditorSelectionVisible(bool visible)
+{
+    SendEditor(EM_HIDESELECTION, !visible, TRUE);
 }
 inline void SetEditorViewCoding(Coding coding)
 {

@@ -113,6 +113,10 @@
 #define IDD_CHAR_MAP        6
 #define IDC_CHARMAP_GRID    101
 #define IDC_CHARMAP_COPY    102
+/* The Coding dialog. */
+#define IDD_CODING          8
+#define IDC_CODING_FROM     101
+#define IDC_CODING_TO       102
 
 /* Find and replace: the dialog and the prompt before each replacement. */
 #define IDD_FIND_REPLACE    1

@@ -49,8 +49,11 @@
 // Selection. EM_SETSEL and EM_EXSETSEL: (0, -1) selects all; a negative
 // start removes the selection and keeps the caret; a negative end, or one
 // past the text, means the end of the text; the selection runs from start
-// (anchor) to end (caret) in either order. EM_HIDESELECTION TRUE hides the
-// selection; FALSE shows it, without the focus too until the focus changes.
+// (anchor) to end (caret) in either order. The selection shows while the
+// control has the focus, and without it with ES_NOHIDESEL. EM_HIDESELECTION
+// TRUE hides the selection; FALSE shows it, without the focus too until the
+// focus changes. With a non-zero lParam it changes the style instead: TRUE
+// removes ES_NOHIDESEL, FALSE adds it.
 //
 // Character format. EM_SETCHARFORMAT with SCF_ALL, SCF_DEFAULT, or
 // SCF_SELECTION over the whole text sets face, size, bold, italic, character
