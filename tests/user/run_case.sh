@@ -97,6 +97,7 @@ for token in "${steps[@]}"; do
   case $token in
     =*) flush_keys; check_saved "${token#=}" ;;
     click) flush_keys; click 1 ;;
+    pause) flush_keys; sleep 0.5 ;;
     rclick) flush_keys; click 3 ;;
     other)
       flush_keys
