@@ -26,8 +26,9 @@ windows="C:\\users\\$(id -un)\\Temp\\$(basename "$dir")"
 deep=$(printf "%$((259 - ${#windows} - 7))s" | tr ' ' d)
 mkdir "$deep" && printf old > "$deep/a.txt"
 
-VERKO_HOST_FILES="$windows" VERKO_DEEP_FOLDER="$deep" \
-  "$wine_exec" "$exe" --gtest_filter='HostFiles.*'
+# Run from the build folder, which keeps the suite's report in results/ with the others'.
+(cd "$(dirname "$exe")" && VERKO_HOST_FILES="$windows" VERKO_DEEP_FOLDER="$deep" \
+  "$wine_exec" "$exe" --gtest_filter='HostFiles.*' --gtest_output=xml:results/HostFiles.xml)
 rc=$?
 
 fail() { echo "host_files: $*"; rc=1; }
