@@ -24,9 +24,6 @@ struct AppState {
     HACCEL AcceleratorTable;
     bool BigButtons;
     CHARRANGE LastCaretRange;   // the caret the status bar shows
-
-    // Printing.
-    RECT PageMargins;
 };
 
 extern AppState App;

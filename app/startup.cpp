@@ -9,6 +9,7 @@
 #include "editor/editor_control.h"
 #include "editor/file_dialogs.h"
 #include "editor/message_box.h"
+#include "print/printer.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "textctl/textctl.h"
@@ -94,7 +95,7 @@ void InitializeApplication(const char* commandLine)
     Editor.SingleLevelUsed = Editor.SingleLevelUndo;
     InitializeFileDialogRecord();
     std::strcpy(Editor.CurrentFileName, UntitledName);
-    App.PageMargins = RECT{2500, 2500, 2500, 2500};
+    InitializePrinting();
     MEMORYSTATUS memory{};
     memory.dwLength = sizeof memory;
     GlobalMemoryStatus(&memory);

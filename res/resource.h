@@ -84,4 +84,11 @@
 #define CMD_RECENT_FIRST    CMD_RECENT_0
 #define CMD_RECENT_LAST     CMD_RECENT_9
 
+/* The print preview dialog and its controls. */
+#define IDD_PREVIEW         7
+#define IDC_PREVIEW_FIRST   101
+#define IDC_PREVIEW_NEXT    102
+#define IDC_PREVIEW_NUMBER  103
+#define IDC_PREVIEW_PAGE    104
+
 #endif

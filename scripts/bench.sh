@@ -3,6 +3,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 bash "$ROOT/scripts/setup.sh"
+bash "$ROOT/scripts/printer.sh"
 arch=$(runnable_arch)
 
 configure "$BUILD/bench-native" -DCMAKE_BUILD_TYPE=Release -DVERKO_SANITIZE=OFF -DVERKO_BENCH=ON

@@ -3,6 +3,7 @@
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 bash "$ROOT/scripts/setup.sh" || exit 1
+bash "$ROOT/scripts/printer.sh" || exit 1
 arch=$(runnable_arch)
 
 set -e
