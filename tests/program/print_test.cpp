@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "coding/coding_tables.h"
-#include "coding/unicode_tables.h"
 #include "editor/editor_calls.h"
 #include "res/resource.h"
 #include "harness.h"
@@ -19,30 +18,9 @@
 
 namespace {
 
-const std::u16string Words[] = {u"Мороз", u"и",  u"солнце;",   u"день", u"чудесный!",
-                                u"Ещё",   u"ты", u"дремлешь,", u"друг", u"прелестный"};
 constexpr int LinesPerPage = 59;   // of the queue's A4 sheet with an inch of margin all round
 constexpr double PointsPerInch = 72;
 constexpr double LineTolerance = 12;   // points, a row of the default 10 points type
-
-// Lines first..last-1 of Russian words, each ending in its number.
-std::u16string RussianText(int first, int last)
-{
-    std::u16string text;
-    for (int line = first; line < last; ++line) {
-        for (int word = 0; word < 5; ++word) text += Words[(line + word) % 10] + u" ";
-        for (char ch : std::to_string(line)) text += char16_t(ch);
-        text += u"\r\n";
-    }
-    return text;
-}
-
-std::string Bytes(const std::u16string& text, Coding coding)
-{
-    std::string bytes;
-    for (char16_t ch : text) bytes += static_cast<char>(UnicodeToByte(coding, ch));
-    return bytes;
-}
 
 std::vector<std::string> Tokens(const std::string& text)
 {
@@ -158,7 +136,7 @@ Ink InkOf(const std::string& words)
 
 TEST_F(PrintToPdf, RussianPagesInEveryViewWithAndWithoutNumbers)
 {
-    const std::u16string text = RussianText(0, 2 * LinesPerPage + 30);
+    const std::u16string text = RussianLines(0, 2 * LinesPerPage + 30);
     struct Case {
         Coding coding;
         WORD view;
@@ -184,7 +162,7 @@ TEST_F(PrintToPdf, RussianPagesInEveryViewWithAndWithoutNumbers)
 
 TEST_F(PrintToPdf, RangesCopiesSelectionAndFile)
 {
-    const std::u16string text = RussianText(0, 4 * LinesPerPage + 30);
+    const std::u16string text = RussianLines(0, 4 * LinesPerPage + 30);
     const std::string bytes = Bytes(text, CodingAnsi);
     SetEditorText(bytes.c_str());
     EXPECT_EQ(CountPages(IDYES), "Total 5 Page(s)");
@@ -197,16 +175,16 @@ TEST_F(PrintToPdf, RangesCopiesSelectionAndFile)
         {{1, 2, 3, false}, "-1- -1- -1- -2- -2- -2-"},
     };
     for (const Case& c : cases) EXPECT_EQ(Print(c.choice).numbers, c.numbers);
-    EXPECT_EQ(Print({2, 3}).words, Tokens(Utf8(RussianText(LinesPerPage, 3 * LinesPerPage))));
+    EXPECT_EQ(Print({2, 3}).words, Tokens(Utf8(RussianLines(LinesPerPage, 3 * LinesPerPage))));
 
     // The selection is numbered from 1.
-    LONG start = static_cast<LONG>(Bytes(RussianText(0, 2 * LinesPerPage + 10), CodingAnsi).size());
+    LONG start = static_cast<LONG>(Bytes(RussianLines(0, 2 * LinesPerPage + 10), CodingAnsi).size());
     SelectEditorRange(start, static_cast<LONG>(bytes.size()));
     PrintChoice selection;
     selection.selection = true;
     Printed printed = Print(selection);
     EXPECT_EQ(printed.numbers, "-1- -2- -3-");
-    EXPECT_EQ(printed.words, Tokens(Utf8(RussianText(2 * LinesPerPage + 10, 4 * LinesPerPage + 30))));
+    EXPECT_EQ(printed.words, Tokens(Utf8(RussianLines(2 * LinesPerPage + 10, 4 * LinesPerPage + 30))));
 
     // To a file the user names: PostScript.
     std::string file = folder_ + "\\printed.ps";
@@ -225,7 +203,7 @@ TEST_F(PrintToPdf, RangesCopiesSelectionAndFile)
 TEST_F(PrintToPdf, MarginsInsetTheTextAnInchUnlessTheSheetIsTooSmall)
 {
     // A run of letters longer than a row fills it to the right margin.
-    SetEditorText(Bytes(std::u16string(300, u'Ж') + u"\r\n" + RussianText(0, 2 * LinesPerPage), CodingAnsi).c_str());
+    SetEditorText(Bytes(std::u16string(300, u'Ж') + u"\r\n" + RussianLines(0, 2 * LinesPerPage), CodingAnsi).c_str());
     CountPages(IDYES);
     PdfCatcher catcher(folder_);
     Print({}, &catcher);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <dlgs.h>
 
+#include "coding/unicode_tables.h"
 #include "harness.h"
 
 namespace {
@@ -26,6 +27,8 @@ std::vector<std::string> SplitPages(const std::string& text)
     return pages;
 }
 
+const std::u16string RussianWords[] = {u"Мороз", u"и",  u"солнце;",   u"день", u"чудесный!",
+                                       u"Ещё",   u"ты", u"дремлешь,", u"друг", u"прелестный"};
 }   // namespace
 
 std::string UnixPath(const std::string& windowsPath)
@@ -129,5 +132,23 @@ std::string Utf8(const std::u16string& text)
     std::string bytes(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, reinterpret_cast<const WCHAR*>(text.c_str()), static_cast<int>(text.size()),
                         &bytes[0], size, nullptr, nullptr);
+    return bytes;
+}
+
+std::u16string RussianLines(int first, int last)
+{
+    std::u16string text;
+    for (int line = first; line < last; ++line) {
+        for (int word = 0; word < 5; ++word) text += RussianWords[(line + word) % 10] + u" ";
+        for (char ch : std::to_string(line)) text += char16_t(ch);
+        text += u"\r\n";
+    }
+    return text;
+}
+
+std::string Bytes(const std::u16string& text, Coding coding)
+{
+    std::string bytes;
+    for (char16_t ch : text) bytes += static_cast<char>(UnicodeToByte(coding, ch));
     return bytes;
 }

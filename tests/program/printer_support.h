@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "coding/coding_tables.h"
+
 constexpr char PdfQueue[] = "VerkoPDF";
 
 // The Unix name of a Windows path.
@@ -45,3 +47,7 @@ struct PrintChoice {
 void ChoosePrint(HWND dialog, const PrintChoice& choice);
 // The words of Russian text in UTF-8, as the PDF tools give them back.
 std::string Utf8(const std::u16string& text);
+// Lines first..last-1 of Russian words, each ending in its number.
+std::u16string RussianLines(int first, int last);
+// The text in a coding, by the program's tables.
+std::string Bytes(const std::u16string& text, Coding coding);
