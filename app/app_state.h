@@ -24,6 +24,7 @@ struct AppState {
     HACCEL AcceleratorTable;
     bool BigButtons;
     CHARRANGE LastCaretRange;   // the caret the status bar shows
+    HWND HelpWindow;            // the program's own help, while it is open
 };
 
 extern AppState App;

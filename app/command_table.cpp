@@ -1,6 +1,12 @@
 #include "app/command_table.h"
 #include "app/about.h"
 #include "app/app_state.h"
+#include "app/help_window.h"
+#include "app/options_dialog.h"
+#include "app/toolbar.h"
+#include "codingui/char_map_dialog.h"
+#include "codingui/font_dialog.h"
+#include "codingui/font_size_commands.h"
 #include "editor/clipboard_commands.h"
 #include "editor/date_time.h"
 #include "editor/document_files.h"
@@ -20,11 +26,6 @@ namespace {
 void CloseProgram()
 {
     SendMessageA(App.MainWindow, WM_CLOSE, 0, 0);   // the close path asks about unsaved changes
-}
-
-void ShowHelp()
-{
-    WinHelpA(App.MainWindow, ProgramName, HELP_CONTENTS, 0);
 }
 
 // Keys taken away from the editor so they do nothing there.
@@ -52,7 +53,7 @@ constexpr Command CommandTable[] = {
     {CMD_PAGE_SETUP, PageSetup},
     {CMD_DELETE, DeleteCommand, Enable::Selection, Enable::Selection},
     {CMD_WORD_WRAP, ToggleWordWrap},
-    {CMD_CHAR_MAP, NotBuilt},
+    {CMD_CHAR_MAP, CharMapCommand},
     {CMD_SAVE_AS, [] { SaveDocumentAs(); }},
     {CMD_SEARCH_AGAIN, NotBuilt},
     {CMD_REPLACE, NotBuilt},
@@ -69,22 +70,22 @@ constexpr Command CommandTable[] = {
     {CMD_LEFT, NotBuilt},
     {CMD_RIGHT, NotBuilt},
     {CMD_CODING_DIALOG, NotBuilt},
-    {CMD_OPTIONS, NotBuilt},
+    {CMD_OPTIONS, ShowOptionsDialog},
     {CMD_INSERT_FILE, InsertFile},
     {CMD_DATE_TIME, InsertDateTime},
-    {CMD_FONT_ANSI, NotBuilt},
-    {CMD_FONT_OEM, NotBuilt},
-    {CMD_FONT_KOI8, NotBuilt},
+    {CMD_FONT_ANSI, [] { EditCodingFont(CodingAnsi); }},
+    {CMD_FONT_OEM, [] { EditCodingFont(CodingOem); }},
+    {CMD_FONT_KOI8, [] { EditCodingFont(CodingKoi8); }},
     {CMD_BYTE_EDITOR, NotBuilt},
     {CMD_EXIT, CloseProgram},
     {CMD_HTML_REFRESH, NotBuilt},
-    {CMD_TOOLBAR, NotBuilt},
+    {CMD_TOOLBAR, CustomizeToolbar},
     {CMD_COLOR_TEXT, NotBuilt},
     {CMD_COLOR_BACKGROUND, NotBuilt},
     {CMD_COLOR_HTML, NotBuilt},
     {CMD_SELECT_ALL, SelectAllCommand},
-    {CMD_SIZE_DOWN, NotBuilt},
-    {CMD_SIZE_UP, NotBuilt},
+    {CMD_SIZE_DOWN, FontSizeDownCommand},
+    {CMD_SIZE_UP, FontSizeUpCommand},
     {CMD_ABOUT, ShowAboutBox},
     {CMD_BEEP_DOWN, RefuseKey},
     {CMD_BEEP_UP, RefuseKey},

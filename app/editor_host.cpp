@@ -1,15 +1,9 @@
 // The shell's side of editor/editor_host.h.
 #include "app/app_state.h"
 #include "app/recent_files.h"
+#include "app/status_bar.h"
 #include "editor/editor_host.h"
 #include "res/resource.h"
-#include <commctrl.h>
-
-namespace {
-
-constexpr int CodingPane = 2;
-
-}   // namespace
 
 HWND HostWindow()
 {
@@ -30,7 +24,10 @@ bool HostTranslateAccelerator(const MSG& key)
 
 void HostEditorCreated()
 {
-    App.LastCaretRange.cpMin = -1;
+    ShowInsertModePane();
+    ForgetCaretPosition();
+    // Posted: Word Wrap puts the text and the selection back into the new window first.
+    PostMessageA(App.MainWindow, CaretMovedMessage, 0, 0);
 }
 
 void HostCaretMoved()
@@ -38,11 +35,25 @@ void HostCaretMoved()
     PostMessageA(App.MainWindow, CaretMovedMessage, 0, 0);
 }
 
+void HostShowCaretPosition()
+{
+    ShowCaretPosition();
+}
+
+void HostKeyboardLayoutChanged()
+{
+    ShowKeyboardPane();
+}
+
+void HostInsertModeChanged()
+{
+    ShowInsertModePane();
+}
+
 void HostShowViewCoding(Coding coding)
 {
     CheckMenuRadioItem(GetMenu(App.MainWindow), CMD_VIEW_ANSI, CMD_VIEW_KOI8, CMD_VIEW_ANSI + coding, MF_BYCOMMAND);
-    if (App.StatusBarWindow)
-        SendMessageA(App.StatusBarWindow, SB_SETTEXTA, CodingPane, reinterpret_cast<LPARAM>(CodingName[coding]));
+    ShowCodingPane();
 }
 
 void HostMarkWordWrap(bool wrapped)

@@ -3,6 +3,9 @@
 #include "app/command_enabling.h"
 #include "app/command_table.h"
 #include "app/menu_handling.h"
+#include "app/status_bar.h"
+#include "app/toolbar.h"
+#include "app/toolbar_notify.h"
 #include "app/window_placement.h"
 #include "editor/confirm_discard.h"
 #include "editor/undo.h"
@@ -44,9 +47,19 @@ void DestroyMainWindow(HWND window)
         Editor.Window = nullptr;
     }
     FreeUndoHistory();
+    // The bars go with the window; no call may reach them afterwards.
+    DestroyToolbar();
+    DestroyStatusBar();
     PostQuitMessage(0);
 }
 
+}   // namespace
+
+void PostMainWindowLayout()
+{
+    RECT client;
+    GetClientRect(App.MainWindow, &client);
+    PostMessageA(App.MainWindow, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -71,6 +84,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             MeasureRecentItem(item);
         break;
     }
+    case WM_NOTIFY: {
+        LRESULT result = 0;
+        if (HandleToolbarNotification(*reinterpret_cast<NMHDR*>(lParam), result)) return result;
+        break;
+    }
+    case CaretMovedMessage:
+        ShowCaretPosition();
+        break;
     case WM_COMMAND:
         if (ExecuteCommand(LOWORD(wParam))) return 0;
         break;

@@ -3,16 +3,24 @@
 set(APP_PORTABLE
   app/command_line.cpp
   app/startup_rules.cpp
+  app/status_text.cpp
+  app/toolbar_buttons.cpp
 )
 set(APP_WIN32
   app/about.cpp
   app/command_enabling.cpp
   app/command_table.cpp
   app/editor_host.cpp
+  app/help_window.cpp
   app/main_window.cpp
   app/menu_handling.cpp
   app/message_loop.cpp
+  app/options_dialog.cpp
+  app/program_folder.cpp
   app/recent_files.cpp
   app/startup.cpp
+  app/status_bar.cpp
+  app/toolbar.cpp
+  app/toolbar_notify.cpp
   app/window_placement.cpp
 )

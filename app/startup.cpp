@@ -4,6 +4,8 @@
 #include "app/main_window.h"
 #include "app/message_loop.h"
 #include "app/startup_rules.h"
+#include "app/status_bar.h"
+#include "app/toolbar.h"
 #include "app/window_placement.h"
 #include "editor/document_files.h"
 #include "editor/editor_control.h"
@@ -103,8 +105,10 @@ void InitializeApplication(const char* commandLine)
     GiveMenuItemsBitmaps(menu);
     MakeRecentItemsOwnerDrawn(menu);
     InitializeCommonControls();
+    if (ReadSettingNumber(SettingName::StatusBar) != 0) CreateStatusBar();
     CreateEditor();
     App.BigButtons = ReadSettingNumber(SettingName::BigButtons) != 0;
+    if (ReadSettingNumber(SettingName::Toolbar) != 0) CreateToolbar();
     char fileName[PathCapacity];
     if (ProcessCommandLine(commandLine, fileName)[0]) LoadDocument(fileName);
 }

@@ -79,6 +79,20 @@ void PutOnClipboard(ClipboardBlock (&blocks)[3])
         if (b.block) GlobalFree(b.block);
 }
 
+// The locked record holds length bytes of the view coding after its header:
+// they go on the clipboard as text, as the letters they stand for and exactly.
+void HandOver(HGLOBAL exact, uint8_t* record, LONG length)
+{
+    uint8_t* bytes = record + ClipboardBytesHeader;
+    WriteClipboardBytesHeader(record, static_cast<uint32_t>(length), Editor.ViewCoding);
+    ClipboardBlock blocks[] = {
+        {Editor.ViewCoding == CodingAnsi ? UINT(CF_TEXT) : UINT(CF_OEMTEXT), TextBlock(bytes, length)},
+        {CF_UNICODETEXT, UnicodeBlock(bytes, length)},
+        {ExactBytesFormat(), exact}};
+    GlobalUnlock(exact);
+    PutOnClipboard(blocks);
+}
+
 // The first text format the clipboard lists is the one its owner wrote; the
 // others may be the system's conversions through its own code pages.
 UINT FirstTextFormat()
@@ -142,6 +156,15 @@ uint8_t* ExactBytesFromClipboard(LONG& length)
 
 }   // namespace
 
+void CopyBytes(const char* bytes, LONG length)
+{
+    HGLOBAL exact;
+    auto* record = static_cast<uint8_t*>(NewLockedBlock(ClipboardBytesHeader + static_cast<SIZE_T>(length) + 1, exact));
+    if (!record) return;
+    memcpy(record + ClipboardBytesHeader, bytes, length);
+    HandOver(exact, record, length);
+}
+
 void CopyCommand()
 {
     CHARRANGE selection = EditorSelection();
@@ -150,15 +173,7 @@ void CopyCommand()
     SIZE_T selected = static_cast<SIZE_T>(selection.cpMax - selection.cpMin);
     auto* record = static_cast<uint8_t*>(NewLockedBlock(ClipboardBytesHeader + selected + 1, exact));
     if (!record) return;
-    uint8_t* bytes = record + ClipboardBytesHeader;
-    LONG length = ReadEditorSelection(reinterpret_cast<char*>(bytes));
-    WriteClipboardBytesHeader(record, static_cast<uint32_t>(length), Editor.ViewCoding);
-    ClipboardBlock blocks[] = {
-        {Editor.ViewCoding == CodingAnsi ? UINT(CF_TEXT) : UINT(CF_OEMTEXT), TextBlock(bytes, length)},
-        {CF_UNICODETEXT, UnicodeBlock(bytes, length)},
-        {ExactBytesFormat(), exact}};
-    GlobalUnlock(exact);
-    PutOnClipboard(blocks);
+    HandOver(exact, record, ReadEditorSelection(reinterpret_cast<char*>(record + ClipboardBytesHeader)));
 }
 
 void DeleteCommand()

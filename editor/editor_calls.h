@@ -129,11 +129,12 @@ inline void SetEditorCharFormat(DWORD scope, const CHARFORMATA& format)
 {
     SendEditor(EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
 }
-// The format at the selection: face, size, effects, character set and the colour there.
+// The format of the whole text, with the colour at the selection's start.
 inline CHARFORMATA EditorSelectionFormat()
 {
     CHARFORMATA format = {};
     format.cbSize = sizeof format;
+    format.dwMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC;
     SendEditor(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     return format;
 }

@@ -1,6 +1,5 @@
 // What the editor tells the shell, and the little it asks of it. app/ implements
-// these, so the editor never reaches into the shell's headers; where the shell's
-// part is not built yet (the status bar's panes) the call does nothing there.
+// these, so the editor never reaches into the shell's headers.
 #pragma once
 #include <windows.h>
 
@@ -12,10 +11,16 @@ HWND HostWindow();
 HINSTANCE HostInstance();
 // A key of the shell's accelerator table becomes the shell's command; true when it did.
 bool HostTranslateAccelerator(const MSG& key);
-// A new editor window: the caret pane is written afresh at the next report.
+// A new editor window in insert mode: the status panes are written afresh.
 void HostEditorCreated();
 // The caret may have moved: the line and column shown follow once the click is done.
 void HostCaretMoved();
+// A key was released: the line and column shown follow the caret now.
+void HostShowCaretPosition();
+// The user switched the keyboard layout.
+void HostKeyboardLayoutChanged();
+// Insert switched Editor.OverwriteMode.
+void HostInsertModeChanged();
 // The view coding changed: its radio mark in the Coding menu and its status pane.
 void HostShowViewCoding(Coding coding);
 // The check mark of "&Word Wrap".

@@ -106,6 +106,7 @@ bool HandleKey(WPARAM key)
         if (control) return true;   // only the accelerators copy and paste
         // The control switches its own mode on the same key.
         Editor.OverwriteMode = !Editor.OverwriteMode;
+        HostInsertModeChanged();
         return false;
     case 'C':
     case 'V':
@@ -224,11 +225,15 @@ LRESULT CALLBACK EditorSubclassProc(HWND window, UINT message, WPARAM wParam, LP
 {
     switch (message) {
     case WM_INPUTLANGCHANGE:
-        return Consumed;   // only the status bar's keyboard pane follows the layout
+        HostKeyboardLayoutChanged();   // only the status bar's keyboard pane follows the layout
+        return Consumed;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
         // Accelerators act only while the editor has the focus, and before any key handling.
         return HandleKeyPress(window, message, wParam, lParam);
+    case WM_KEYUP:
+        HostShowCaretPosition();
+        return PassOn(window, message, wParam, lParam);
     case WM_CHAR:
         return HandleCharacter(window, wParam, lParam);
     case WM_LBUTTONDOWN:

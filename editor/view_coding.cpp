@@ -36,7 +36,9 @@ void QueryFace(HKEY key, const char* name, char (&face)[LF_FACESIZE])
         lstrcpynA(face, text, LF_FACESIZE);
 }
 
-// The coding's font settings, all read with one opening of the settings key.
+}   // namespace
+
+// All read with one opening of the settings key.
 CHARFORMATA ViewCodingFormat(Coding coding)
 {
     CHARFORMATA format = {};
@@ -57,8 +59,6 @@ CHARFORMATA ViewCodingFormat(Coding coding)
     format.bPitchAndFamily = format.szFaceName[0] ? 0 : FF_MODERN;
     return format;
 }
-
-}   // namespace
 
 void ApplyViewCoding()
 {

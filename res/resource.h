@@ -84,6 +84,36 @@
 #define CMD_RECENT_FIRST    CMD_RECENT_0
 #define CMD_RECENT_LAST     CMD_RECENT_9
 
+/* The Options dialog and its controls; the up-down controls are made by the dialog. */
+#define IDD_OPTIONS                 5
+#define IDC_OPTIONS_BIG_BUTTONS     101
+#define IDC_OPTIONS_FRAME           107
+#define IDC_OPTIONS_TOOLBAR         108
+#define IDC_OPTIONS_STATUS_BAR      109
+#define IDC_OPTIONS_MULTILEVEL_UNDO 110
+#define IDC_OPTIONS_RESTORE_SIZE    111
+#define IDC_OPTIONS_PARAGRAPH       112
+#define IDC_OPTIONS_LEFT_INDENT     113
+#define IDC_OPTIONS_LEFT_UPDOWN     114
+#define IDC_OPTIONS_RIGHT_INDENT    115
+#define IDC_OPTIONS_RIGHT_UPDOWN    116
+#define IDC_OPTIONS_FIRST_INDENT    121
+#define IDC_OPTIONS_FIRST_UPDOWN    122
+#define IDC_OPTIONS_IGNORE_BREAKS   144
+/* The text of the program's own help window. */
+#define IDR_HELP_TEXT               1
+/* Fonts per view coding and the character map. */
+#define IDD_CODING_FONT     4
+#define IDC_FONT_PREVIEW    100
+#define IDC_FONT_FACE       101
+#define IDC_FONT_CHARSET    102
+#define IDC_FONT_SIZE       103
+#define IDC_FONT_BOLD       104
+#define IDC_FONT_ITALIC     105
+#define IDD_CHAR_MAP        6
+#define IDC_CHARMAP_GRID    101
+#define IDC_CHARMAP_COPY    102
+
 /* The print preview dialog and its controls. */
 #define IDD_PREVIEW         7
 #define IDC_PREVIEW_FIRST   101

@@ -9,14 +9,15 @@ failed=0
 report() { [ -n "$2" ] && { echo "check_structure: $1"; echo "$2"; failed=1; }; }
 
 # Each folder includes only from itself and the folders below it:
-# app -> print -> editor -> textctl -> coding, and editor, print, app -> settings.
+# app -> codingui, print -> editor -> textctl -> coding, and editor, codingui, print, app -> settings.
 declare -A below=(
   [coding]=""
   [settings]=""
   [textctl]="coding"
   [editor]="textctl coding settings"
+  [codingui]="editor textctl coding settings res"
   [print]="editor textctl coding settings res"
-  [app]="print editor textctl coding settings res"
+  [app]="codingui print editor textctl coding settings res"
 )
 for dir in "${!below[@]}"; do
   allowed=$(echo "$dir ${below[$dir]}" | sed 's/ *$//; s/ /|/g')
@@ -26,11 +27,11 @@ done
 
 # Messages to the editor window go through the typed calls of editor/editor_calls.h.
 found=$(grep -rnE 'SendEditor\(|(Send|Post)Message[AW]?\(\s*Editor\.Window|SetWindowText[AW]?\(\s*Editor\.Window' \
-          app editor coding settings textctl print | grep -vE '^editor/editor_calls\.(h|cpp):')
+          app codingui editor coding settings textctl print | grep -vE '^editor/editor_calls\.(h|cpp):')
 report "a raw message to the editor window outside editor/editor_calls.h:" "$found"
 
 # File-private functions and data live in an anonymous namespace.
-found=$(grep -rnE '^static ' app editor coding settings textctl print)
+found=$(grep -rnE '^static ' app codingui editor coding settings textctl print)
 report "file-level static (use an anonymous namespace):" "$found"
 
 [ "$failed" -eq 0 ] && echo "check_structure: passed"

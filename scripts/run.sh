@@ -20,15 +20,25 @@ if [ -z "$shot" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$(wine_loader "$arch")" "$exe" "${args[@]}"
 fi
 
-# Screenshot: start under Xvfb, wait for the main window, save the screen, quit.
+# Screenshot: start under Xvfb, wait for the main window and until the screen shows
+# it painted (not blank, and the same on two looks in a row), save it, quit.
 cat > "$BUILD/shot.sh" <<SH
 "$(wine_loader "$arch")" "$exe" ${args[@]+"${args[@]@Q}"} &
 for i in \$(seq 1 120); do
   xwininfo -root -tree 2>/dev/null | grep -q -- '-VERKO"' && break
   sleep 0.5
 done
-sleep 2
-import -window root "$shot"
+last="$BUILD/shot-last.png"; now="$BUILD/shot-now.png"
+rm -f "\$last"
+for i in \$(seq 1 120); do
+  sleep 0.5
+  import -window root "\$now"
+  if [ "\$(identify -format %k "\$now")" -gt 16 ] && [ -f "\$last" ] &&
+     [ "\$(compare -metric AE "\$now" "\$last" null: 2>&1)" = 0 ]; then break; fi
+  cp "\$now" "\$last"
+done
+mv "\$now" "$shot"
+rm -f "\$last"
 wineserver -k 2>/dev/null || true
 SH
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$BUILD/shot.sh"

@@ -24,7 +24,7 @@ native_rc=${PIPESTATUS[0]}
 if [ -n "${DISPLAY:-}" ]; then
   bash "$ROOT/scripts/wine-tests.sh" "$BUILD/$arch" 2>&1 | tee -a "$log"; wine_rc=${PIPESTATUS[0]}
 else
-  xvfb-run -a -s "-screen 0 1280x1024x24" bash "$ROOT/scripts/wine-tests.sh" "$BUILD/$arch" 2>&1 | tee -a "$log"
+  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$ROOT/scripts/wine-tests.sh" "$BUILD/$arch" 2>&1 | tee -a "$log"
   wine_rc=${PIPESTATUS[0]}
 fi
 

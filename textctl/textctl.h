@@ -71,7 +71,9 @@
 // select all, copy, cut, paste and undo with CF_TEXT bytes as they are.
 // WM_PASTE asks the IRichEditOleCallback (EM_SETOLECALLBACK) QueryAcceptData
 // with RECO_PASTE first and refuses when it fails. The control accepts no
-// OLE drops (the program forbids them with ES_NOOLEDRAGDROP).
+// OLE drops (the program forbids them with ES_NOOLEDRAGDROP). In a dialog
+// the control asks for every key, except that a read-only one leaves Tab,
+// Enter and Escape to the dialog.
 //
 // Points. EM_POSFROMCHAR takes a POINTL* in wParam and the position in
 // lParam, EM_CHARFROMPOS a POINTL* in lParam, as with rich edit 1.0; points

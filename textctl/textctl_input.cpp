@@ -303,7 +303,9 @@ bool InputMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LR
         *result = TRUE;
         return true;
     case WM_GETDLGCODE:
-        *result = DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB | DLGC_HASSETSEL;
+        // Read-only in a dialog, it leaves Tab, Enter and Escape to the dialog's buttons.
+        *result =
+            DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL | (IsReadOnly(c) ? 0 : DLGC_WANTALLKEYS | DLGC_WANTTAB);
         return true;
     }
     return false;

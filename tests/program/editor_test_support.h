@@ -52,6 +52,23 @@ protected:
         return (GetMenuState(GetMenu(App.MainWindow), command, MF_BYCOMMAND) & MF_CHECKED) != 0;
     }
 
+    // Gives the command and, once its dialog is shown, the action, which ends the dialog.
+    void InDialog(WORD command, const std::string& caption, std::function<void(HWND)> action)
+    {
+        ExpectModal(caption, std::move(action));
+        SendCommand(command);
+        VerifyModalsSeen();
+    }
+
+    // The format of a text control's whole text.
+    static CHARFORMATA FormatOf(HWND control)
+    {
+        CHARFORMATA format{};
+        format.cbSize = sizeof format;
+        SendMessageA(control, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+        return format;
+    }
+
     static std::string ClipboardBytes(UINT format) { return ClipboardContents(format); }
     static std::u16string ClipboardUnicode() { return ClipboardContents<std::u16string>(CF_UNICODETEXT); }
 

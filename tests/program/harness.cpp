@@ -232,6 +232,12 @@ HWND ProgramTest::Start(const std::string& arguments, int showCommand)
     return main_;
 }
 
+HWND ProgramTest::Restart(const std::string& arguments)
+{
+    FinishProgram();
+    return Start(arguments);
+}
+
 bool ProgramTest::TakeMessage(MSG& message)
 {
     return PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0;

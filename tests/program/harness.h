@@ -56,6 +56,8 @@ protected:
     // Starts the program with "verko.exe " + arguments as its command line. Does not pump,
     // so what start-up posted is still in the queue.
     HWND Start(const std::string& arguments = "", int showCommand = SW_SHOWNORMAL);
+    // Closes the program as Close does and starts it again, as a user starts it the next time.
+    HWND Restart(const std::string& arguments = "");
     // Closes the MainWindow (WM_CLOSE) and pumps until the quit message; false when the
     // program is still running afterwards.
     bool Close();

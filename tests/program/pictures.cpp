@@ -58,3 +58,53 @@ std::string BesideTheProgram(const char* name)
     std::string folder(path);
     return folder.substr(0, folder.find_last_of("\\/") + 1) + name;
 }
+
+Capture PictureOfWindow(HWND window, const char* file)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    UpdateWindow(window);
+    HDC dc = GetDC(window);
+    Capture capture = Grab(dc, client.right, client.bottom);
+    ReleaseDC(window, dc);
+    SaveBitmap(BesideTheProgram(file), capture);
+    return capture;
+}
+
+Capture GrabWindow(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT box;
+    GetWindowRect(window, &box);
+    HDC dc = GetWindowDC(window);
+    Capture capture = Grab(dc, box.right - box.left, box.bottom - box.top);
+    ReleaseDC(window, dc);
+    return capture;
+}
+
+Capture DrawTextRuns(HWND control, const std::vector<TextRun>& runs, COLORREF text, COLORREF background, int width,
+                     int height)
+{
+    HDC screen = GetDC(control);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    HGDIOBJ oldFont = SelectObject(memory, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    RECT all = {0, 0, width, height};
+    SetBkColor(memory, background);
+    SetTextColor(memory, text);
+    ExtTextOutW(memory, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    for (const TextRun& run : runs) {
+        POINTL origin = {0, 0};
+        SendMessageA(control, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&origin), run.position);
+        ExtTextOutW(memory, origin.x, origin.y, 0, nullptr, run.letters.data(), static_cast<UINT>(run.letters.size()),
+                    nullptr);
+    }
+    Capture capture = Grab(memory, width, height);
+    SelectObject(memory, oldFont);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(control, screen);
+    return capture;
+}

@@ -212,7 +212,7 @@ TEST_F(SpineMenu, ItemsCarryTheirPictures)
         EXPECT_EQ(info.hbmpUnchecked != nullptr, !viewCoding) << id;
         EXPECT_EQ(viewCoding ? info.hbmpChecked : info.hbmpUnchecked, App.ShellBitmaps[id - 1]) << id;
     }
-    EXPECT_EQ(App.ShellBitmaps[14], nullptr);
+    EXPECT_NE(App.ShellBitmaps[14], nullptr) << "the toolbar's own pictures";
 }
 
 TEST_F(SpineMenu, WordWrapMarkFollowsTheStoredStyle)

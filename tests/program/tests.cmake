@@ -3,6 +3,7 @@ add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 file(GLOB PROGRAM_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/program/*.cpp)
 add_executable(verko_program_tests ${PROGRAM_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/res/verko.rc)
 target_link_libraries(verko_program_tests verko_win GTest::gtest)
+verko_images_beside(verko_program_tests)
 target_compile_definitions(verko_program_tests PRIVATE VERKO_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
 
 set(VERKO_WINE_EXEC "" CACHE FILEPATH "Runs a Windows program under Wine")

@@ -21,25 +21,7 @@ Capture GrabControl(HWND control, int width, int height)
 // The word drawn as Unicode text in the control's own font, where the control starts its text.
 Capture DrawExpected(HWND control, const wchar_t* word, int width, int height)
 {
-    HDC screen = GetDC(control);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-    HGDIOBJ oldFont = SelectObject(memory, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    RECT all = {0, 0, width, height};
-    SetBkColor(memory, GetSysColor(COLOR_WINDOW));
-    SetTextColor(memory, GetSysColor(COLOR_WINDOWTEXT));
-    ExtTextOutW(memory, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
-    POINTL origin = {0, 0};
-    SendMessageA(control, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&origin), 0);
-    ExtTextOutW(memory, origin.x, origin.y, 0, nullptr, word, static_cast<UINT>(wcslen(word)), nullptr);
-    Capture capture = Grab(memory, width, height);
-    SelectObject(memory, oldFont);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(control, screen);
-    return capture;
+    return DrawTextRuns(control, {{0, word}}, GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW), width, height);
 }
 
 bool FontHasGlyphs(HWND control, const wchar_t* word)

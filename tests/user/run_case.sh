@@ -62,7 +62,7 @@ check_saved() {
   local file=${files[$current]} before
   before=$(stat -c %i "$file")
   xdotool key ctrl+s
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 400); do
     [ "$(stat -c %i "$file" 2>/dev/null)" != "$before" ] && break
     sleep 0.05
   done

@@ -1,0 +1,69 @@
+#include "app/status_bar.h"
+#include "app/app_state.h"
+#include "app/status_text.h"
+#include "editor/editor_calls.h"
+#include <commctrl.h>
+#include <iterator>
+
+namespace {
+
+enum Pane { CaretPane, KeyboardPane, CodingPane, InsertModePane };
+// Right edges in pixels; the last pane reaches the right edge.
+constexpr int PaneRightEdges[] = {88, 166, 276, -1};
+constexpr UINT StatusBarId = 1;
+
+void SetPaneText(Pane pane, const char* text, WPARAM drawing = 0)
+{
+    if (App.StatusBarWindow)
+        SendMessageA(App.StatusBarWindow, SB_SETTEXTA, pane | drawing, reinterpret_cast<LPARAM>(text));
+}
+
+}   // namespace
+
+void CreateStatusBar()
+{
+    App.StatusBarWindow = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER, nullptr, App.MainWindow, StatusBarId);
+    if (!App.StatusBarWindow) return;
+    SendMessageA(App.StatusBarWindow, SB_SETPARTS, std::size(PaneRightEdges), reinterpret_cast<LPARAM>(PaneRightEdges));
+    ShowCodingPane();
+    ShowKeyboardPane();
+}
+
+void DestroyStatusBar()
+{
+    if (App.StatusBarWindow) DestroyWindow(App.StatusBarWindow);
+    App.StatusBarWindow = nullptr;
+}
+
+void ShowCaretPosition()
+{
+    if (!App.StatusBarWindow || !Editor.Window) return;
+    CHARRANGE selection = EditorSelection();
+    if (selection.cpMin == App.LastCaretRange.cpMin && selection.cpMax == App.LastCaretRange.cpMax) return;
+    App.LastCaretRange = selection;
+    LONG line = EditorLineOf(selection.cpMin);
+    LONG column = selection.cpMin - EditorLineStart(line) + 1;
+    SetPaneText(CaretPane, CaretPaneText(column, line + 1).c_str());
+}
+
+void ForgetCaretPosition()
+{
+    App.LastCaretRange.cpMin = -1;
+}
+
+void ShowKeyboardPane()
+{
+    char layout[KL_NAMELENGTH] = "";
+    if (App.StatusBarWindow && GetKeyboardLayoutNameA(layout))
+        SetPaneText(KeyboardPane, KeyboardPaneText(layout).c_str(), SBT_POPOUT);
+}
+
+void ShowCodingPane()
+{
+    SetPaneText(CodingPane, CodingName[Editor.ViewCoding]);
+}
+
+void ShowInsertModePane()
+{
+    SetPaneText(InsertModePane, InsertModePaneText(Editor.OverwriteMode));
+}
