@@ -1,37 +1,28 @@
-// Printing to a real printer: the PDF queue the test command sets up, driven
-// through the program's commands and the system's print dialog, read back
-// with the PDF tools.
+// Printing on a real printer, the PDF queue the test command sets up: the
+// program's commands and the system's print dialog, the pages read back.
 #include <windows.h>
 #include <winspool.h>
 #include <dlgs.h>
-#include <algorithm>
 #include <iterator>
 #include <sstream>
 
 #include "coding/coding_tables.h"
 #include "editor/editor_calls.h"
+#include "print/printer.h"
 #include "res/resource.h"
 #include "harness.h"
 #include "pictures.h"
-#include "print/printer.h"
 #include "printer_support.h"
 
 namespace {
 
-constexpr int LinesPerPage = 59;   // of the queue's A4 sheet with an inch of margin all round
-constexpr double PointsPerInch = 72;
-constexpr double LineTolerance = 12;   // points, a row of the default 10 points type
+constexpr int LinesPerPage = 59;         // of the queue's A4 sheet with an inch of margin all round
+constexpr double Inch = 72, Line = 12;   // points
 
-std::vector<std::string> Tokens(const std::string& text)
+std::vector<std::string> Words(const std::string& text)
 {
     std::istringstream in(text);
     return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
-
-bool IsPageNumber(const std::string& word)
-{
-    return word.size() > 2 && word.front() == '-' && word.back() == '-'
-        && word.find_first_not_of("0123456789", 1) == word.size() - 1;
 }
 
 // The page numbers atop the pages ("-1- -2-") and the words of all pages.
@@ -43,8 +34,8 @@ Printed Read(const std::vector<std::string>& pages)
 {
     Printed printed;
     for (const std::string& page : pages) {
-        std::vector<std::string> words = Tokens(page);
-        if (!words.empty() && IsPageNumber(words[0])) {
+        std::vector<std::string> words = Words(page);
+        if (!words.empty() && words[0].size() > 2 && words[0][0] == '-' && words[0].back() == '-') {
             printed.numbers += (printed.numbers.empty() ? "" : " ") + words[0];
             words.erase(words.begin());
         }
@@ -53,15 +44,16 @@ Printed Read(const std::vector<std::string>& pages)
     return printed;
 }
 
-bool QueueListed()
+struct Ink {
+    double width, height, left, top, right, bottom;
+    bool numbered;
+};
+Ink InkOf(PdfCatcher job)
 {
-    DWORD needed = 0, count = 0;
-    EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 4, nullptr, 0, &needed, &count);
-    std::vector<BYTE> buffer(needed + 1);
-    EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 4, buffer.data(), needed, &needed, &count);
-    auto* printers = reinterpret_cast<PRINTER_INFO_4A*>(buffer.data());
-    return std::any_of(printers, printers + count,
-                       [](const PRINTER_INFO_4A& p) { return !strcmp(p.pPrinterName, PdfQueue); });
+    Ink ink = {};
+    std::istringstream(job.Ink()) >> ink.width >> ink.height >> ink.left >> ink.top >> ink.right >> ink.bottom
+        >> ink.numbered;
+    return ink;
 }
 
 class PrintToPdf : public ProgramTest {
@@ -69,23 +61,22 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        ASSERT_TRUE(QueueListed()) << "the system does not list the printer " << PdfQueue;
+        char name[64];
+        DWORD size = sizeof name;
+        ASSERT_TRUE(GetDefaultPrinterA(name, &size) && std::string(name) == PdfQueue) << "the printer is missing";
         folder_ = MakeTempFolder();
         ASSERT_NE(Start(), nullptr);
     }
 
-    // Prints through the print dialog; the job's PDF is caught.
-    Printed Print(const PrintChoice& choice, PdfCatcher* catcher = nullptr)
+    PdfCatcher Print(const PrintChoice& choice)
     {
-        PdfCatcher own(folder_);
-        catcher = catcher ? catcher : &own;
+        PdfCatcher catcher(folder_);
         ExpectModal("Print", [choice](HWND dialog) { ChoosePrint(dialog, choice); });
         SendCommand(CMD_PRINT);
-        catcher->Wait();
-        return Read(catcher->Pages());
+        return catcher;
     }
 
-    // The page count's caption; the answer switches the numbers.
+    // The count's caption; the answer switches the numbers and the menu item's check mark.
     std::string CountPages(int answer)
     {
         std::string caption;
@@ -94,104 +85,58 @@ protected:
             PressButton(box, answer);
         });
         SendCommand(CMD_PAGE_NUMBERS);
-        VerifyModalsSeen();
-        bool checked = GetMenuState(GetMenu(main_), CMD_PAGE_NUMBERS, MF_BYCOMMAND) & MF_CHECKED;
-        EXPECT_EQ(checked, answer == IDYES) << "the check mark of the page numbers";
+        EXPECT_EQ((GetMenuState(GetMenu(main_), CMD_PAGE_NUMBERS, 0) & MF_CHECKED) != 0, answer == IDYES);
         return caption;
     }
 
     std::string folder_;
 };
 
-// The extent of the words of page 1 in points, the page number left out, and the sheet's size.
-struct Ink {
-    double width = 0, height = 0;
-    double left = 1e9, top = 1e9, right = 0, bottom = 0;
-    bool numbered = false;
-};
-Ink InkOf(const std::string& words)
-{
-    Ink ink;
-    std::istringstream in(words);
-    in >> ink.width >> ink.height;
-    double x0, y0, x1, y1;
-    std::string word;
-    while (in >> x0 >> y0 >> x1 >> y1 >> word) {
-        if (IsPageNumber(word)) {
-            ink.numbered = true;
-            continue;
-        }
-        ink = {ink.width,
-               ink.height,
-               std::min(ink.left, x0),
-               std::min(ink.top, y0),
-               std::max(ink.right, x1),
-               std::max(ink.bottom, y1),
-               ink.numbered};
-    }
-    return ink;
-}
-
 }   // namespace
 
 TEST_F(PrintToPdf, RussianPagesInEveryViewWithAndWithoutNumbers)
 {
-    const std::u16string text = RussianLines(0, 2 * LinesPerPage + 30);
+    const std::string text = RussianLines(0, 2 * LinesPerPage + 30);
     struct Case {
         Coding coding;
         WORD view;
         int answer;
         const char* numbers;
-    } cases[] = {
-        {CodingAnsi, CMD_VIEW_ANSI, IDYES, "-1- -2- -3-"},
-        {CodingOem, CMD_VIEW_OEM, IDYES, "-1- -2- -3-"},
-        {CodingKoi8, CMD_VIEW_KOI8, IDNO, ""},
-    };
+    } cases[] = {{CodingAnsi, CMD_VIEW_ANSI, IDYES, "-1- -2- -3-"},
+                 {CodingOem, CMD_VIEW_OEM, IDYES, "-1- -2- -3-"},
+                 {CodingKoi8, CMD_VIEW_KOI8, IDNO, ""}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.coding);
-        SetEditorText(Bytes(text, c.coding).c_str());
+        std::string bytes = text;
+        ConvertCoding(reinterpret_cast<uint8_t*>(&bytes[0]), bytes.size(), CodingAnsi, c.coding);
+        SetEditorText(bytes.c_str());
         SendCommand(c.view);
         EXPECT_EQ(CountPages(c.answer), "Total 3 Page(s)");
-        PdfCatcher catcher(folder_);
-        Printed printed = Print({}, &catcher);
-        EXPECT_EQ(printed.numbers, c.numbers);
-        EXPECT_EQ(printed.words, Tokens(Utf8(text)));
-        if (c.coding == CodingAnsi) catcher.Picture(BesideTheProgram("printed_page.png"));
+        PdfCatcher job = Print({});
+        Printed printed = Read(job.Pages());
+        EXPECT_EQ(printed.numbers, c.numbers) << c.coding;
+        EXPECT_EQ(printed.words, Words(text)) << c.coding;
+        if (c.coding == CodingAnsi) job.Picture(BesideTheProgram("printed_page.png"));
     }
 }
 
 TEST_F(PrintToPdf, RangesCopiesSelectionAndFile)
 {
-    const std::u16string text = RussianLines(0, 4 * LinesPerPage + 30);
-    const std::string bytes = Bytes(text, CodingAnsi);
-    SetEditorText(bytes.c_str());
+    const std::string text = RussianLines(0, 4 * LinesPerPage + 30);
+    SetEditorText(text.c_str());
     EXPECT_EQ(CountPages(IDYES), "Total 5 Page(s)");
-    struct Case {
-        PrintChoice choice;
-        const char* numbers;
-    } cases[] = {
-        {{2, 3}, "-2- -3-"},   // pages 1 to 3 laid out, 2 and 3 sent
-        {{1, 2, 3, true}, "-1- -2- -1- -2- -1- -2-"},
-        {{1, 2, 3, false}, "-1- -1- -1- -2- -2- -2-"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(Print(c.choice).numbers, c.numbers);
-    EXPECT_EQ(Print({2, 3}).words, Tokens(Utf8(RussianLines(LinesPerPage, 3 * LinesPerPage))));
+    Printed range = Read(Print({2, 3}).Pages());   // pages 1 to 3 laid out, 2 and 3 sent
+    EXPECT_EQ(range.numbers, "-2- -3-");
+    EXPECT_EQ(range.words, Words(RussianLines(LinesPerPage, 3 * LinesPerPage)));
+    EXPECT_EQ(Read(Print({1, 2, 3, true}).Pages()).numbers, "-1- -2- -1- -2- -1- -2-");
+    EXPECT_EQ(Read(Print({1, 2, 3, false}).Pages()).numbers, "-1- -1- -1- -2- -2- -2-");
 
-    // The selection is numbered from 1.
-    LONG start = static_cast<LONG>(Bytes(RussianLines(0, 2 * LinesPerPage + 10), CodingAnsi).size());
-    SelectEditorRange(start, static_cast<LONG>(bytes.size()));
-    PrintChoice selection;
-    selection.selection = true;
-    Printed printed = Print(selection);
-    EXPECT_EQ(printed.numbers, "-1- -2- -3-");
-    EXPECT_EQ(printed.words, Tokens(Utf8(RussianLines(2 * LinesPerPage + 10, 4 * LinesPerPage + 30))));
+    SelectEditorRange(static_cast<LONG>(RussianLines(0, 2 * LinesPerPage + 10).size()), -1);
+    Printed selection = Read(Print({0, 0, 1, false, true}).Pages());
+    EXPECT_EQ(selection.numbers, "-1- -2- -3-");
+    EXPECT_EQ(selection.words, Words(RussianLines(2 * LinesPerPage + 10, 4 * LinesPerPage + 30)));
 
-    // To a file the user names: PostScript.
     std::string file = folder_ + "\\printed.ps";
-    PrintChoice toFile;
-    toFile.fromPage = toFile.toPage = 4;
-    toFile.toFile = true;
-    ExpectModal("Print", [toFile](HWND dialog) { ChoosePrint(dialog, toFile); });
+    ExpectModal("Print", [](HWND dialog) { ChoosePrint(dialog, {4, 4, 1, false, false, true}); });
     ExpectModal("Print to File", [file](HWND dialog) {
         SetControlText(dialog, GetDlgItem(dialog, cmb13) ? cmb13 : edt1, file.c_str());
         PressButton(dialog, IDOK);
@@ -203,18 +148,16 @@ TEST_F(PrintToPdf, RangesCopiesSelectionAndFile)
 TEST_F(PrintToPdf, MarginsInsetTheTextAnInchUnlessTheSheetIsTooSmall)
 {
     // A run of letters longer than a row fills it to the right margin.
-    SetEditorText(Bytes(std::u16string(300, u'Ж') + u"\r\n" + RussianLines(0, 2 * LinesPerPage), CodingAnsi).c_str());
+    SetEditorText((std::string(300, '\xC6') + "\r\n" + RussianLines(0, 2 * LinesPerPage)).c_str());
     CountPages(IDYES);
-    PdfCatcher catcher(folder_);
-    Print({}, &catcher);
-    Ink ink = InkOf(catcher.Words());
+    Ink ink = InkOf(Print({}));
     EXPECT_TRUE(ink.numbered);
-    EXPECT_NEAR(ink.left, PointsPerInch, LineTolerance);
-    EXPECT_NEAR(ink.top, PointsPerInch, LineTolerance);
-    EXPECT_NEAR(ink.right, ink.width - PointsPerInch, LineTolerance);
-    EXPECT_NEAR(ink.bottom, ink.height - PointsPerInch, LineTolerance);
-    EXPECT_LE(ink.right, ink.width - PointsPerInch + 1);
-    EXPECT_LE(ink.bottom, ink.height - PointsPerInch + 1);
+    EXPECT_NEAR(ink.left, Inch, Line);
+    EXPECT_NEAR(ink.top, Inch, Line);
+    EXPECT_NEAR(ink.right, ink.width - Inch, Line);
+    EXPECT_NEAR(ink.bottom, ink.height - Inch, Line);
+    EXPECT_LE(ink.right, ink.width - Inch + 1);
+    EXPECT_LE(ink.bottom, ink.height - Inch + 1);
 
     // Twenty inches a side leave no inch of text: the margins and the number go.
     ExpectModal("Setup Page", [](HWND dialog) {
@@ -223,27 +166,24 @@ TEST_F(PrintToPdf, MarginsInsetTheTextAnInchUnlessTheSheetIsTooSmall)
     });
     SendCommand(CMD_PAGE_SETUP);
     EXPECT_EQ(Printing.PageMargins.left, 20000);
-    PdfCatcher wide(folder_);
-    Print({}, &wide);
-    ink = InkOf(wide.Words());
+    ink = InkOf(Print({}));
     EXPECT_FALSE(ink.numbered);
-    EXPECT_NEAR(ink.left, 0, LineTolerance);
-    EXPECT_NEAR(ink.top, 0, LineTolerance);
-    EXPECT_NEAR(ink.right, ink.width, LineTolerance);
+    EXPECT_NEAR(ink.left, 0, Line);
+    EXPECT_NEAR(ink.top, 0, Line);
+    EXPECT_NEAR(ink.right, ink.width, Line);
 }
 
 TEST_F(PrintToPdf, EmptyDocumentIsOnePageAndNoPrinterFailsQuietly)
 {
-    // Without a default printer there is no printer to count on or preview.
-    constexpr char WindowsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
+    // With no default printer there is nothing to count on or to preview.
     HKEY key;
-    ASSERT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, WindowsKey, &key), ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", &key), 0);
     char device[256] = "";
     DWORD size = sizeof device;
     RegQueryValueExA(key, "device", nullptr, nullptr, reinterpret_cast<BYTE*>(device), &size);
     RegDeleteValueA(key, "device");
     EXPECT_EQ(CountPages(IDYES), "EnumPage() failed");
-    SendCommand(CMD_PREVIEW);   // shows nothing: any window would fail the test
+    SendCommand(CMD_PREVIEW);   // any window it showed would fail the test
     PumpFor(200);
     RegSetValueExA(key, "device", 0, REG_SZ, reinterpret_cast<BYTE*>(device), size);
     RegCloseKey(key);

@@ -1,53 +1,39 @@
 // The real printer of the printing tests: the PDF queue the test command sets
-// up, what the program's jobs left there read back with the PDF tools, and
-// the system's print dialogs driven as a user would.
+// up, read back with the PDF tools run on the Unix side.
 #pragma once
 #include <windows.h>
 #include <string>
 #include <vector>
 
-#include "coding/coding_tables.h"
-
 constexpr char PdfQueue[] = "VerkoPDF";
 
-// The Unix name of a Windows path.
-std::string UnixPath(const std::string& windowsPath);
-// Runs a shell script on the Unix side in the folder and returns what it
-// printed; empty when it did not finish in time.
+// Runs a shell script in the folder on the Unix side; what it printed.
 std::string RunShell(const std::string& folder, const std::string& script);
 
-// Catches the PDF of the next job sent to the queue.
+// Catches the PDF of the next job the queue finishes.
 class PdfCatcher {
 public:
     explicit PdfCatcher(const std::string& folder);
-    // Waits for the queue to finish the job; the PDF's path, empty when none came.
-    std::string Wait();
-    // The text of each page of the job's PDF (or of a PostScript file), in reading order.
-    std::vector<std::string> Pages(const std::string& file = "");
-    // The bounding boxes of the words of page 1, in points: "xMin yMin xMax yMax word" lines.
-    std::string Words();
-    // Page 1 of the job as a PNG picture.
+    // Each page's text in Windows-1251, of the job or of a PostScript file.
+    std::vector<std::string> Pages(const std::string& postScript = "");
+    // Page 1 in points: "width height left top right bottom numbered", the ink
+    // of its words without the page number, and 1 when it has the number.
+    std::string Ink();
     void Picture(const std::string& png);
 
 private:
+    // Waits for the job and takes its PDF, or makes one of the PostScript file.
+    void Fetch(const std::string& postScript = "");
     std::string folder_;
-    std::string pdf_;
+    bool fetched_ = false;
 };
 
 // The print dialog's choices; a page range when fromPage is not 0.
 struct PrintChoice {
-    unsigned fromPage = 0;
-    unsigned toPage = 0;
-    unsigned copies = 1;
-    bool collate = false;
-    bool selection = false;
-    bool toFile = false;
+    unsigned fromPage = 0, toPage = 0, copies = 1;
+    bool collate = false, selection = false, toFile = false;
 };
-// Sets the choices in an open print dialog and confirms it.
 void ChoosePrint(HWND dialog, const PrintChoice& choice);
-// The words of Russian text in UTF-8, as the PDF tools give them back.
-std::string Utf8(const std::u16string& text);
-// Lines first..last-1 of Russian words, each ending in its number.
-std::u16string RussianLines(int first, int last);
-// The text in a coding, by the program's tables.
-std::string Bytes(const std::u16string& text, Coding coding);
+
+// Lines first..last-1 of Russian words in Windows-1251, each ending in its number.
+std::string RussianLines(int first, int last);
