@@ -23,12 +23,14 @@ PageLayout ComputePageLayout(long pageWidth, long pageHeight, const Margins& mar
     PageLayout layout;
     layout.page = {0, 0, pageWidth, pageHeight};
     layout.text = layout.page;
-    long left = MarginTwips(margins.left), right = MarginTwips(margins.right);
+    // A margin below zero would put text off the sheet: it counts as none.
+    auto twips = [](long margin) { return std::max(MarginTwips(margin), 0L); };
+    long left = twips(margins.left), right = twips(margins.right);
     if (int64_t{left} + right + TwipsPerInch < pageWidth) {
         layout.text.left = left;
         layout.text.right = pageWidth - right;
     }
-    long top = MarginTwips(margins.top), bottom = MarginTwips(margins.bottom);
+    long top = twips(margins.top), bottom = twips(margins.bottom);
     if (int64_t{top} + bottom + TwipsPerInch < pageHeight) {
         layout.text.top = top;
         layout.text.bottom = pageHeight - bottom;

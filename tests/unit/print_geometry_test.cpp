@@ -29,6 +29,8 @@ TEST(PageGeometry, MarginsLeaveAnInchOrGo)
         EXPECT_EQ(Tuple(layout.text), Tuple(text)) << width << "x" << height;
         EXPECT_EQ(layout.numbersAllowed, numbers) << width << "x" << height;
     }
+    EXPECT_EQ(Tuple(ComputePageLayout(12240, 15840, {-2500, 2500, 2500, -9}).text),
+              std::make_tuple(0L, 1440L, 10800L, 15840L));   // below zero is none
     EXPECT_EQ(Tuple(PageNumberBox(ComputePageLayout(12240, 15840, inch), 301, 201)),
               std::make_tuple(5969L, 619L, 10800L, 1440L));   // halves truncated
 }
