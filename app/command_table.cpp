@@ -5,8 +5,10 @@
 #include "app/options_dialog.h"
 #include "app/toolbar.h"
 #include "codingui/char_map_dialog.h"
+#include "codingui/coding_dialog.h"
 #include "codingui/font_dialog.h"
 #include "codingui/font_size_commands.h"
+#include "codingui/transform_selection.h"
 #include "editor/clipboard_commands.h"
 #include "editor/date_time.h"
 #include "editor/document_files.h"
@@ -19,6 +21,10 @@
 #include "print/preview.h"
 #include "print/print_document.h"
 #include "res/resource.h"
+#include "search/search_commands.h"
+#include "tools/byte_editor.h"
+#include "tools/colour_commands.h"
+#include "tools/html_colours.h"
 #include <iterator>
 
 namespace {
@@ -40,7 +46,7 @@ constexpr Command CommandTable[] = {
     {CMD_VIEW_KOI8, [] { ViewCodingCommand(CodingKoi8); }},
     {CMD_CUT, CutCommand, Enable::Selection, Enable::Selection},
     {CMD_COPY, CopyCommand, Enable::Selection, Enable::Selection},
-    {CMD_FIND, NotBuilt},
+    {CMD_FIND, FindTextCommand},
     {CMD_HELP, ShowHelp},
     {CMD_NEW, NewDocument},
     {CMD_OPEN, OpenDocument},
@@ -55,34 +61,34 @@ constexpr Command CommandTable[] = {
     {CMD_WORD_WRAP, ToggleWordWrap},
     {CMD_CHAR_MAP, CharMapCommand},
     {CMD_SAVE_AS, [] { SaveDocumentAs(); }},
-    {CMD_SEARCH_AGAIN, NotBuilt},
-    {CMD_REPLACE, NotBuilt},
-    {CMD_TO_ANSI, NotBuilt},
-    {CMD_TO_OEM, NotBuilt},
-    {CMD_TO_KOI8, NotBuilt},
-    {CMD_TO_FIDO, NotBuilt},
-    {CMD_TRANSLIT, NotBuilt},
-    {CMD_RTF_TO_ANSI, NotBuilt},
-    {CMD_QP_DECODE, NotBuilt},
-    {CMD_LINE_BREAK, NotBuilt},
-    {CMD_JUSTIFY, NotBuilt},
-    {CMD_CENTER, NotBuilt},
-    {CMD_LEFT, NotBuilt},
-    {CMD_RIGHT, NotBuilt},
-    {CMD_CODING_DIALOG, NotBuilt},
+    {CMD_SEARCH_AGAIN, SearchAgainCommand},
+    {CMD_REPLACE, ReplaceCommand},
+    {CMD_TO_ANSI, TransformCommand<CMD_TO_ANSI>},
+    {CMD_TO_OEM, TransformCommand<CMD_TO_OEM>},
+    {CMD_TO_KOI8, TransformCommand<CMD_TO_KOI8>},
+    {CMD_TO_FIDO, TransformCommand<CMD_TO_FIDO>},
+    {CMD_TRANSLIT, TransformCommand<CMD_TRANSLIT>},
+    {CMD_RTF_TO_ANSI, TransformCommand<CMD_RTF_TO_ANSI>},
+    {CMD_QP_DECODE, TransformCommand<CMD_QP_DECODE>},
+    {CMD_LINE_BREAK, TransformCommand<CMD_LINE_BREAK>},
+    {CMD_JUSTIFY, TransformCommand<CMD_JUSTIFY>},
+    {CMD_CENTER, TransformCommand<CMD_CENTER>},
+    {CMD_LEFT, TransformCommand<CMD_LEFT>},
+    {CMD_RIGHT, TransformCommand<CMD_RIGHT>},
+    {CMD_CODING_DIALOG, CodingDialogCommand},
     {CMD_OPTIONS, ShowOptionsDialog},
     {CMD_INSERT_FILE, InsertFile},
     {CMD_DATE_TIME, InsertDateTime},
     {CMD_FONT_ANSI, [] { EditCodingFont(CodingAnsi); }},
     {CMD_FONT_OEM, [] { EditCodingFont(CodingOem); }},
     {CMD_FONT_KOI8, [] { EditCodingFont(CodingKoi8); }},
-    {CMD_BYTE_EDITOR, NotBuilt},
+    {CMD_BYTE_EDITOR, OpenByteEditor},
     {CMD_EXIT, CloseProgram},
-    {CMD_HTML_REFRESH, NotBuilt},
+    {CMD_HTML_REFRESH, RefreshHtmlColors},
     {CMD_TOOLBAR, CustomizeToolbar},
-    {CMD_COLOR_TEXT, NotBuilt},
-    {CMD_COLOR_BACKGROUND, NotBuilt},
-    {CMD_COLOR_HTML, NotBuilt},
+    {CMD_COLOR_TEXT, ChooseTextColor},
+    {CMD_COLOR_BACKGROUND, ChooseBackgroundColor},
+    {CMD_COLOR_HTML, ChooseTagColor},
     {CMD_SELECT_ALL, SelectAllCommand},
     {CMD_SIZE_DOWN, FontSizeDownCommand},
     {CMD_SIZE_UP, FontSizeUpCommand},

@@ -25,15 +25,28 @@ inline double CpuSeconds()
     return seconds(kernel) + seconds(user);
 }
 
-// Private bytes of the process, looked up at run time to need no extra import library; 0 when unknown.
-inline SIZE_T PrivateBytes()
+// The process's memory counters, looked up at run time to need no extra import library; all 0 when unknown.
+inline PROCESS_MEMORY_COUNTERS MemoryCounters()
 {
     using Query = BOOL(WINAPI*)(HANDLE, PPROCESS_MEMORY_COUNTERS, DWORD);
     auto query = reinterpret_cast<Query>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "K32GetProcessMemoryInfo")));
     PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof counters;
-    return query && query(GetCurrentProcess(), &counters, sizeof counters) ? counters.PagefileUsage : 0;
+    if (!query || !query(GetCurrentProcess(), &counters, sizeof counters)) counters = {};
+    return counters;
+}
+
+// Private bytes of the process; 0 when unknown.
+inline SIZE_T PrivateBytes()
+{
+    return MemoryCounters().PagefileUsage;
+}
+
+// The most private bytes the process has held so far; 0 when unknown.
+inline SIZE_T PeakPrivateBytes()
+{
+    return MemoryCounters().PeakPagefileUsage;
 }
 
 // A stream over bytes in memory for EM_STREAMIN and EM_STREAMOUT.

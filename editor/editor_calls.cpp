@@ -42,3 +42,12 @@ void ReplaceEditorSelectionBytes(const char* bytes, DWORD count)
     MemoryStream stream = {0, count, reinterpret_cast<uint8_t*>(const_cast<char*>(bytes))};
     StreamInFromMemory(stream, SF_TEXT | SFF_SELECTION);
 }
+
+void SetEditorTextColour(COLORREF colour)
+{
+    CHARFORMATA format = {};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_COLOR;
+    format.crTextColor = colour;
+    SetEditorCharFormat(SCF_ALL, format);
+}

@@ -54,9 +54,10 @@ int EditorByteAt(LONG position);
 // Whether a character typed in overwrite mode at position replaces the byte
 // there: not at the end of a line (CR LF, a lone CR or LF) or of the text.
 bool OverwriteReplacesAt(LONG position);
-inline void ReplaceEditorSelection(const char* text)
+// canUndo: the control's own undo can take it back.
+inline void ReplaceEditorSelection(const char* text, bool canUndo = false)
 {
-    SendEditor(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text));
+    SendEditor(EM_REPLACESEL, canUndo, reinterpret_cast<LPARAM>(text));
 }
 // The same for bytes that may hold zeros: exactly count bytes replace the selection.
 void ReplaceEditorSelectionBytes(const char* bytes, DWORD count);
@@ -83,10 +84,23 @@ inline LONG EditorLineStart(LONG line)
 {
     return static_cast<LONG>(SendEditor(EM_LINEINDEX, line));
 }
+// The length of the line holding position, without its line break.
+inline LONG EditorLineLength(LONG position)
+{
+    return static_cast<LONG>(SendEditor(EM_LINELENGTH, position));
+}
 // WB_MOVEWORDLEFT or WB_MOVEWORDRIGHT from position.
 inline LONG EditorWordBreak(int code, LONG position)
 {
     return static_cast<LONG>(SendEditor(EM_FINDWORDBREAK, code, position));
+}
+
+// The first occurrence of text lying wholly inside start..end (end -1: the end
+// of the text), or -1; flags FR_WHOLEWORD and FR_MATCHCASE.
+inline LONG FindEditorText(const char* text, LONG start, LONG end, WPARAM flags)
+{
+    FINDTEXTA find = {{start, end}, text};
+    return static_cast<LONG>(SendEditor(EM_FINDTEXT, flags, reinterpret_cast<LPARAM>(&find)));
 }
 
 // --- Modify flag and the control's own undo ---
@@ -116,9 +130,23 @@ inline void SetEditorRedraw(bool redraw)
 {
     SendEditor(WM_SETREDRAW, redraw);
 }
+// Shows the selection even while the editor lacks the focus, until the focus changes.
+inline void ShowEditorSelection()
+{
+    SendEditor(EM_HIDESELECTION, FALSE);
+}
 inline void RepaintEditor()
 {
     InvalidateRect(Editor.Window, nullptr, FALSE);
+}
+inline void ShowEditorWindow(bool shown)
+{
+    ShowWindow(Editor.Window, shown ? SW_SHOW : SW_HIDE);
+}
+// Whether the selection stays visible while the editor has no focus (the ES_NOHIDESEL style).
+inline void KeepEditorSelectionVisible(bool visible)
+{
+    SendEditor(EM_HIDESELECTION, !visible, TRUE);
 }
 inline void SetEditorViewCoding(Coding coding)
 {
@@ -128,6 +156,15 @@ inline void SetEditorViewCoding(Coding coding)
 inline void SetEditorCharFormat(DWORD scope, const CHARFORMATA& format)
 {
     SendEditor(EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
+}
+// The colour of all the text, the automatic colour off; the colours of ranges go.
+void SetEditorTextColour(COLORREF colour);
+// Gives each range the colour in one message; the selection and the view stay.
+// False when memory ran out.
+inline bool ColourEditorRanges(const CHARRANGE* ranges, size_t count, COLORREF colour)
+{
+    RangeColours request = {ranges, count, colour};
+    return SendEditor(TCM_SETRANGECOLOURS, 0, reinterpret_cast<LPARAM>(&request)) != 0;
 }
 // The format of the whole text, with the colour at the selection's start.
 inline CHARFORMATA EditorSelectionFormat()

@@ -18,9 +18,9 @@ void ShowSystemErrorCode(DWORD code)
     ShowSystemError();
 }
 
-bool AskYesNo(const char* question)
+bool AskYesNo(const char* question, HWND owner)
 {
-    return MessageBoxA(HostWindow(), question, ProgramName, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MessageBoxA(owner ? owner : HostWindow(), question, ProgramName, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 int AskYesNoCancel(const char* question)

@@ -7,7 +7,7 @@
 void ShowSystemError();
 // The same for a known system error code.
 void ShowSystemErrorCode(DWORD code);
-// A question with Yes and No; true for Yes.
-bool AskYesNo(const char* question);
+// A question with Yes and No, owned by the main window or the given window; true for Yes.
+bool AskYesNo(const char* question, HWND owner = nullptr);
 // A question with Yes, No and Cancel: IDYES, IDNO or IDCANCEL.
 int AskYesNoCancel(const char* question);

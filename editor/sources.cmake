@@ -15,6 +15,7 @@ set(EDITOR_WIN32
   editor/memory_stream.cpp
   editor/ole_callback.cpp
   editor/save_document.cpp
+  editor/text_fields.cpp
   editor/message_box.cpp
   editor/undo.cpp
   editor/view_coding.cpp

@@ -113,6 +113,40 @@
 #define IDD_CHAR_MAP        6
 #define IDC_CHARMAP_GRID    101
 #define IDC_CHARMAP_COPY    102
+/* The Coding dialog. */
+#define IDD_CODING          8
+#define IDC_CODING_FROM     101
+#define IDC_CODING_TO       102
+
+/* Find and replace: the dialog and the prompt before each replacement. */
+#define IDD_FIND_REPLACE    1
+#define IDD_REPLACE_PROMPT  3
+#define IDC_FIND_TEXT       101
+#define IDC_FIND_WHOLE_WORD 102
+#define IDC_FIND_MATCH_CASE 103
+#define IDC_FIND_ENTIRE_SCOPE 104
+#define IDC_FIND_BACKWARD   105
+#define IDC_FIND_FRAME      106
+#define IDC_FIND_HEX_TEXT   107
+#define IDC_FIND_HEX        108
+#define IDC_FIND_REPLACEMENT 109
+#define IDC_FIND_HEX_REPLACEMENT 110
+#define IDC_FIND_PROMPT     111
+#define IDC_FIND_TO_LABEL   112
+#define IDC_FIND_ALL        6
+/* The prompt's answers; "No" has the id that Esc and the close box send. */
+#define IDC_PROMPT_YES      1
+#define IDC_PROMPT_NO       2
+#define IDC_PROMPT_ALL      6
+#define IDC_PROMPT_CANCEL   7
+/* Byte editor: dialog 2 and its controls. */
+#define IDD_BYTE_EDITOR     2
+#define IDC_BYTE_SET        103
+#define IDC_BYTE_ADDRESS_LABEL 105
+#define IDC_BYTE_VALUE_LABEL 106
+#define IDC_BYTE_FRAME      107
+#define IDC_BYTE_ADDRESS    201
+#define IDC_BYTE_VALUE      211
 
 /* The print preview dialog and its controls. */
 #define IDD_PREVIEW         7

@@ -9,15 +9,18 @@ failed=0
 report() { [ -n "$2" ] && { echo "check_structure: $1"; echo "$2"; failed=1; }; }
 
 # Each folder includes only from itself and the folders below it:
-# app -> codingui, print -> editor -> textctl -> coding, and editor, codingui, print, app -> settings.
+# app -> codingui, search, tools, print -> editor -> textctl -> coding, and editor, app -> settings.
+folders="app codingui search tools print editor textctl coding settings"
 declare -A below=(
   [coding]=""
   [settings]=""
   [textctl]="coding"
   [editor]="textctl coding settings"
   [codingui]="editor textctl coding settings res"
+  [search]="editor textctl coding settings res"
+  [tools]="editor textctl coding settings res"
   [print]="editor textctl coding settings res"
-  [app]="codingui print editor textctl coding settings res"
+  [app]="codingui search tools print editor textctl coding settings res"
 )
 for dir in "${!below[@]}"; do
   allowed=$(echo "$dir ${below[$dir]}" | sed 's/ *$//; s/ /|/g')
@@ -27,11 +30,11 @@ done
 
 # Messages to the editor window go through the typed calls of editor/editor_calls.h.
 found=$(grep -rnE 'SendEditor\(|(Send|Post)Message[AW]?\(\s*Editor\.Window|SetWindowText[AW]?\(\s*Editor\.Window' \
-          app codingui editor coding settings textctl print | grep -vE '^editor/editor_calls\.(h|cpp):')
+          $folders | grep -vE '^editor/editor_calls\.(h|cpp):')
 report "a raw message to the editor window outside editor/editor_calls.h:" "$found"
 
 # File-private functions and data live in an anonymous namespace.
-found=$(grep -rnE '^static ' app codingui editor coding settings textctl print)
+found=$(grep -rnE '^static ' $folders)
 report "file-level static (use an anonymous namespace):" "$found"
 
 [ "$failed" -eq 0 ] && echo "check_structure: passed"

@@ -4,10 +4,39 @@ BUILD=${VERKO_BUILD:-$ROOT/build}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-# The Windows build that Wine can run here: the 32-bit program where the
-# kernel runs 32-bit code, else the same program built for x86_64 (wine64).
+# binfmt_misc's entry for i386 programs, as setup.sh registers it.
+I386_ENTRY=/proc/sys/fs/binfmt_misc/qemu-i386
+
+i386_emulation_registered() { [ "$(head -n1 "$I386_ENTRY" 2>/dev/null)" = enabled ]; }
+
+# How 32-bit programs run here: native (the kernel runs them), emulated (the kernel hands them
+# to qemu; VERKO_EMULATE_I386=1 asks for that where they would run natively) or none.
+i386_mode() {
+  if [ -n "${VERKO_EMULATE_I386:-}" ] || i386_emulation_registered; then
+    echo emulated
+  elif /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo native
+  else
+    echo none
+  fi
+}
+
+# Tells the binfmt_misc mounted on /proc/sys/fs/binfmt_misc to start i386 programs with qemu.
+register_i386_emulation() {
+  local magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
+  local mask='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+  echo ":qemu-i386:M::$magic:$mask:/usr/bin/qemu-i386-static:F" >/proc/sys/fs/binfmt_misc/register
+}
+
+# The Windows build to start here: the 32-bit program where the kernel runs 32-bit code, else
+# the same program built for x86_64 (wine64); under emulation Wine takes minutes to start.
 runnable_arch() {
-  if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo win32; else echo win64; fi
+  if [ "$(i386_mode)" = native ]; then echo win32; else echo win64; fi
+}
+
+# with_display COMMAND...: runs the command on the display there is, else on a new Xvfb one.
+with_display() {
+  if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$@"; fi
 }
 
 wine_loader() {

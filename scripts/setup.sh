@@ -1,25 +1,40 @@
 #!/usr/bin/env bash
-# Installs what building and testing Verko needs on Debian 12; quick when all is there.
+# Installs what building and testing Verko needs on Debian 12; quick when all is there. Where
+# the kernel cannot run 32-bit code, it also has the kernel start i386 programs with qemu.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
-for p in cmake ninja-build g++ googletest xdotool g++-mingw-w64-i686-posix binutils-mingw-w64-i686 \
-         wine wine32:i386 wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-         xvfb xauth x11-utils x11-xserver-utils fonts-dejavu-core imagemagick clang \
-         cups printer-driver-cups-pdf poppler-utils ghostscript libcups2:i386; do
-  have "$p" || need+=("$p")
-done
-[ ${#need[@]} -eq 0 ] && exit 0
+# install_missing PACKAGE...: installs those not there yet (as root).
+install_missing() {
+  local need=() p
+  for p in "$@"; do have "$p" || need+=("$p"); done
+  [ ${#need[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "setup: missing packages: ${need[*]} (run as root to install them)" >&2
+    return 1
+  fi
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${need[@]}"
+}
 
+install_missing cmake ninja-build g++ googletest xdotool g++-mingw-w64-i686-posix binutils-mingw-w64-i686 \
+  wine wine32:i386 wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+  xvfb xauth x11-utils x11-xserver-utils fonts-dejavu-core imagemagick clang \
+  cups printer-driver-cups-pdf poppler-utils ghostscript libcups2:i386
+mode=$(i386_mode)
+[ "$mode" = native ] && exit 0
+install_missing qemu-user-static
+[ "$mode" = emulated ] && exit 0
 if [ "$(id -u)" -ne 0 ]; then
-  echo "setup: missing packages: ${need[*]} (run as root to install them)" >&2
+  echo "setup: this kernel cannot run 32-bit code; run as root to have qemu emulate it" >&2
   exit 1
 fi
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  dpkg --add-architecture i386
-fi
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -q
-apt-get install -y -q --no-install-recommends "${need[@]}"
+mountpoint -q /proc/sys/fs/binfmt_misc || mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+register_i386_emulation
+echo "setup: i386 programs now start under qemu-i386-static"

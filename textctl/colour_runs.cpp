@@ -43,6 +43,13 @@ void ColourRuns::Set(size_t start, size_t end, uint32_t colour)
     MergeAt(start);
 }
 
+void ColourRuns::Reserve(size_t count)
+{
+    size_t needed = runs_.size() + count;
+    // Exactly the room asked for the first time; otherwise grow as the vector would.
+    if (needed > runs_.capacity()) runs_.reserve(runs_.empty() ? needed : std::max(needed, 2 * runs_.capacity()));
+}
+
 void ColourRuns::Inserted(size_t pos, size_t count)
 {
     for (size_t i = FirstEndingAfter(pos); i < runs_.size(); ++i) {

@@ -13,7 +13,10 @@ public:
         uint32_t colour;
     };
 
-    void Clear() { runs_.clear(); }
+    // Forgets every run and the memory they took.
+    void Clear() { std::vector<Run>().swap(runs_); }
+    // Room for count more runs, so a burst of Set calls allocates once.
+    void Reserve(size_t count);
     // Gives [start, end) the colour, replacing what was there.
     void Set(size_t start, size_t end, uint32_t colour);
     // Text inserted at pos: runs behind move; a run that pos lies strictly inside grows.

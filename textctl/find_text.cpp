@@ -29,12 +29,14 @@ void BuildFoldTable(Coding coding, uint8_t* table)
 }
 
 // How the pattern is matched: bytes compared through `fold` (null: exactly),
-// windows advanced by Horspool's rule on their last byte.
+// windows advanced by Horspool's rule on their last byte. A shift of 0 marks
+// a byte that may end a match, so the skipping loop needs one lookup a window.
 struct Matcher {
     const uint8_t* pattern;
     size_t length;
     const uint8_t* fold;
-    size_t shift[256];
+    uint32_t shift[256];
+    size_t matchShift;   // the shift after a window whose last byte could end a match
 
     bool Same(uint8_t a, uint8_t b) const { return fold ? fold[a] == fold[b] : a == b; }
 
@@ -53,6 +55,25 @@ struct Matcher {
             if (!Same(text.At(pos + k), pattern[k])) return false;
         return true;
     }
+
+    // The first window from `i` on, wholly before `windowEnd`, whose last byte may end a match.
+    size_t NextCandidate(const uint8_t* run, size_t i, size_t windowEnd) const
+    {
+        const uint8_t* last = run + length - 1;
+        // Three shifts a round while even three full ones stay inside: a zero shift stands still.
+        while (i + 4 * length <= windowEnd) {
+            i += shift[last[i]];
+            i += shift[last[i]];
+            i += shift[last[i]];
+            if (shift[last[i]] == 0) return i;
+        }
+        while (i + length <= windowEnd) {
+            uint32_t step = shift[last[i]];
+            if (step == 0) break;
+            i += step;
+        }
+        return i;
+    }
 };
 
 void PrepareMatcher(Matcher& m, const uint8_t* pattern, size_t length, unsigned flags, Coding coding)
@@ -60,11 +81,14 @@ void PrepareMatcher(Matcher& m, const uint8_t* pattern, size_t length, unsigned 
     m.pattern = pattern;
     m.length = length;
     m.fold = flags & FindMatchCase ? nullptr : CaseFoldTable(coding);
-    for (size_t& shift : m.shift) shift = length;
-    for (int b = 0; b < 256; ++b) {
-        for (size_t j = 0; j + 1 < length; ++j)
-            if (m.Same(static_cast<uint8_t>(b), pattern[j])) m.shift[b] = length - 1 - j;
-    }
+    auto folded = [&m](uint8_t b) { return m.fold ? m.fold[b] : b; };
+    // Shifts by folded byte first: every byte that folds alike shifts alike.
+    uint32_t byFolded[256];
+    for (uint32_t& shift : byFolded) shift = static_cast<uint32_t>(length);
+    for (size_t j = 0; j + 1 < length; ++j) byFolded[folded(pattern[j])] = static_cast<uint32_t>(length - 1 - j);
+    m.matchShift = byFolded[folded(pattern[length - 1])];
+    byFolded[folded(pattern[length - 1])] = 0;
+    for (int b = 0; b < 256; ++b) m.shift[b] = byFolded[folded(static_cast<uint8_t>(b))];
 }
 
 bool IsWholeWord(const TextBuffer& text, size_t pos, size_t length)
@@ -95,17 +119,15 @@ int64_t FindText(const TextBuffer& text, size_t min, int64_t max, const uint8_t*
     Matcher matcher;
     PrepareMatcher(matcher, pattern, length, flags, coding);
     auto accept = [&](size_t at) { return !(flags & FindWholeWord) || IsWholeWord(text, at, length); };
-    const uint8_t lastOfPattern = pattern[length - 1];
     const size_t lastStart = end - length;
     for (size_t pos = min; pos <= lastStart;) {
         size_t available = 0;
         const uint8_t* run = text.Span(pos, &available);
         // Offsets in the run: windows wholly inside it, then those crossing its end.
         const size_t windowEnd = end - pos < available ? end - pos : available;
-        size_t i = 0;
-        for (; i + length <= windowEnd; i += matcher.shift[run[i + length - 1]]) {
-            if (matcher.Same(run[i + length - 1], lastOfPattern) && matcher.MatchesRun(run + i) && accept(pos + i))
-                return static_cast<int64_t>(pos + i);
+        size_t i = matcher.NextCandidate(run, 0, windowEnd);
+        for (; i + length <= windowEnd; i = matcher.NextCandidate(run, i + matcher.matchShift, windowEnd)) {
+            if (matcher.MatchesRun(run + i) && accept(pos + i)) return static_cast<int64_t>(pos + i);
         }
         for (; i < available && pos + i <= lastStart; ++i) {
             if (matcher.MatchesAcross(text, pos + i) && accept(pos + i)) return static_cast<int64_t>(pos + i);

@@ -49,14 +49,19 @@
 // Selection. EM_SETSEL and EM_EXSETSEL: (0, -1) selects all; a negative
 // start removes the selection and keeps the caret; a negative end, or one
 // past the text, means the end of the text; the selection runs from start
-// (anchor) to end (caret) in either order.
+// (anchor) to end (caret) in either order. The selection shows while the
+// control has the focus, and without it with ES_NOHIDESEL. EM_HIDESELECTION
+// TRUE hides the selection; FALSE shows it, without the focus too until the
+// focus changes. With a non-zero lParam it changes the style instead: TRUE
+// removes ES_NOHIDESEL, FALSE adds it.
 //
 // Character format. EM_SETCHARFORMAT with SCF_ALL, SCF_DEFAULT, or
 // SCF_SELECTION over the whole text sets face, size, bold, italic, character
 // set, pitch and family and colour of the whole text. SCF_SELECTION over part
 // of the text sets only the colour of that part; coloured ranges move with
 // edits. EM_GETCHARFORMAT reports the whole text's format, with SCF_SELECTION
-// the colour at the selection's start.
+// the colour at the selection's start. A change of the colour alone leaves the
+// view where it is.
 //
 // Mouse: a click places the caret (Shift extends), a drag selects, a
 // double click selects the word under it; in the selection bar
@@ -112,6 +117,7 @@
 // sends no notifications.
 #pragma once
 #include <windows.h>
+#include <richedit.h>
 
 constexpr char TextControlClassName[] = "VerkoText";
 
@@ -123,6 +129,20 @@ bool RegisterTextControl(HINSTANCE instance);
 constexpr UINT TCM_SETVIEWCODING = WM_APP + 0x100;
 // Returns the coding the bytes are drawn in.
 constexpr UINT TCM_GETVIEWCODING = WM_APP + 0x101;
+
+// lParam: const RangeColours*. Gives each range the colour as EM_SETCHARFORMAT
+// with SCF_SELECTION over it would, in one message: the selection, the view and
+// the modify flag stay, and what is on screen is repainted once (or, with
+// redrawing off, when it is switched on). Ranges are clipped to the text; a
+// range reversed or empty after that is skipped. Ranges in ascending order are
+// cheapest; others may move the runs after them. Returns FALSE
+// when lParam is null, or when memory runs out, the ranges then coloured in part.
+constexpr UINT TCM_SETRANGECOLOURS = WM_APP + 0x110;
+struct RangeColours {
+    const CHARRANGE* ranges;
+    size_t count;
+    COLORREF colour;
+};
 
 constexpr size_t DefaultTextLimit = 32767;
 constexpr size_t EmptyLimitText = 65536;

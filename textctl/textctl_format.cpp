@@ -2,6 +2,9 @@
 #include "textctl/textctl.h"
 #include "textctl/textctl_internal.h"
 
+#include <algorithm>
+#include <new>
+
 namespace {
 
 constexpr DWORD SupportedMask = CFM_BOLD | CFM_ITALIC | CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET;
@@ -35,7 +38,11 @@ void SetWholeFormat(TextControl& c, const CHARFORMATA& from)
         to.crTextColor = from.crTextColor;
         c.colours.Clear();
     }
-    RebuildFont(c);
+    // A new colour needs no new font, and must not move the view to the caret.
+    if (mask & SupportedMask & ~CFM_COLOR)
+        RebuildFont(c);
+    else
+        Repaint(c);
 }
 
 // Only the colour can differ within the text.
@@ -46,6 +53,25 @@ void SetSelectionColour(TextControl& c, const CHARFORMATA& from)
     COLORREF colour = (from.dwEffects & CFE_AUTOCOLOR) ? TextColour(c) : from.crTextColor;
     c.colours.Set(start, end, colour);
     InvalidateRange(c, start, end);
+}
+
+LRESULT SetRangeColours(TextControl& c, const RangeColours* request)
+{
+    if (!request || (request->count && !request->ranges)) return FALSE;
+    size_t length = c.text.Length();
+    auto clip = [length](LONG pos) { return pos < 0 ? 0 : std::min(static_cast<size_t>(pos), length); };
+    bool done = true;
+    try {
+        c.colours.Reserve(request->count);
+        for (size_t i = 0; i < request->count; ++i) {
+            const CHARRANGE& range = request->ranges[i];
+            c.colours.Set(clip(range.cpMin), clip(range.cpMax), request->colour);
+        }
+    } catch (const std::bad_alloc&) {
+        done = false;
+    }
+    Repaint(c);
+    return done;
 }
 
 LRESULT SetCharFormat(TextControl& c, WPARAM scope, const CHARFORMATA* format)
@@ -105,6 +131,9 @@ bool CharFormatMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lPara
         return true;
     case EM_GETCHARFORMAT:
         *result = GetCharFormat(c, wParam, reinterpret_cast<CHARFORMATA*>(lParam));
+        return true;
+    case TCM_SETRANGECOLOURS:
+        *result = SetRangeColours(c, reinterpret_cast<const RangeColours*>(lParam));
         return true;
     case EM_SETBKGNDCOLOR:
         *result = SetBackground(c, wParam, lParam);

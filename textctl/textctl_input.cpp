@@ -243,6 +243,7 @@ void ButtonDown(TextControl& c, int x, int y, bool doubleClick)
 void FocusChanged(TextControl& c, bool focused)
 {
     c.focused = focused;
+    c.showSelection = false;
     if (focused) {
         CreateCaret(c.window, nullptr, 1, c.lineHeight);
         PlaceCaret(c);

@@ -46,6 +46,7 @@ struct TextControl {
     LastEdit undo;
     bool overwrite = false;
     bool hideSelection = false;
+    bool showSelection = false;   // shown without the focus too, until the focus changes
     bool redraw = true;
     bool focused = false;
     // From the style at creation: the system drops WS_VSCROLL and WS_HSCROLL

@@ -236,7 +236,7 @@ void Paint(TextControl& c)
     GetClientRect(c.window, &client);
     HGDIOBJ old = SelectObject(dc, c.font ? c.font : GetStockObject(SYSTEM_FIXED_FONT));
     bool noHide = (GetWindowLongA(c.window, GWL_STYLE) & ES_NOHIDESEL) != 0;
-    RowPainter painter{c, dc, 0, client.right, (c.focused || noHide) && !c.hideSelection};
+    RowPainter painter{c, dc, 0, client.right, (c.focused || noHide || c.showSelection) && !c.hideSelection};
     Row row = TopRow(c);
     bool more = true;
     for (; more && painter.y < paint.rcPaint.bottom; painter.y += c.lineHeight) {

@@ -253,7 +253,16 @@ bool SelectionMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam
         *result = SelectionType(c);
         return true;
     case EM_HIDESELECTION:
-        c.hideSelection = wParam != 0;
+        if (lParam) {   // the style changes instead
+            LONG style = GetWindowLongA(c.window, GWL_STYLE);
+            SetWindowLongA(c.window, GWL_STYLE, wParam ? (style & ~ES_NOHIDESEL) : (style | ES_NOHIDESEL));
+            c.hideSelection = c.showSelection = false;
+        } else if (c.hideSelection == (wParam != 0) && c.showSelection == (wParam == 0)) {
+            return true;   // asked again and again while a prompt is open: only a change repaints
+        } else {
+            c.hideSelection = wParam != 0;
+            c.showSelection = wParam == 0;
+        }
         Repaint(c);
         return true;
     }

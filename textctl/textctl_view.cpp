@@ -277,7 +277,8 @@ size_t PositionFromPoint(TextControl& c, int x, int y)
 
 void PlaceCaret(TextControl& c)
 {
-    if (!c.focused) return;
+    // While redraw is held the caret waits too: WM_SETREDRAW places it once.
+    if (!c.focused || !c.redraw) return;
     POINT point;
     if (!PointOfPosition(c, c.caret, &point)) point = {-1000, -1000};
     SetCaretPos(point.x, point.y);

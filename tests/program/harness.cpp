@@ -338,9 +338,15 @@ std::string ProgramTest::MakeTempFolder()
     static int counter = 0;
     char base[MAX_PATH];
     GetTempPathA(sizeof base, base);
-    std::string folder =
-        std::string(base) + "verko-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
-    EXPECT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << "cannot create " << folder;
+    // Wine reuses process ids, so a run that was killed may have left a folder of this name.
+    std::string folder;
+    bool created;
+    do {
+        folder =
+            std::string(base) + "verko-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+        created = CreateDirectoryA(folder.c_str(), nullptr);
+    } while (!created && GetLastError() == ERROR_ALREADY_EXISTS);
+    EXPECT_TRUE(created) << "cannot create " << folder;
     tempFolders_.push_back(folder);
     return folder;
 }

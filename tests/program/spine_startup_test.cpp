@@ -66,15 +66,27 @@ TEST_F(SpineStartup, PrintSwitchPostsThePrintCommand)
 TEST_F(SpineStartup, CommandLineNameIsMadeAbsolute)
 {
     ASSERT_NE(Start(), nullptr);
+    // Relative names resolve against a folder of this test's own, not whatever an earlier test left current.
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(sizeof previous, previous);
+    std::string folder = MakeTempFolder();
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    const std::string inFolder = folder + "\\my letter.txt";
+    const auto nameForPath = [&folder](size_t pathLength) { return std::string(pathLength - folder.size() - 1, 'y'); };
+    const std::pair<std::string, std::string> cases[] = {
+        {"verko.exe /x a.txt", Absolute("/x a.txt")},   // Wine reads a leading '/' as a host path
+        {"verko.exe my letter.txt", inFolder},
+        {"verko.exe \"my letter.txt\"", inFolder},
+        {"\"C:\\a b\\verko.exe\" /print \"my letter.txt\"", inFolder},
+        {"verko.exe", ""},
+        {"verko.exe " + nameForPath(259), folder + "\\" + nameForPath(259)},
+        {"verko.exe " + nameForPath(260), ""},   // no room for the ending zero: opens nothing
+        {"verko.exe " + std::string(300, 'x'), ""},
+    };
     char name[260];
-    EXPECT_EQ(std::string(ProcessCommandLine("verko.exe /x a.txt", name)), Absolute("\\x a.txt"));
-    EXPECT_EQ(std::string(ProcessCommandLine("verko.exe my letter.txt", name)), Absolute("my letter.txt"));
-    EXPECT_EQ(std::string(ProcessCommandLine("verko.exe \"my letter.txt\"", name)), Absolute("my letter.txt"));
-    EXPECT_EQ(std::string(ProcessCommandLine("\"C:\\a b\\verko.exe\" /print \"my letter.txt\"", name)),
-              Absolute("my letter.txt"));
-    EXPECT_EQ(std::string(ProcessCommandLine("verko.exe", name)), "");
-    EXPECT_EQ(std::string(ProcessCommandLine(("verko.exe " + std::string(300, 'x')).c_str(), name)), "")
-        << "a name longer than a path buffer opens nothing";
+    for (const auto& [line, expected] : cases)
+        EXPECT_EQ(std::string(ProcessCommandLine(line.c_str(), name)), expected) << line;
+    SetCurrentDirectoryA(previous);
 }
 
 TEST_F(SpineStartup, ClassRegistrationFailureEndsWith255)

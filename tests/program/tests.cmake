@@ -8,7 +8,7 @@ target_compile_definitions(verko_program_tests PRIVATE VERKO_TEST_DATA="${CMAKE_
 
 set(VERKO_WINE_EXEC "" CACHE FILEPATH "Runs a Windows program under Wine")
 # One CTest entry per test suite. They run one at a time: they share the Wine
-# prefix, its registry and the display.
+# prefix, its registry and the display. Each leaves its report in results/ for the counts.
 set(suites "")
 foreach(src ${PROGRAM_TEST_SOURCES})
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${src})
@@ -21,6 +21,7 @@ endforeach()
 list(REMOVE_DUPLICATES suites)
 foreach(suite ${suites})
   add_test(NAME program.${suite}
-           COMMAND ${VERKO_WINE_EXEC} $<TARGET_FILE:verko_program_tests> --gtest_filter=${suite}.*)
+           COMMAND ${VERKO_WINE_EXEC} $<TARGET_FILE:verko_program_tests> --gtest_filter=${suite}.*
+                   --gtest_output=xml:results/${suite}.xml)
   set_tests_properties(program.${suite} PROPERTIES RESOURCE_LOCK wineprefix TIMEOUT 300)
 endforeach()

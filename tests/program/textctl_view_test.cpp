@@ -256,6 +256,9 @@ TEST_F(TextControlTest, SelectionShowsOnlyWithFocusAndRedrawCanBeHeld)
     EXPECT_EQ(highlighted(), 0);
     Send(EM_HIDESELECTION, FALSE);
     EXPECT_GT(highlighted(), 50);
+    SetFocus(host_);
+    Send(EM_HIDESELECTION, FALSE);   // shown without the focus until it comes back
+    EXPECT_GT(highlighted(), 50);
 
     SetFocus(host_);
     Capture before = GrabControl(control_, 200, 16);

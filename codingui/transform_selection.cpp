@@ -1,0 +1,278 @@
+// The frame reads the range once into a buffer with two zero bytes after it,
+// lets the command build its result there or in a second buffer, and puts the
+// result back with one undo record. A result that would make the text longer
+// than the editor may hold changes nothing and says so.
+#include "codingui/transform_selection.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <vector>
+
+#include "coding/align.h"
+#include "coding/coding_tables.h"
+#include "coding/transform.h"
+#include "coding/utf8.h"
+#include "codingui/transform_rules.h"
+#include "editor/editor_calls.h"
+#include "editor/editor_control.h"
+#include "editor/editor_state.h"
+#include "editor/memory_stream.h"
+#include "editor/message_box.h"
+#include "editor/undo.h"
+#include "editor/view_coding.h"
+#include "res/resource.h"
+#include "settings/settings.h"
+
+namespace {
+
+using Buffer = std::unique_ptr<uint8_t[]>;
+
+constexpr char RtfStart[] = "{\\rtf";   // exact case
+constexpr size_t RtfStartLength = sizeof RtfStart - 1;
+
+// The stretch a command works on.
+struct Range {
+    CHARRANGE starting;   // the selection the command found; it decides the selection afterwards
+    CHARRANGE range;      // what is read and replaced
+    bool wholeText;       // nothing was selected (or RTF): the range is the whole text
+    size_t length;        // the bytes read
+    Buffer bytes;         // those bytes and two zero bytes after them
+};
+
+Buffer Allocate(size_t count)
+{
+    return Buffer(new (std::nothrow) uint8_t[count]);
+}
+
+// Memory ran out, or the result would pass TextLimit, where the editor would
+// cut it off: nothing changes.
+void ReportNoRoom()
+{
+    ShowSystemErrorCode(ERROR_NOT_ENOUGH_MEMORY);
+}
+
+bool IsAlignCommand(WORD command)
+{
+    return command >= CMD_JUSTIFY && command <= CMD_RIGHT;
+}
+
+CHARRANGE WidenedToLines(CHARRANGE selection)
+{
+    const LONG startLine = EditorLineStart(EditorLineOf(selection.cpMin));
+    const LONG endLine = EditorLineStart(EditorLineOf(selection.cpMax));
+    const ByteRange widened =
+        WidenToLines({selection.cpMin, selection.cpMax}, startLine, endLine, EditorLineLength(selection.cpMax));
+    return {widened.start, widened.end};
+}
+
+// Chooses and selects the range.
+Range TakeRange(WORD command)
+{
+    Range r{EditorSelection(), {}, false, 0, nullptr};
+    r.wholeText = r.starting.cpMin == r.starting.cpMax || command == CMD_RTF_TO_ANSI;
+    if (r.wholeText)
+        r.range = {0, EditorTextLength()};
+    else
+        r.range = IsAlignCommand(command) ? WidenedToLines(r.starting) : r.starting;
+    SelectEditorRange(r.range.cpMin, r.range.cpMax);
+    return r;
+}
+
+bool ReadRange(Range& r)
+{
+    r.bytes = Allocate(static_cast<size_t>(r.range.cpMax - r.range.cpMin) + 2);
+    if (!r.bytes) return false;
+    r.length = static_cast<size_t>(ReadEditorSelection(reinterpret_cast<char*>(r.bytes.get())));
+    r.bytes[r.length] = r.bytes[r.length + 1] = 0;
+    return true;
+}
+
+size_t Room(const Range& r)
+{
+    return ResultRoom(static_cast<size_t>(EditorTextLength()), r.length, Editor.TextLimit);
+}
+
+// A whole text is replaced as such while the program's own history serves:
+// the editor then keeps no copy of it for its one-step undo.
+void StreamOver(const Range& r, const uint8_t* result, size_t count)
+{
+    MemoryStream stream = {0, static_cast<DWORD>(count), const_cast<uint8_t*>(result)};
+    StreamInFromMemory(stream, r.wholeText && !Editor.SingleLevelUndo ? SF_TEXT : SF_TEXT | SFF_SELECTION);
+}
+
+// One undo record, then the result in place of the range.
+void PutBack(const Range& r, const uint8_t* result, size_t count)
+{
+    RecordUndo(UndoReplaceSelection, static_cast<int32_t>(count));
+    StreamOver(r, result, count);
+}
+
+void SelectStarting(const Range& r)
+{
+    SelectEditorRange(r.starting.cpMin, r.starting.cpMax);
+}
+
+// A result of another length is selected from the starting selection's start.
+void SelectResult(const Range& r, size_t count)
+{
+    SelectEditorRange(r.starting.cpMin, r.starting.cpMin + static_cast<LONG>(count));
+}
+
+// ->ANSI, ->OEM, ->KOI8 and Fido. A whole text takes a snapshot that also
+// keeps the view, and is shown in the coding it now has.
+void Recode(WORD command, Range& r)
+{
+    const Coding target = RecodeTarget(command);
+    ConvertCoding(r.bytes.get(), r.length, Editor.ViewCoding, target);
+    if (command == CMD_TO_FIDO) FidoSubstitute(r.bytes.get(), r.length);
+    if (r.wholeText) {
+        RecordUndo(UndoWholeText, static_cast<int32_t>(r.length));
+        Editor.ViewCoding = target;
+        ApplyViewCoding();   // selects the whole text again
+        StreamOver(r, r.bytes.get(), r.length);
+    } else {
+        PutBack(r, r.bytes.get(), r.length);
+    }
+    SelectStarting(r);
+}
+
+// Transliteration, quoted-printable decoding and line-break completion: at most two bytes per byte.
+void Rewrite(WORD command, Range& r)
+{
+    Buffer out = Allocate(TransformOutputCapacity(r.length));
+    if (!out) return ReportNoRoom();
+    const uint8_t* in = r.bytes.get();
+    size_t count = command == CMD_TRANSLIT ? Transliterate(in, r.length, Editor.ViewCoding, out.get())
+        : command == CMD_QP_DECODE         ? DecodeQuotedPrintable(in, r.length, out.get())
+                                           : CompleteLineBreaks(in, r.length, out.get());
+    if (count > Room(r)) return ReportNoRoom();
+    PutBack(r, out.get(), count);
+    SelectResult(r, count);
+}
+
+AlignParams ReadAlignParams(size_t outputLimit)
+{
+    AlignParams params;
+    params.firstIndent = static_cast<int32_t>(ReadSettingNumber(SettingName::FirstIndent));
+    params.leftIndent = static_cast<int32_t>(ReadSettingNumber(SettingName::LeftIndent));
+    params.rightIndent = static_cast<int32_t>(ReadSettingNumber(SettingName::RightIndent));
+    params.ignoreLineBreaks = ReadSettingNumber(SettingName::IgnoreLineBreaks) != 0;
+    params.outputLimit = outputLimit;
+    return params;
+}
+
+// Justify, Center, Left and Right; the caret goes to the start of the range,
+// or for a whole text where it was.
+void Align(WORD command, Range& r)
+{
+    const AlignMode mode = static_cast<AlignMode>(AlignJustify + (command - CMD_JUSTIFY));
+    std::vector<uint8_t> out;
+    if (!AlignParagraphs(r.bytes.get(), r.length, mode, ReadAlignParams(Room(r)), out)) return ReportNoRoom();
+    r.bytes.reset();
+    PutBack(r, out.data(), out.size());
+    const LONG caret = r.wholeText ? r.starting.cpMin : r.range.cpMin;
+    SelectEditorRange(caret, caret);
+}
+
+// The editor is made anew with the same wrapping, and the text passes once out
+// of it and back in as plain text (what Word Wrap does, turned over first).
+void RemakeEditor()
+{
+    const HWND before = Editor.Window;
+    const uint32_t style = Editor.WordWrapStyle;
+    Editor.WordWrapStyle = style == 0 ? NoWrapStyle : 0;
+    ToggleWordWrap();
+    if (Editor.Window != before) return;
+    Editor.WordWrapStyle = style;   // it could not be made: the old editor stays
+    ShowEditorWindow(true);
+}
+
+// The editor's RTF reader turns the markup into its plain text. Text that is
+// not RTF stays as it is, all of it selected.
+void RtfToAnsi(Range& r)
+{
+    if (r.length < RtfStartLength || std::memcmp(r.bytes.get(), RtfStart, RtfStartLength) != 0) return;
+    ShowEditorWindow(false);
+    RecordUndo(UndoWholeText, 0);
+    MemoryStream stream = {0, static_cast<DWORD>(r.length), r.bytes.get()};
+    StreamInFromMemory(stream, SF_RTF);
+    r.bytes.reset();
+    SelectEditorRange(0, 0);
+    RemakeEditor();
+}
+
+void Transform(WORD command, Range& r)
+{
+    if (command >= CMD_TO_ANSI && command <= CMD_TO_FIDO)
+        Recode(command, r);
+    else if (command == CMD_TRANSLIT || command == CMD_QP_DECODE || command == CMD_LINE_BREAK)
+        Rewrite(command, r);
+    else if (command == CMD_RTF_TO_ANSI)
+        RtfToAnsi(r);
+    else if (IsAlignCommand(command))
+        Align(command, r);
+}
+
+// The same length in and out: the buffer is recoded in place.
+void ConvertCodings(Range& r, Coding from, Coding to)
+{
+    ConvertCoding(r.bytes.get(), r.length, from, to);
+    PutBack(r, r.bytes.get(), r.length);
+    SelectStarting(r);
+}
+
+// To or from UTF-8: decoding never lengthens the text, encoding makes each byte at most three.
+void ConvertUtf8(Range& r, int from, int to)
+{
+    const size_t room = Room(r);
+    const size_t capacity = from == CodingUtf8 ? r.length : r.length <= room / 3 ? ConvertedCapacity(r.length) : room;
+    Buffer out = Allocate(std::max<size_t>(capacity, 1));
+    if (!out) return ReportNoRoom();
+    const size_t count = ConvertText(r.bytes.get(), r.length, from, to, out.get(), capacity);
+    if (count == ConvertedTooLong) return ReportNoRoom();
+    r.bytes.reset();
+    RecordUndo(UndoReplaceSelection, static_cast<int32_t>(count));
+    const Coding view = ViewAfterConversion(from, to, r.wholeText, Editor.ViewCoding);
+    if (view != Editor.ViewCoding) {
+        Editor.ViewCoding = view;
+        ApplyViewCoding();   // the range is the whole text, which this selects again
+    }
+    StreamOver(r, out.get(), count);
+    SelectResult(r, count);
+}
+
+// Switches redrawing off, takes the range and, when there is one, runs the
+// step; then the editor is repainted once.
+template <typename Step> void RunFrame(WORD command, Step step)
+{
+    SetEditorRedraw(false);
+    Range r = TakeRange(command);
+    if (r.range.cpMax > r.range.cpMin) {
+        if (ReadRange(r))
+            step(r);
+        else
+            ReportNoRoom();
+    }
+    SetEditorRedraw(true);   // RTF to ANSI leaves a new editor window
+    RepaintEditor();
+}
+
+}   // namespace
+
+void TransformSelection(WORD command)
+{
+    RunFrame(command, [command](Range& r) { Transform(command, r); });
+}
+
+void ConvertSelection(int from, int to)
+{
+    if (!IsConversionCoding(from) || !IsConversionCoding(to)) return;
+    RunFrame(CMD_CODING_DIALOG, [from, to](Range& r) {
+        if (from == CodingUtf8 || to == CodingUtf8)
+            ConvertUtf8(r, from, to);
+        else
+            ConvertCodings(r, Coding(from), Coding(to));
+    });
+}

@@ -1,0 +1,13 @@
+// Text fields that hold Russian. They are Unicode windows (their dialog is
+// made with the W calls), so no system code page touches what is typed or
+// shown; the program converts their text to and from Windows-1251 bytes with
+// its own tables.
+#pragma once
+#include <windows.h>
+#include <string>
+
+// The field's text as Windows-1251 bytes; a character that coding lacks becomes '?'.
+std::string ReadFieldText(HWND field);
+void WriteFieldText(HWND field, const std::string& bytes);
+// Puts Windows-1251 text into a combo box's list at index (-1: at the end).
+void InsertComboText(HWND combo, int index, const std::string& bytes);

@@ -1,0 +1,37 @@
+#include "search/replace_prompt.h"
+
+#include "editor/editor_calls.h"
+#include "editor/editor_host.h"
+#include "editor/message_box.h"
+
+namespace {
+
+INT_PTR CALLBACK ReplacePromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    // The editor has lost the focus to the prompt but keeps showing the occurrence.
+    ShowEditorSelection();
+    if (message == WM_INITDIALOG) return TRUE;
+    if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
+    switch (LOWORD(wParam)) {
+    case ReplaceYes:
+    case ReplaceNo:
+    case ReplaceRest:
+    case ReplaceStop:
+        EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}   // namespace
+
+ReplaceAnswer AskReplace()
+{
+    INT_PTR answer =
+        DialogBoxParamW(HostInstance(), MAKEINTRESOURCEW(IDD_REPLACE_PROMPT), HostWindow(), ReplacePromptProc, 0);
+    if (answer == -1) {
+        ShowSystemError();
+        return ReplaceStop;
+    }
+    return static_cast<ReplaceAnswer>(answer);
+}

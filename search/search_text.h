@@ -1,0 +1,25 @@
+// Search and replacement texts: their size, hexadecimal input, the word picked
+// at the caret, and the way between what the user types (Windows-1251) and the
+// bytes of the coding the document is shown in.
+#pragma once
+#include <cstddef>
+#include <string>
+
+#include "coding/coding_tables.h"
+
+// The most bytes a search or replacement text holds, and the most characters read from a field.
+constexpr size_t SearchTextLength = 32;
+
+// Hexadecimal input (its first 32 characters) to bytes. Characters go two at a
+// time; each hexadecimal digit of a pair shifts the pair's value four bits left
+// and adds itself, any other character counts for nothing; a lone last
+// character is a pair of its own. A zero byte ends the result.
+std::string ParseHexBytes(const std::string& text);
+
+// The bytes picked at the caret as the search field shows them: the first 32
+// (up to a zero byte) without blanks, line breaks and control characters, read
+// in the view coding and given in Windows-1251.
+std::string PickedWord(const char* bytes, size_t count, Coding view);
+
+// Windows-1251 text as typed into the bytes of the view coding.
+void TypedToView(std::string& text, Coding view);
