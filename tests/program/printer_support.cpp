@@ -30,7 +30,8 @@ std::string RunShell(const std::string& folder, const std::string& script)
                    "cd " + UnixPath(folder) + "\n{\n" + script + "\n} >out.tmp 2>&1\nmv out.tmp output.txt");
     // Wine starts a Unix program without a process handle to wait on.
     std::string command = "/bin/sh " + UnixPath(folder + "\\run.sh");
-    STARTUPINFOA startup = {sizeof startup};
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     EXPECT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     for (DWORD start = GetTickCount(); GetFileAttributesA(output.c_str()) == INVALID_FILE_ATTRIBUTES; Sleep(20))
