@@ -25,9 +25,6 @@ struct AppState {
     bool BigButtons;
     CHARRANGE LastCaretRange;   // the caret the status bar shows
     HWND HelpWindow;            // the program's own help, while it is open
-
-    // Printing.
-    RECT PageMargins;
 };
 
 extern AppState App;

@@ -17,6 +17,10 @@
 #include "editor/file_dialogs.h"
 #include "editor/undo.h"
 #include "editor/view_coding.h"
+#include "print/page_count.h"
+#include "print/page_setup.h"
+#include "print/preview.h"
+#include "print/print_document.h"
 #include "res/resource.h"
 #include "search/search_commands.h"
 #include "tools/byte_editor.h"
@@ -50,10 +54,10 @@ constexpr Command CommandTable[] = {
     {CMD_UNDO, UndoCommand, Enable::Undo, Enable::Undo},
     {CMD_PASTE, PasteCommand, Enable::ClipboardText, Enable::ClipboardText},
     {CMD_SAVE, [] { SaveCommand(); }, Enable::Modified, Enable::Dirty},
-    {CMD_PRINT, NotBuilt},
-    {CMD_PREVIEW, NotBuilt},
-    {CMD_PAGE_NUMBERS, NotBuilt},
-    {CMD_PAGE_SETUP, NotBuilt},
+    {CMD_PRINT, PrintDocument},
+    {CMD_PREVIEW, ShowPreview},
+    {CMD_PAGE_NUMBERS, CountPages},
+    {CMD_PAGE_SETUP, PageSetup},
     {CMD_DELETE, DeleteCommand, Enable::Selection, Enable::Selection},
     {CMD_WORD_WRAP, ToggleWordWrap},
     {CMD_CHAR_MAP, CharMapCommand},

@@ -10,6 +10,7 @@
 #include "app/window_placement.h"
 #include "editor/confirm_discard.h"
 #include "editor/undo.h"
+#include "print/printer.h"
 #include "res/resource.h"
 
 namespace {
@@ -41,6 +42,7 @@ bool MayDiscardDocument()
 void DestroyMainWindow(HWND window)
 {
     if (App.PlacementTracked) SaveWindowPlacement(window);
+    ReleasePrinterSetup();
     if (Editor.Window) {
         DestroyWindow(Editor.Window);
         Editor.Window = nullptr;

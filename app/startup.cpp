@@ -11,6 +11,7 @@
 #include "editor/editor_control.h"
 #include "editor/file_dialogs.h"
 #include "editor/message_box.h"
+#include "print/printer.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "textctl/textctl.h"
@@ -97,7 +98,7 @@ void InitializeApplication(const wchar_t* commandLine)
     Editor.SingleLevelUsed = Editor.SingleLevelUndo;
     InitializeFileDialogRecord();
     lstrcpynW(Editor.CurrentFileName, UntitledName, PathCapacity);
-    App.PageMargins = RECT{2500, 2500, 2500, 2500};
+    InitializePrinting();
     MEMORYSTATUS memory{};
     memory.dwLength = sizeof memory;
     GlobalMemoryStatus(&memory);

@@ -187,3 +187,21 @@ inline void SetEditorOleCallback(void* callback)
 {
     SendEditor(EM_SETOLECALLBACK, 0, reinterpret_cast<LPARAM>(callback));
 }
+
+// --- Pages ---
+// Lays out one page of range.chrg into range.rc for range.hdcTarget, drawing
+// it on range.hdc as well when render; returns the first position of the next page.
+inline LONG FormatEditorPage(const FORMATRANGE& range, bool render)
+{
+    return static_cast<LONG>(SendEditor(EM_FORMATRANGE, render, reinterpret_cast<LPARAM>(&range)));
+}
+// Forgets the page laid out last and the widths measured for it.
+inline void ReleaseEditorPages()
+{
+    SendEditor(EM_FORMATRANGE);
+}
+// Draws the page laid out last into the rectangle, in twips of its device.
+inline void DrawEditorBand(const RECT& twips)
+{
+    SendEditor(EM_DISPLAYBAND, 0, reinterpret_cast<LPARAM>(&twips));
+}

@@ -148,4 +148,11 @@
 #define IDC_BYTE_ADDRESS    201
 #define IDC_BYTE_VALUE      211
 
+/* The print preview dialog and its controls. */
+#define IDD_PREVIEW         7
+#define IDC_PREVIEW_FIRST   101
+#define IDC_PREVIEW_NEXT    102
+#define IDC_PREVIEW_NUMBER  103
+#define IDC_PREVIEW_PAGE    104
+
 #endif

@@ -9,8 +9,8 @@ failed=0
 report() { [ -n "$2" ] && { echo "check_structure: $1"; echo "$2"; failed=1; }; }
 
 # Each folder includes only from itself and the folders below it:
-# app -> codingui, search, tools -> editor -> textctl -> coding, and editor, app -> settings.
-folders="app codingui search tools editor textctl coding settings"
+# app -> codingui, search, tools, print -> editor -> textctl -> coding, and editor, app -> settings.
+folders="app codingui search tools print editor textctl coding settings"
 declare -A below=(
   [coding]=""
   [settings]=""
@@ -19,7 +19,8 @@ declare -A below=(
   [codingui]="editor textctl coding settings res"
   [search]="editor textctl coding settings res"
   [tools]="editor textctl coding settings res"
-  [app]="codingui search tools editor textctl coding settings res"
+  [print]="editor textctl coding settings res"
+  [app]="codingui search tools print editor textctl coding settings res"
 )
 for dir in "${!below[@]}"; do
   allowed=$(echo "$dir ${below[$dir]}" | sed 's/ *$//; s/ /|/g')

@@ -11,6 +11,7 @@ case "${1:-}" in
 *) echo "usage: scripts/test.sh [--full32]" >&2; exit 2 ;;
 esac
 bash "$ROOT/scripts/setup.sh" || exit 1
+bash "$ROOT/scripts/printer.sh" || exit 1
 mode=$(i386_mode)
 
 # Under emulation, in one process: the code whose behaviour depends most on the sizes of

@@ -2,6 +2,7 @@
 #include "tests/program/harness.h"
 #include "app/app_state.h"
 #include "app/startup.h"
+#include "print/printer.h"
 #include "res/resource.h"
 
 namespace {
@@ -43,8 +44,8 @@ TEST_F(SpineStartup, NoArgumentGivesAnUntitledWindowAndNoBox)
     EXPECT_NE(App.AcceleratorTable, nullptr);
     EXPECT_NE(App.MenuFont, nullptr);
     EXPECT_EQ(Editor.TextLimit & 0xFFFFF, 0xFFFFFu);
-    EXPECT_EQ(App.PageMargins.left, 2500);
-    EXPECT_EQ(App.PageMargins.bottom, 2500);
+    EXPECT_EQ(Printing.PageMargins.left, 2500);
+    EXPECT_EQ(Printing.PageMargins.bottom, 2500);
     EXPECT_FALSE(PrintCommandWaiting());
     ASSERT_TRUE(Close());
     EXPECT_EQ(ExitCode(), 0);
