@@ -5,7 +5,7 @@ namespace {
 constexpr uint32_t NoCaret = 0xFFFFFFFF;
 constexpr uint32_t PureBlue = 0x00FF0000;   // COLORREF 0x00bbggrr
 constexpr uint32_t NoWrapStyleBits = 0x00100080;
-constexpr uint32_t LastCoding = 4;   // the five codings of the coding dialog's lists
+constexpr uint32_t LastCoding = 5;   // the coding dialog's lists: the five codings and UTF-8
 
 using namespace SettingName;
 

@@ -15,7 +15,7 @@ TEST(SettingsTable, NumbersThatWouldBreakTheProgramAreRefused)
         {"HTML", {0x00FF0000}, {0xFF000000}},
         {"sizek", {20, 200, 1440}, {0, 19, 1441, 0xFFFFFFFF}},
         {"SetD", {0, 255}, {256}},
-        {"CP2", {0, 4}, {5}},
+        {"CP2", {0, 5}, {6}},
         {"RI", {0, 8, 0xFFFFFFFF}, {}},
         {"AU", {0, 0xFFFFFFFF}, {}},
         {"3FC", {0xFFFFFFFF}, {}},
