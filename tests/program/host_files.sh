@@ -17,8 +17,13 @@ cd "$dir" || exit 1
 printf old > private.txt && chmod 600 private.txt
 printf old > target.txt && ln -s target.txt link.txt
 printf old > linked.txt && chmod 640 linked.txt && ln linked.txt second.txt
-mkdir locked && printf old > locked/locked.txt && chattr +i locked || exit 1
-mkdir disk && mount -t tmpfs -o size=64k tmpfs disk || exit 1
+# Where the sandbox refuses chattr or mount, those two cases are named as not checked.
+mkdir locked && printf old > locked/locked.txt
+if chattr +i locked 2>/dev/null; then export VERKO_HOST_LOCKED=1; else
+  echo "host_files: chattr is refused here; the folder that takes no new files is not checked"; fi
+mkdir disk
+if mount -t tmpfs -o size=64k tmpfs disk 2>/dev/null; then export VERKO_HOST_DISK=1; else
+  echo "host_files: mount is refused here; the full disk is not checked"; fi
 head -c 20000 /dev/zero | tr '\0' o > disk/full.txt
 printf '\317\360\350\342\345\362\r\n' > 'Мой текст.txt'
 # A folder so deep that its file's name has the longest length and no copy fits beside it.
@@ -36,7 +41,9 @@ expect_stat() { got=$(stat -c '%a %h %F' "$1"); [ "$got" = "$2" ] || fail "$1 is
 expect_stat private.txt '600 1 regular file'
 expect_stat link.txt '777 1 symbolic link'
 expect_stat linked.txt '640 2 regular file'
-for f in private.txt target.txt second.txt locked/locked.txt "$deep/a.txt"; do
+saved=(private.txt target.txt second.txt "$deep/a.txt")
+[ -n "${VERKO_HOST_LOCKED:-}" ] && saved+=(locked/locked.txt)
+for f in "${saved[@]}"; do
   [ "$(cat "$f")" = "new old" ] || fail "$f holds '$(cat "$f")'"
 done
 cmp -s disk/full.txt <(head -c 20000 /dev/zero | tr '\0' o) || fail "disk/full.txt changed"
