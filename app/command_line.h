@@ -3,9 +3,9 @@
 #include <string>
 
 struct CommandLineRequest {
-    bool print = false;     // "/p" or any word starting with it ("/print", "/P")
-    std::string fileName;   // as written, not yet made absolute; empty when none
+    bool print = false;      // "/p" or any word starting with it ("/print", "/P")
+    std::wstring fileName;   // as written, not yet made absolute; empty when none
 };
 
-// The whole line, the program's own name first.
-CommandLineRequest ParseCommandLine(const char* line);
+// The whole line, the program's own name first; wide, so a name in any language survives.
+CommandLineRequest ParseCommandLine(const wchar_t* line);

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/help_window.h"
 #include "app/options_dialog.h"
+#include "app/recent_files.h"
 #include "app/toolbar.h"
 #include "codingui/char_map_dialog.h"
 #include "codingui/coding_dialog.h"
@@ -101,16 +102,16 @@ constexpr Command CommandTable[] = {
     {CMD_BEEP_SHIFT_UP, RefuseKey},
     {CMD_BEEP_SHIFT_LEFT, RefuseKey},
     {CMD_BEEP_SHIFT_RIGHT, RefuseKey},
-    {CMD_RECENT_0, NotBuilt},
-    {CMD_RECENT_1, NotBuilt},
-    {CMD_RECENT_2, NotBuilt},
-    {CMD_RECENT_3, NotBuilt},
-    {CMD_RECENT_4, NotBuilt},
-    {CMD_RECENT_5, NotBuilt},
-    {CMD_RECENT_6, NotBuilt},
-    {CMD_RECENT_7, NotBuilt},
-    {CMD_RECENT_8, NotBuilt},
-    {CMD_RECENT_9, NotBuilt},
+    {CMD_RECENT_0, [] { OpenRecentFile(0); }},
+    {CMD_RECENT_1, [] { OpenRecentFile(1); }},
+    {CMD_RECENT_2, [] { OpenRecentFile(2); }},
+    {CMD_RECENT_3, [] { OpenRecentFile(3); }},
+    {CMD_RECENT_4, [] { OpenRecentFile(4); }},
+    {CMD_RECENT_5, [] { OpenRecentFile(5); }},
+    {CMD_RECENT_6, [] { OpenRecentFile(6); }},
+    {CMD_RECENT_7, [] { OpenRecentFile(7); }},
+    {CMD_RECENT_8, [] { OpenRecentFile(8); }},
+    {CMD_RECENT_9, [] { OpenRecentFile(9); }},
 };
 
 }   // namespace

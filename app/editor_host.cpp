@@ -61,7 +61,12 @@ void HostMarkWordWrap(bool wrapped)
     CheckMenuItem(GetMenu(App.MainWindow), CMD_WORD_WRAP, MF_BYCOMMAND | (wrapped ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void HostRecordRecentFile(const char* name, bool restoreCaret)
+void HostRecordRecentFile(const wchar_t* name, bool restoreCaret)
 {
     RecordRecentFile(name, restoreCaret);
+}
+
+void HostRememberCaret(const wchar_t* name, LONG caret)
+{
+    RememberRecentCaret(name, caret);
 }

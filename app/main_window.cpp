@@ -3,6 +3,7 @@
 #include "app/command_enabling.h"
 #include "app/command_table.h"
 #include "app/menu_handling.h"
+#include "app/recent_menu.h"
 #include "app/status_bar.h"
 #include "app/toolbar.h"
 #include "app/toolbar_notify.h"
@@ -80,10 +81,18 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_MEASUREITEM: {
         auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-        if (item.CtlType == ODT_MENU && item.itemID >= CMD_RECENT_FIRST && item.itemID <= CMD_RECENT_LAST)
-            MeasureRecentItem(item);
+        if (IsRecentItem(item.CtlType, item.itemID)) MeasureRecentItem(item);
         break;
     }
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (IsRecentItem(item.CtlType, item.itemID)) DrawRecentItem(item);
+        break;
+    }
+    case WM_NOTIFYFORMAT:
+        // The window is Unicode for its title; its controls keep notifying in ANSI.
+        if (lParam == NF_QUERY) return NFR_ANSI;
+        break;
     case WM_NOTIFY: {
         LRESULT result = 0;
         if (HandleToolbarNotification(*reinterpret_cast<NMHDR*>(lParam), result)) return result;
@@ -102,5 +111,5 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (HandleMenuDigit(window, wParam)) return MAKELRESULT(0, MNC_CLOSE);
         break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }

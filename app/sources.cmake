@@ -2,6 +2,7 @@
 # tests can start the program through app/startup.h.
 set(APP_PORTABLE
   app/command_line.cpp
+  app/recent_list.cpp
   app/startup_rules.cpp
   app/status_text.cpp
   app/toolbar_buttons.cpp
@@ -18,6 +19,7 @@ set(APP_WIN32
   app/options_dialog.cpp
   app/program_folder.cpp
   app/recent_files.cpp
+  app/recent_menu.cpp
   app/startup.cpp
   app/status_bar.cpp
   app/toolbar.cpp

@@ -16,7 +16,7 @@
 #include "settings/settings.h"
 #include "textctl/textctl.h"
 #include <commctrl.h>
-#include <cstring>
+#include <string>
 
 AppState App;
 
@@ -24,26 +24,27 @@ namespace {
 
 constexpr int ShellBitmapCount = 15;
 
+// A Unicode window, so that its title shows a file name in any language.
 bool RegisterMainWindowClass(HINSTANCE instance)
 {
-    WNDCLASSEXA windowClass{};
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
-    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
-    windowClass.lpszClassName = ProgramName;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PROGRAM));
+    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAINMENU);
+    windowClass.lpszClassName = ProgramNameW;
     windowClass.hIconSm =
-        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM_SMALL), IMAGE_ICON, 16, 16, 0));
-    if (RegisterClassExA(&windowClass)) return true;
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM_SMALL), IMAGE_ICON, 16, 16, 0));
+    if (RegisterClassExW(&windowClass)) return true;
     // Systems without the extended record take the plain one, without the small icon.
-    WNDCLASSA plain{};
+    WNDCLASSW plain{};
     plain.lpfnWndProc = windowClass.lpfnWndProc;
     plain.hInstance = instance;
     plain.hIcon = windowClass.hIcon;
     plain.lpszMenuName = windowClass.lpszMenuName;
-    plain.lpszClassName = ProgramName;
-    return RegisterClassA(&plain) != 0;
+    plain.lpszClassName = ProgramNameW;
+    return RegisterClassW(&plain) != 0;
 }
 
 void GiveMenuItemsBitmaps(HMENU menu)
@@ -81,7 +82,7 @@ void InitializeCommonControls()
     initEx(&controls);
 }
 
-void InitializeApplication(const char* commandLine)
+void InitializeApplication(const wchar_t* commandLine)
 {
     constexpr int NoDocumentControl = 255;
     App.TextControlRegistered = RegisterTextControl(App.Instance);
@@ -96,7 +97,7 @@ void InitializeApplication(const char* commandLine)
     Editor.SingleLevelUndo = ReadSettingNumber(SettingName::SingleLevelUndo) != 0;
     Editor.SingleLevelUsed = Editor.SingleLevelUndo;
     InitializeFileDialogRecord();
-    std::strcpy(Editor.CurrentFileName, UntitledName);
+    lstrcpynW(Editor.CurrentFileName, UntitledName, PathCapacity);
     InitializePrinting();
     MEMORYSTATUS memory{};
     memory.dwLength = sizeof memory;
@@ -109,8 +110,8 @@ void InitializeApplication(const char* commandLine)
     CreateEditor();
     App.BigButtons = ReadSettingNumber(SettingName::BigButtons) != 0;
     if (ReadSettingNumber(SettingName::Toolbar) != 0) CreateToolbar();
-    char fileName[PathCapacity];
-    if (ProcessCommandLine(commandLine, fileName)[0]) LoadDocument(fileName);
+    std::wstring fileName = ProcessCommandLine(commandLine);
+    if (!fileName.empty()) LoadDocument(fileName.c_str());
 }
 
 void CreateMenuFont()
@@ -135,28 +136,29 @@ int StartupShowCommand()
 
 }
 
-const char* ProcessCommandLine(const char* commandLine, char (&absoluteName)[260])
+std::wstring ProcessCommandLine(const wchar_t* commandLine)
 {
     CommandLineRequest request = ParseCommandLine(commandLine);
     if (request.print) PostMessageA(App.MainWindow, WM_COMMAND, CMD_PRINT, 0);
-    absoluteName[0] = '\0';
-    if (!request.fileName.empty()
-        && GetFullPathNameA(request.fileName.c_str(), sizeof absoluteName, absoluteName, nullptr)
-            >= sizeof absoluteName)
-        absoluteName[0] = '\0';   // a name too long for the program's buffers opens nothing
-    return absoluteName;
+    if (request.fileName.empty()) return std::wstring();
+    // Made absolute at any length: loading refuses a name too long, and says so.
+    DWORD length = GetFullPathNameW(request.fileName.c_str(), 0, nullptr, nullptr);
+    std::wstring absolute(length, L'\0');
+    if (length) length = GetFullPathNameW(request.fileName.c_str(), length, &absolute[0], nullptr);
+    absolute.resize(length < absolute.size() ? length : 0);
+    return absolute;
 }
 
-HWND StartApplication(HINSTANCE instance, const char* commandLine, int showCommand)
+HWND StartApplication(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
 {
     App = AppState{};
     Editor = EditorState{};
     App.Instance = instance;
     if (!RegisterMainWindowClass(instance)) return nullptr;
-    char title[PathCapacity + 16];
-    wsprintfA(title, "[%s]-%s", UntitledName, ProgramName);
-    App.MainWindow = CreateWindowExA(0, ProgramName, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    std::wstring title = std::wstring(L"[") + UntitledName + L"]-" + ProgramNameW;
+    App.MainWindow =
+        CreateWindowExW(0, ProgramNameW, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     if (!App.MainWindow) return nullptr;
     InitializeApplication(commandLine);
     App.RestoreSize = ReadSettingNumber(SettingName::RestoreSize) != 0;
@@ -182,7 +184,7 @@ void ReleaseShellResources()
 int ApplicationMain()
 {
     constexpr int StartFailed = 255;
-    if (!StartApplication(GetModuleHandleA(nullptr), GetCommandLineA(), StartupShowCommand())) return StartFailed;
+    if (!StartApplication(GetModuleHandleA(nullptr), GetCommandLineW(), StartupShowCommand())) return StartFailed;
     int exitCode = RunMessageLoop();
     ReleaseShellResources();
     return exitCode;

@@ -6,6 +6,21 @@ namespace {
 constexpr DWORD PlacementSize = 44;
 static_assert(sizeof(WINDOWPLACEMENT) == PlacementSize, "the stored record is 44 bytes");
 
+// A window shown normally, minimised or maximised, whose normal rectangle has
+// room and meets the screen; any other record would leave no window to use.
+bool UsablePlacement(const WINDOWPLACEMENT& placement)
+{
+    const RECT& normal = placement.rcNormalPosition;
+    int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    RECT screen = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    RECT shared;
+    bool shown = placement.showCmd == SW_SHOWNORMAL || placement.showCmd == SW_SHOWMINIMIZED
+        || placement.showCmd == SW_SHOWMAXIMIZED;
+    return shown && LONGLONG(normal.right) - normal.left >= GetSystemMetrics(SM_CXMIN)
+        && LONGLONG(normal.bottom) - normal.top >= GetSystemMetrics(SM_CYMIN)
+        && IntersectRect(&shared, &normal, &screen);
+}
+
 // Only a record of exactly 44 bytes that names its own length counts: a shorter
 // one would leave the show command zero, which hides the window.
 bool ReadPlacement(WINDOWPLACEMENT& placement)
@@ -16,7 +31,8 @@ bool ReadPlacement(WINDOWPLACEMENT& placement)
     LONG result =
         RegQueryValueExA(key, SettingName::Placement, nullptr, nullptr, reinterpret_cast<BYTE*>(&placement), &length);
     RegCloseKey(key);
-    return result == ERROR_SUCCESS && length == PlacementSize && placement.length == PlacementSize;
+    return result == ERROR_SUCCESS && length == PlacementSize && placement.length == PlacementSize
+        && UsablePlacement(placement);
 }
 
 }

@@ -15,13 +15,13 @@ namespace {
 constexpr DWORD FileSize = 100u << 20;
 
 // Windows-1251 lines of Russian words with CR LF ends, repeated up to the size.
-bool WriteBenchFile(const char* name)
+bool WriteBenchFile(const wchar_t* name)
 {
     const std::string line = "\xD1\xFA\xE5\xF8\xFC \xE6\xE5 \xE5\xF9\xB8 \xFD\xF2\xE8\xF5 "
                              "\xEC\xFF\xE3\xEA\xE8\xF5 \xE1\xF3\xEB\xEE\xEA, 0123456789\r\n";
     std::vector<char> bytes(FileSize);
     for (DWORD i = 0; i < FileSize; ++i) bytes[i] = line[i % line.size()];
-    HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE file = CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     bool ok = file != INVALID_HANDLE_VALUE && WriteFile(file, bytes.data(), FileSize, &written, nullptr)
         && written == FileSize;
@@ -33,14 +33,14 @@ bool WriteBenchFile(const char* name)
 
 int main()
 {
-    char folder[MAX_PATH], name[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    GetTempFileNameA(folder, "vbd", 0, name);
+    wchar_t folder[MAX_PATH], name[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    GetTempFileNameW(folder, L"vbd", 0, name);
     if (!WriteBenchFile(name)) {
         std::printf("cannot write the benchmark file\n");
         return 1;
     }
-    if (!StartApplication(GetModuleHandleA(nullptr), "verko", SW_SHOWNORMAL) || !Editor.Window) {
+    if (!StartApplication(GetModuleHandleA(nullptr), L"verko", SW_SHOWNORMAL) || !Editor.Window) {
         std::printf("the program did not start\n");
         return 1;
     }
@@ -72,6 +72,6 @@ int main()
     else
         std::printf("memory: the process counters are not available\n");
     DestroyWindow(App.MainWindow);
-    DeleteFileA(name);
+    DeleteFileW(name);
     return loaded && saved ? 0 : 1;
 }

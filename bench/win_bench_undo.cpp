@@ -27,7 +27,7 @@ std::vector<uint8_t> RussianLines(DWORD size)
 
 int main()
 {
-    if (!StartApplication(GetModuleHandleA(nullptr), "verko", SW_SHOW) || !Editor.Window) {
+    if (!StartApplication(GetModuleHandleA(nullptr), L"verko", SW_SHOW) || !Editor.Window) {
         std::puts("the program did not start");
         return 1;
     }

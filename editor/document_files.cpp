@@ -4,6 +4,7 @@
 #include "editor/editor_calls.h"
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
+#include "editor/file_access.h"
 #include "editor/file_dialogs.h"
 #include "editor/file_streams.h"
 #include "editor/message_box.h"
@@ -11,7 +12,7 @@
 #include "editor/undo.h"
 #include "editor/view_coding.h"
 #include "editor/window_title.h"
-#include <cstring>
+#include <string>
 
 namespace {
 
@@ -33,54 +34,75 @@ void FollowGuessedViewCoding()
 void ForgetInterruptedLoad()
 {
     FreeUndoHistory();
-    lstrcpynA(Editor.CurrentFileName, UntitledName, PathCapacity);
+    lstrcpynW(Editor.CurrentFileName, UntitledName, PathCapacity);
     SetEditorModified(true);
     UpdateWindowTitle();
 }
 
+// The size of an open file that the editor can hold, or the refusal to say why not.
+bool FitsTextLimit(HANDLE file, const wchar_t* name)
+{
+    uint64_t size = 0;
+    if (!FileSize(file, size)) {
+        ShowSystemError(std::wstring(L"VERKO could not read the size of ") + name);
+        return false;
+    }
+    if (size <= Editor.TextLimit) return true;
+    ShowNotice(std::wstring(name) + L"\nis too large for VERKO: it has " + std::to_wstring(size)
+               + L" bytes, and VERKO opens files of up to " + std::to_wstring(Editor.TextLimit)
+               + L" bytes (half of this computer's memory).");
+    return false;
+}
+
 }   // namespace
 
-bool LoadDocument(const char* name)
+bool LoadDocument(const wchar_t* name)
 {
+    size_t length = std::wcslen(name);
+    if (length >= PathCapacity) {
+        ShowNotice(L"This file name is too long for VERKO: it has " + std::to_wstring(length)
+                   + L" characters, and VERKO takes names of up to " + std::to_wstring(PathCapacity - 1) + L".\n\n"
+                   + name);
+        return false;
+    }
     HANDLE file = OpenFileForReading(name);
     if (file == INVALID_HANDLE_VALUE) return false;
-    if (!FileFitsTextLimit(file)) {
+    if (!FitsTextLimit(file, name)) {
         CloseHandle(file);
-        ShowSystemErrorCode(ERROR_FILE_TOO_LARGE);
         return false;
     }
     DWORD error = StreamFileIn(file, SF_TEXT);
     CloseHandle(file);
     if (error) {
-        ShowSystemErrorCode(error);
+        ShowSystemErrorCode(error, std::wstring(L"VERKO could not read ") + name);
         ForgetInterruptedLoad();
         return false;
     }
     FreeUndoHistory();
     SetEditorModified(false);
-    if (name != Editor.CurrentFileName) lstrcpynA(Editor.CurrentFileName, name, PathCapacity);
+    if (name != Editor.CurrentFileName) lstrcpynW(Editor.CurrentFileName, name, PathCapacity);
     HostRecordRecentFile(Editor.CurrentFileName, true);
     UpdateWindowTitle();
     FollowGuessedViewCoding();
     return true;
 }
 
-void InsertFileContents(const char* name)
+void InsertFileContents(const wchar_t* name)
 {
     HANDLE file = OpenFileForReading(name);
     if (file == INVALID_HANDLE_VALUE) return;
-    if (FileFitsTextLimit(file)) {
+    uint64_t size = 0;
+    if (FileSize(file, size) && size <= Editor.TextLimit) {
         RecordUndo(UndoWholeText, 0);
         DWORD error = StreamFileIn(file, SF_TEXT | SFF_SELECTION);
-        if (error) ShowSystemErrorCode(error);
+        if (error) ShowSystemErrorCode(error, std::wstring(L"VERKO could not read ") + name);
     }
     CloseHandle(file);
 }
 
 bool SaveCommand()
 {
-    if (std::strcmp(Editor.CurrentFileName, UntitledName) == 0) return SaveDocumentAs();
-    return SaveDocument();
+    return DocumentUntitled() ? SaveDocumentAs() : SaveDocument();
 }
 
 void NewDocument()
@@ -89,6 +111,6 @@ void NewDocument()
     SetEditorText("");
     FreeUndoHistory();
     SetEditorModified(false);
-    lstrcpynA(Editor.CurrentFileName, UntitledName, PathCapacity);
+    lstrcpynW(Editor.CurrentFileName, UntitledName, PathCapacity);
     UpdateWindowTitle();
 }

@@ -27,4 +27,6 @@ void HostShowViewCoding(Coding coding);
 void HostMarkWordWrap(bool wrapped);
 // A document was loaded or saved under a new name: the head of the recent-files list,
 // with restoreCaret the caret stored for it.
-void HostRecordRecentFile(const char* name, bool restoreCaret);
+void HostRecordRecentFile(const wchar_t* name, bool restoreCaret);
+// The document's file is being left with the caret there: the recent-files list keeps it.
+void HostRememberCaret(const wchar_t* name, LONG caret);

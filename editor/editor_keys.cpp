@@ -11,6 +11,7 @@
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
 #include "editor/undo.h"
+#include <string>
 
 namespace {
 
@@ -212,10 +213,12 @@ void ShowEditMenu()
 LRESULT HandleDrop(HWND window, WPARAM wParam, LPARAM lParam)
 {
     auto drop = reinterpret_cast<HDROP>(wParam);
-    char name[PathCapacity];
-    if (!DragQueryFileA(drop, 0, name, PathCapacity)) return PassOn(window, WM_DROPFILES, wParam, lParam);
+    UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    if (length == 0) return PassOn(window, WM_DROPFILES, wParam, lParam);
+    std::wstring name(length, L'\0');
+    DragQueryFileW(drop, 0, &name[0], length + 1);
     DragFinish(drop);
-    if (ConfirmDiscard()) LoadDocument(name);
+    if (ConfirmDiscard()) LoadDocument(name.c_str());
     return Consumed;
 }
 

@@ -5,11 +5,15 @@
 #include <windows.h>
 #include <commdlg.h>
 #include <cstdint>
+#include <cwchar>
 
 #include "coding/coding_tables.h"
 
 constexpr char ProgramName[] = "VERKO";
-constexpr char UntitledName[] = "NoName";
+constexpr wchar_t ProgramNameW[] = L"VERKO";
+constexpr wchar_t UntitledName[] = L"NoName";
+// File names are wide everywhere, so no character of them is lost to a code page;
+// a name has at most PathCapacity - 1 characters.
 constexpr int PathCapacity = 260;
 constexpr DWORD NoWrapStyle = WS_HSCROLL | ES_AUTOHSCROLL;   // 0x00100080
 
@@ -29,9 +33,14 @@ struct EditorState {
     bool SingleLevelUsed;   // the control's own undo has served during this run
 
     // Documents.
-    char CurrentFileName[PathCapacity];
-    OPENFILENAMEA FileDialogRecord;
+    wchar_t CurrentFileName[PathCapacity];
+    OPENFILENAMEW FileDialogRecord;
     DWORD LastFilterIndex;
 };
 
 extern EditorState Editor;
+
+inline bool DocumentUntitled()
+{
+    return std::wcscmp(Editor.CurrentFileName, UntitledName) == 0;
+}

@@ -10,15 +10,15 @@
 
 namespace {
 
-const char FileFilterList[] = "Text Files (*.txt,*.diz,*.rtf)\0*.txt;*.diz;*.rtf\0"
-                              "All Files (*.*)\0*.*\0"
-                              "HTML Files (*.htm,*.html)\0*.htm;*.html\0"
-                              "Pascal Files (*.pas,*.dpr,*.asm)\0*.pas;*.dpr;*.asm\0"
-                              "C Files (*.c,*.cpp,*.h,*.rc)\0*.c;*.h;*.cpp;*.rc\0"
-                              "OS Files (*.bat,*.log,*.ini)\0*.bat;*.log;*.ini\0";
+const wchar_t FileFilterList[] = L"Text Files (*.txt,*.diz,*.rtf)\0*.txt;*.diz;*.rtf\0"
+                                 L"All Files (*.*)\0*.*\0"
+                                 L"HTML Files (*.htm,*.html)\0*.htm;*.html\0"
+                                 L"Pascal Files (*.pas,*.dpr,*.asm)\0*.pas;*.dpr;*.asm\0"
+                                 L"C Files (*.c,*.cpp,*.h,*.rc)\0*.c;*.h;*.cpp;*.rc\0"
+                                 L"OS Files (*.bat,*.log,*.ini)\0*.bat;*.log;*.ini\0";
 
 // Default extension of each filter, by filter index from 1; null adds none.
-const char* const FilterExtensions[] = {"txt", nullptr, "htm", "pas", "c", "bat"};
+const wchar_t* const FilterExtensions[] = {L"txt", nullptr, L"htm", L"pas", L"c", L"bat"};
 constexpr DWORD FilterCount = sizeof FilterExtensions / sizeof FilterExtensions[0];
 
 constexpr DWORD ReadDialogFlags =
@@ -39,16 +39,16 @@ UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lPara
     if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_TYPECHANGE) {
         SetDefaultExtension();
         // The open dialog keeps its own copy of the extension; tell it the new one.
-        const char* extension = Editor.FileDialogRecord.lpstrDefExt;
-        SendMessageA(GetParent(dialog), CDM_SETDEFEXT, 0, reinterpret_cast<LPARAM>(extension ? extension : ""));
+        const wchar_t* extension = Editor.FileDialogRecord.lpstrDefExt;
+        SendMessageW(GetParent(dialog), CDM_SETDEFEXT, 0, reinterpret_cast<LPARAM>(extension ? extension : L""));
     }
     return 0;
 }
 
-// Shows the record's dialog over `name` (PathCapacity + 1 bytes); true when confirmed.
-bool RunFileDialog(char* name, DWORD flags, BOOL(WINAPI* dialog)(LPOPENFILENAMEA))
+// Shows the record's dialog over `name` (PathCapacity + 1 characters); true when confirmed.
+bool RunFileDialog(wchar_t* name, DWORD flags, BOOL(WINAPI* dialog)(LPOPENFILENAMEW))
 {
-    OPENFILENAMEA& record = Editor.FileDialogRecord;
+    OPENFILENAMEW& record = Editor.FileDialogRecord;
     record.lpstrFile = name;
     record.nFilterIndex = Editor.LastFilterIndex;
     record.Flags = flags;
@@ -62,9 +62,9 @@ bool RunFileDialog(char* name, DWORD flags, BOOL(WINAPI* dialog)(LPOPENFILENAMEA
 
 void InitializeFileDialogRecord()
 {
-    OPENFILENAMEA& record = Editor.FileDialogRecord;
+    OPENFILENAMEW& record = Editor.FileDialogRecord;
     ZeroMemory(&record, sizeof record);
-    record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    record.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     record.hwndOwner = HostWindow();
     record.lpstrFilter = FileFilterList;
     record.nMaxFile = PathCapacity;
@@ -75,23 +75,23 @@ void InitializeFileDialogRecord()
 void OpenDocument()
 {
     if (!ConfirmDiscard()) return;
-    char name[PathCapacity + 1] = "";
-    if (RunFileDialog(name, ReadDialogFlags, GetOpenFileNameA)) LoadDocument(name);
+    wchar_t name[PathCapacity + 1] = L"";
+    if (RunFileDialog(name, ReadDialogFlags, GetOpenFileNameW)) LoadDocument(name);
 }
 
 void InsertFile()
 {
-    char name[PathCapacity + 1] = "";
-    if (RunFileDialog(name, ReadDialogFlags, GetOpenFileNameA)) InsertFileContents(name);
+    wchar_t name[PathCapacity + 1] = L"";
+    if (RunFileDialog(name, ReadDialogFlags, GetOpenFileNameW)) InsertFileContents(name);
 }
 
 bool SaveDocumentAs()
 {
     // The dialog works on a copy: a failing dialog may scribble over its buffer.
-    char name[PathCapacity + 1];
-    lstrcpynA(name, Editor.CurrentFileName, PathCapacity);
-    if (!RunFileDialog(name, SaveDialogFlags, GetSaveFileNameA)) return true;
-    lstrcpynA(Editor.CurrentFileName, name, PathCapacity);
+    wchar_t name[PathCapacity + 1];
+    lstrcpynW(name, Editor.CurrentFileName, PathCapacity);
+    if (!RunFileDialog(name, SaveDialogFlags, GetSaveFileNameW)) return true;
+    lstrcpynW(Editor.CurrentFileName, name, PathCapacity);
     bool saved = SaveDocument();
     if (saved) {
         HostRecordRecentFile(Editor.CurrentFileName, false);

@@ -1,7 +1,6 @@
 #include "editor/file_streams.h"
 #include "editor/editor_calls.h"
-#include "editor/editor_state.h"
-#include "editor/message_box.h"
+#include "editor/file_access.h"
 
 uint64_t FileWriteBudget = UINT64_MAX;
 uint64_t FileReadBudget = UINT64_MAX;
@@ -10,15 +9,15 @@ DWORD CALLBACK ReadFileCallback(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LO
 {
     auto* stream = reinterpret_cast<FileStream*>(cookie);
     DWORD read = 0;
-    if (FileReadBudget == 0) {
-        SetLastError(ERROR_READ_FAULT);
-    } else if (ReadFile(stream->File, buffer, static_cast<DWORD>(wanted), &read, nullptr)) {
+    DWORD error =
+        FileReadBudget == 0 ? ERROR_READ_FAULT : ReadFromFile(stream->File, buffer, static_cast<DWORD>(wanted), read);
+    if (!error) {
         if (read > FileReadBudget) read = static_cast<DWORD>(FileReadBudget);
         if (FileReadBudget != UINT64_MAX) FileReadBudget -= read;
         *got = static_cast<LONG>(read);
         return 0;
     }
-    stream->Error = GetLastError();
+    stream->Error = error;
     *got = 0;
     return 1;
 }
@@ -28,25 +27,14 @@ DWORD CALLBACK WriteFileCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LO
     auto* stream = reinterpret_cast<FileStream*>(cookie);
     DWORD wanted = static_cast<DWORD>(count);
     DWORD allowed = FileWriteBudget < wanted ? static_cast<DWORD>(FileWriteBudget) : wanted;
-    DWORD done = 0;
-    BOOL ok = WriteFile(stream->File, buffer, allowed, &done, nullptr);
+    DWORD error = WriteToFile(stream->File, buffer, allowed);
+    if (!error && allowed < wanted) error = ERROR_DISK_FULL;
+    DWORD done = error ? 0 : allowed;
     if (FileWriteBudget != UINT64_MAX) FileWriteBudget -= done;
     *written = static_cast<LONG>(done);
-    if (ok && done == wanted) return 0;
-    stream->Error = ok ? ERROR_DISK_FULL : GetLastError();
+    if (!error) return 0;
+    stream->Error = error;
     return 2;
-}
-
-HANDLE OpenFileForReading(const char* name)
-{
-    return CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                       FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-}
-
-bool FileFitsTextLimit(HANDLE file)
-{
-    LARGE_INTEGER size;
-    return GetFileSizeEx(file, &size) && static_cast<uint64_t>(size.QuadPart) <= Editor.TextLimit;
 }
 
 namespace {

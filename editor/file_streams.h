@@ -13,10 +13,6 @@ struct FileStream {
 DWORD CALLBACK ReadFileCallback(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got);
 DWORD CALLBACK WriteFileCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* written);
 
-// INVALID_HANDLE_VALUE when the file cannot be opened.
-HANDLE OpenFileForReading(const char* name);
-// False for a file larger than TextLimit (or one whose size cannot be read).
-bool FileFitsTextLimit(HANDLE file);
 // Streams the open file into the editor (EM_STREAMIN with flags); 0 or the error that ended it.
 DWORD StreamFileIn(HANDLE file, DWORD flags);
 // Streams the whole text out into the open file; 0 or the error that ended it.

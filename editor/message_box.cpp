@@ -2,28 +2,55 @@
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
 
-void ShowSystemError()
+namespace {
+
+int ShowBox(const std::wstring& text, UINT style, HWND owner = nullptr)
+{
+    return MessageBoxW(owner ? owner : HostWindow(), text.c_str(), ProgramNameW, style);
+}
+
+// The system's wording; empty when it has none for the code.
+std::wstring SystemText(DWORD code)
+{
+    wchar_t text[256] = L"";
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                                  MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, 255, nullptr);
+    return std::wstring(text, length);
+}
+
+}   // namespace
+
+std::wstring SystemErrorText(DWORD code, const std::wstring& failed)
+{
+    std::wstring text = SystemText(code);
+    if (!text.empty()) return text;
+    return (failed.empty() ? std::wstring(L"The system refused what VERKO asked of it") : failed) + L" (system error "
+        + std::to_wstring(code) + L").";
+}
+
+void ShowSystemError(const std::wstring& failed)
 {
     DWORD code = GetLastError();
-    if (code == 0) code = ERROR_BAD_ENVIRONMENT;
-    char text[256] = "";
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, 255,
-                   nullptr);
-    MessageBoxA(HostWindow(), text, ProgramName, MB_ICONINFORMATION | MB_OK);
+    ShowBox(SystemErrorText(code ? code : ERROR_BAD_ENVIRONMENT, failed), MB_ICONINFORMATION | MB_OK);
 }
 
-void ShowSystemErrorCode(DWORD code)
+void ShowSystemErrorCode(DWORD code, const std::wstring& failed)
 {
     SetLastError(code);
-    ShowSystemError();
+    ShowSystemError(failed);
 }
 
-bool AskYesNo(const char* question, HWND owner)
+void ShowNotice(const std::wstring& text)
 {
-    return MessageBoxA(owner ? owner : HostWindow(), question, ProgramName, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    ShowBox(text, MB_ICONINFORMATION | MB_OK);
 }
 
-int AskYesNoCancel(const char* question)
+bool AskYesNo(const std::wstring& question, HWND owner)
 {
-    return MessageBoxA(HostWindow(), question, ProgramName, MB_YESNOCANCEL | MB_ICONQUESTION);
+    return ShowBox(question, MB_YESNO | MB_ICONQUESTION, owner) == IDYES;
+}
+
+int AskYesNoCancel(const std::wstring& question)
+{
+    return ShowBox(question, MB_YESNOCANCEL | MB_ICONQUESTION);
 }

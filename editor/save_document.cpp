@@ -1,84 +1,94 @@
-// Saving writes the text to a temporary file beside the document and then puts
-// it in the document's place, so a failed write never harms the file on disk.
+// Saving writes the text into the document's own file, so the file keeps its
+// identity: permissions, owner, links and the target of a symbolic link. A copy
+// of the old bytes is kept until the new ones are on the disk and is put back
+// when anything fails, so a failed save never harms the file.
 #include "editor/save_document.h"
 #include "editor/editor_calls.h"
 #include "editor/editor_state.h"
+#include "editor/file_access.h"
+#include "editor/file_backup.h"
 #include "editor/file_streams.h"
 #include "editor/message_box.h"
 #include <string>
 
 namespace {
 
-bool AllowOverwriteReadOnly(const char* name)
+bool AllowOverwriteReadOnly(const wchar_t* name)
 {
-    std::string question = std::string(name) + ": READ ONLY!\rOverwrite?";
-    return AskYesNo(question.c_str());
+    return AskYesNo(std::wstring(name) + L": READ ONLY!\rOverwrite?");
 }
 
-// Creates an empty temporary file in the folder of `name`; 0 or the system error.
-DWORD CreateTemporaryBeside(const char* name, char* temporary)
+// Streams the whole text into the open file, then flushes and closes it.
+DWORD WriteTextAndClose(HANDLE file)
 {
-    char folder[MAX_PATH];
-    char* filePart = nullptr;
-    DWORD length = GetFullPathNameA(name, MAX_PATH, folder, &filePart);
-    if (length == 0 || length >= MAX_PATH || !filePart) return length ? ERROR_FILENAME_EXCED_RANGE : GetLastError();
-    *filePart = '\0';
-    return GetTempFileNameA(folder, "vrk", 0, temporary) ? 0 : GetLastError();
-}
-
-// Streams the whole text into the (existing, empty) temporary file; 0 or the system error.
-DWORD WriteTextTo(const char* temporary)
-{
-    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return GetLastError();
     DWORD error = StreamFileOut(file);
-    // On disk before it replaces the original, so a crash cannot leave an empty file behind.
-    if (!error && !FlushFileBuffers(file)) error = GetLastError();
-    if (!CloseHandle(file) && !error) error = GetLastError();
+    DWORD finished = FinishWriting(file);
+    return error ? error : finished;
+}
+
+// A file that did not exist: a half-written one is not left under the new name.
+DWORD WriteNewFile(const wchar_t* name)
+{
+    HANDLE file = OpenFileForWriting(name, CREATE_NEW);
+    if (file == INVALID_HANDLE_VALUE) return GetLastError();
+    DWORD error = WriteTextAndClose(file);
+    if (error) DeleteFileW(name);
     return error;
 }
 
-// Puts the temporary file in place of `name`; a read-only original is made
-// writable only for the moment of the replacement.
-DWORD ReplaceWith(const char* temporary, const char* name, DWORD attributes)
+// Writes the text over the existing file; `touched` tells that its old bytes may be gone.
+DWORD WriteInPlace(const wchar_t* name, bool& touched)
 {
+    HANDLE file = OpenFileForWriting(name, TRUNCATE_EXISTING);
+    touched = file != INVALID_HANDLE_VALUE;
+    return touched ? WriteTextAndClose(file) : GetLastError();
+}
+
+// An existing file is written over in place with its old bytes kept aside;
+// false, after its box, when it still holds them (or, said in the box, when
+// they could only be kept in the backup).
+bool RewriteFile(const wchar_t* name, DWORD attributes)
+{
+    std::wstring failed = std::wstring(L"VERKO could not save ") + name;
+    std::wstring backup;
+    DWORD error = MakeBackup(name, backup);
+    if (error) {
+        ShowSystemErrorCode(error, std::wstring(L"VERKO could not keep a copy of ") + name + L" while saving it");
+        return false;
+    }
+    // A read-only file the user allowed to be overwritten is writable only meanwhile.
     bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-    if (readOnly && !SetFileAttributesA(name, FILE_ATTRIBUTE_ARCHIVE)) return GetLastError();
-    if (MoveFileExA(temporary, name, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
-    DWORD error = GetLastError();
-    if (readOnly) SetFileAttributesA(name, attributes);
-    return error;
+    bool touched = false;
+    if (readOnly && !SetFileAttributesW(name, FILE_ATTRIBUTE_ARCHIVE))
+        error = GetLastError();
+    else
+        error = WriteInPlace(name, touched);
+    DWORD restoreError = error && touched ? RestoreBackup(backup, name) : 0;
+    if (readOnly) SetFileAttributesW(name, attributes);
+    if (restoreError) {
+        ShowNotice(SystemErrorText(error, failed)
+                   + L"\n\nIts earlier contents could not be put back; they are kept in\n" + backup);
+        return false;
+    }
+    DeleteFileW(backup.c_str());
+    if (error) ShowSystemErrorCode(error, failed);
+    return !error;
 }
 
 }   // namespace
 
 bool SaveDocument()
 {
-    const char* name = Editor.CurrentFileName;
-    DWORD attributes = FILE_ATTRIBUTE_ARCHIVE;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(name, &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        FindClose(search);
-        attributes = found.dwFileAttributes;
-    }
-    if ((attributes & FILE_ATTRIBUTE_READONLY) && !AllowOverwriteReadOnly(name)) return false;
-
-    char temporary[MAX_PATH];
-    DWORD error = CreateTemporaryBeside(name, temporary);
-    if (error) {
-        ShowSystemErrorCode(error);
+    const wchar_t* name = Editor.CurrentFileName;
+    DWORD attributes = GetFileAttributesW(name);
+    bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY) && !AllowOverwriteReadOnly(name)) return false;
+    if (exists) {
+        if (!RewriteFile(name, attributes)) return false;
+    } else if (DWORD error = WriteNewFile(name)) {
+        ShowSystemErrorCode(error, std::wstring(L"VERKO could not save ") + name);
         return false;
     }
-    error = WriteTextTo(temporary);
-    if (!error) error = ReplaceWith(temporary, name, attributes);
-    if (error) {
-        DeleteFileA(temporary);
-        ShowSystemErrorCode(error);
-        return false;
-    }
-    SetFileAttributesA(name, attributes);
     SetEditorModified(false);
     return true;
 }

@@ -10,6 +10,8 @@ set(EDITOR_WIN32
   editor/editor_calls.cpp
   editor/editor_control.cpp
   editor/editor_keys.cpp
+  editor/file_access.cpp
+  editor/file_backup.cpp
   editor/file_dialogs.cpp
   editor/file_streams.cpp
   editor/memory_stream.cpp

@@ -18,19 +18,19 @@ constexpr DWORD FormatMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM
 constexpr COLORREF DefaultTextColor = 8;
 constexpr LONG DefaultHeight = 200;   // twips: 10 points
 
-// Overwrites value only when the setting exists as a number.
+// Overwrites value only when the setting exists as a number it may hold.
 template <typename T> void QueryNumber(HKEY key, const char* name, T& value)
 {
     DWORD number = 0, type = 0, size = sizeof number;
     if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&number), &size) == ERROR_SUCCESS
-        && type == REG_DWORD && size == sizeof number)
+        && type == REG_DWORD && size == sizeof number && SettingAllows(name, number))
         value = static_cast<T>(number);
 }
 
 void QueryFace(HKEY key, const char* name, char (&face)[LF_FACESIZE])
 {
-    char text[LF_FACESIZE] = {};
-    DWORD type = 0, size = sizeof text - 1;
+    char text[LF_FACESIZE + 1] = {};   // a face of 31 characters fills LF_FACESIZE with its zero
+    DWORD type = 0, size = LF_FACESIZE;
     if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) == ERROR_SUCCESS
         && type == REG_SZ)
         lstrcpynA(face, text, LF_FACESIZE);

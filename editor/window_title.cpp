@@ -1,21 +1,17 @@
 #include "editor/window_title.h"
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
-#include <cstring>
+#include "editor/file_access.h"
 #include <string>
 
 void UpdateWindowTitle()
 {
-    std::string shown = Editor.CurrentFileName;
-    if (std::strcmp(Editor.CurrentFileName, UntitledName) != 0) {
+    std::wstring shown = Editor.CurrentFileName;
+    if (!DocumentUntitled()) {
         // The file's own long name, without its folder.
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA(Editor.CurrentFileName, &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            FindClose(search);
-            shown = found.cFileName;
-        }
+        std::wstring found = FoundFileName(Editor.CurrentFileName);
+        if (!found.empty()) shown = found;
     }
-    std::string title = "[" + shown + "]-" + ProgramName;
-    SetWindowTextA(HostWindow(), title.c_str());
+    std::wstring title = L"[" + shown + L"]-" + ProgramNameW;
+    SetWindowTextW(HostWindow(), title.c_str());
 }

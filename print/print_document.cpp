@@ -40,27 +40,28 @@ bool AskPrintDialog(PRINTDLGA& dialog)
 // The file a job printed to file goes to; false when the user cancels. The
 // program asks itself: a system that took "FILE:" for a name would write a
 // file of that name wherever the program happens to stand.
-bool AskOutputFile(char (&name)[PathCapacity])
+bool AskOutputFile(wchar_t (&name)[PathCapacity])
 {
-    OPENFILENAMEA record = {};
-    record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    OPENFILENAMEW record = {};
+    record.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     record.hwndOwner = HostWindow();
-    record.lpstrFilter = "All Files (*.*)\0*.*\0";
+    record.lpstrFilter = L"All Files (*.*)\0*.*\0";
     record.lpstrFile = name;
-    record.nMaxFile = sizeof name;
-    record.lpstrTitle = "Print to File";
+    record.nMaxFile = PathCapacity;
+    record.lpstrTitle = L"Print to File";
     record.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
-    return GetSaveFileNameA(&record);
+    return GetSaveFileNameW(&record);
 }
 
+// Wide, so a Cyrillic file name reaches the spooler and the output file whole.
 bool StartJob(HDC printer, bool toFile)
 {
-    char output[PathCapacity] = "";
+    wchar_t output[PathCapacity] = L"";
     if (toFile && !AskOutputFile(output)) return false;
-    char name[PathCapacity];
-    GetWindowTextA(HostWindow(), name, sizeof name);
-    DOCINFOA document = {sizeof document, name, toFile ? output : nullptr, nullptr, 0};
-    return StartDocA(printer, &document) > 0;
+    wchar_t name[PathCapacity];
+    GetWindowTextW(HostWindow(), name, PathCapacity);
+    DOCINFOW document = {sizeof document, name, toFile ? output : nullptr, nullptr, 0};
+    return StartDocW(printer, &document) > 0;
 }
 
 // Sends one laid-out page `copies` times; false when the printer refuses it.

@@ -2,94 +2,56 @@
 // so a value written anywhere is seen by the next reader.
 #include "settings/settings.h"
 #include <cstring>
+#include <string>
 
 namespace {
 
-constexpr uint32_t NoCaret = 0xFFFFFFFF;
-constexpr uint32_t PureBlue = 0x00FF0000;   // COLORREF 0x00bbggrr
-
-using namespace SettingName;
-
-}
-
-const SettingInfo SettingsTable[] = {
-    {RestoreSize, SettingType::Number, 1, DefaultRule::Fixed, 4},
-    {BigButtons, SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {Background, SettingType::Number, 0, DefaultRule::WindowColour, 4},
-    {CodingFrom, SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {CodingTo, SettingType::Number, 2, DefaultRule::Fixed, 4},
-    {TextColour, SettingType::Number, 8, DefaultRule::Fixed, 4},
-    {Placement, SettingType::Binary, 0, DefaultRule::Fixed, 44},
-    {FontEffects[0], SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {FontEffects[1], SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {FontEffects[2], SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {FirstIndent, SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {FontFace[0], SettingType::Text, 0, DefaultRule::Fixed, 32},
-    {FontFace[1], SettingType::Text, 0, DefaultRule::Fixed, 32},
-    {FontFace[2], SettingType::Text, 0, DefaultRule::Fixed, 32},
-    {HtmlColour, SettingType::Number, PureBlue, DefaultRule::Fixed, 4},
-    // The Options dialog shows a missing "IG" as ticked; the alignment commands read it as off.
-    {IgnoreLineBreaks, SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {LeftIndent, SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {RecentList, SettingType::Text, 0, DefaultRule::Fixed, 11},
-    {SingleLevelUndo, SettingType::Number, 0, DefaultRule::Fixed, 4},
-    {RightIndent, SettingType::Number, 80, DefaultRule::Fixed, 4},
-    {FontCharacterSet[0], SettingType::Number, 204, DefaultRule::Fixed, 4},
-    {FontCharacterSet[1], SettingType::Number, 255, DefaultRule::Fixed, 4},
-    {FontCharacterSet[2], SettingType::Number, 1, DefaultRule::Fixed, 4},
-    {FontSize[0], SettingType::Number, 200, DefaultRule::Fixed, 4},
-    {FontSize[1], SettingType::Number, 200, DefaultRule::Fixed, 4},
-    {FontSize[2], SettingType::Number, 200, DefaultRule::Fixed, 4},
-    {StatusBar, SettingType::Number, 1, DefaultRule::Fixed, 4},
-    {ToolbarState, SettingType::Binary, 0, DefaultRule::Fixed, 0},
-    {Toolbar, SettingType::Number, 1, DefaultRule::Fixed, 4},
-    {WordWrap, SettingType::Number, 0x100080, DefaultRule::Fixed, 4},
-    {SearchHistory, SettingType::Text, 0, DefaultRule::Fixed, 33},
-    {RecentFile, SettingType::Text, 0, DefaultRule::Fixed, 260},
-    {RecentCaret, SettingType::Number, NoCaret, DefaultRule::Fixed, 4},
-};
-const size_t SettingsTableSize = sizeof SettingsTable / sizeof SettingsTable[0];
-
-namespace {
-
-// "3FC" matches "#FC"; the registry compares names without regard to case.
-bool NameMatches(const char* pattern, const char* name)
+// Value names are ASCII.
+std::wstring WideName(const char* name)
 {
-    if (*pattern == '#') {
-        if (*name < '0' || *name > '9') return false;
-        ++pattern;
-        ++name;
-    }
-    return _stricmp(pattern, name) == 0;
+    return std::wstring(name, name + std::strlen(name));
 }
 
-// Reads the value into the buffer; false on any failure, including a value larger than the buffer.
-bool QueryValue(const char* name, void* buffer, DWORD size)
+// Narrow texts pass through the system's code page both ways, so their bytes come back as stored.
+enum class Text { Narrow, Wide };
+
+// Reads the value into the buffer; its length in bytes, or -1 on any failure,
+// including a value larger than the buffer.
+long QueryValue(const char* name, void* buffer, DWORD size, Text text = Text::Wide)
 {
     HKEY key = OpenSettingsKey();
-    if (!key) return false;
+    if (!key) return -1;
     DWORD length = size;
-    LONG result = RegQueryValueExA(key, name, nullptr, nullptr, static_cast<BYTE*>(buffer), &length);
+    auto* bytes = static_cast<BYTE*>(buffer);
+    LONG result = text == Text::Narrow
+        ? RegQueryValueExA(key, name, nullptr, nullptr, bytes, &length)
+        : RegQueryValueExW(key, WideName(name).c_str(), nullptr, nullptr, bytes, &length);
     RegCloseKey(key);
-    return result == ERROR_SUCCESS;
+    return result == ERROR_SUCCESS ? static_cast<long>(length) : -1;
 }
 
-void StoreValue(const char* name, DWORD type, const void* data, DWORD size)
+void StoreValue(const char* name, DWORD type, const void* data, DWORD size, Text text = Text::Wide)
 {
     HKEY key;
     if (RegCreateKeyA(HKEY_CURRENT_USER, SettingsKey, &key) != ERROR_SUCCESS) return;
-    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    auto* bytes = static_cast<const BYTE*>(data);
+    if (text == Text::Narrow)
+        RegSetValueExA(key, name, 0, type, bytes, size);
+    else
+        RegSetValueExW(key, WideName(name).c_str(), 0, type, bytes, size);
     RegCloseKey(key);
 }
 
+// Ends the text read into buffer after its `length` characters; a text that
+// fills the buffer without its zero was too long and becomes empty.
+template <typename Char> void EndText(Char* buffer, size_t capacity, long bytes)
+{
+    size_t length = bytes < 0 ? 0 : static_cast<size_t>(bytes) / sizeof(Char);
+    if (bytes < 0 || (length == capacity && buffer[capacity - 1] != 0)) length = 0;
+    buffer[length < capacity ? length : capacity - 1] = 0;
 }
 
-std::string SettingSlotName(const char* pattern, int slot)
-{
-    std::string name = pattern;
-    name[0] = static_cast<char>('0' + slot);
-    return name;
-}
+}   // namespace
 
 HKEY OpenSettingsKey()
 {
@@ -97,17 +59,11 @@ HKEY OpenSettingsKey()
     return RegOpenKeyA(HKEY_CURRENT_USER, SettingsKey, &key) == ERROR_SUCCESS ? key : nullptr;
 }
 
-const SettingInfo* FindSetting(const char* name)
-{
-    for (const SettingInfo& setting : SettingsTable)
-        if (NameMatches(setting.name, name)) return &setting;
-    return nullptr;
-}
-
 uint32_t ReadSettingNumber(const char* name, uint32_t defaultValue)
 {
-    uint32_t value;
-    return QueryValue(name, &value, sizeof value) ? value : defaultValue;
+    uint32_t value = 0;
+    if (QueryValue(name, &value, sizeof value) != sizeof value) return defaultValue;
+    return SettingAllows(name, value) ? value : defaultValue;
 }
 
 uint32_t ReadSettingNumber(const char* name)
@@ -121,16 +77,23 @@ uint32_t ReadSettingNumber(const char* name)
 void ReadSettingText(const char* name, char* buffer, size_t capacity)
 {
     if (capacity == 0) return;
-    if (!QueryValue(name, buffer, static_cast<DWORD>(capacity))) {
-        buffer[0] = '\0';
-        return;
-    }
-    buffer[capacity - 1] = '\0';   // a value stored without its zero still ends inside the buffer
+    EndText(buffer, capacity, QueryValue(name, buffer, static_cast<DWORD>(capacity), Text::Narrow));
+}
+
+void ReadSettingWideText(const char* name, wchar_t* buffer, size_t capacity)
+{
+    if (capacity == 0) return;
+    EndText(buffer, capacity, QueryValue(name, buffer, static_cast<DWORD>(capacity * sizeof(wchar_t))));
 }
 
 void WriteSettingText(const char* name, const char* text)
 {
-    StoreValue(name, REG_SZ, text, static_cast<DWORD>(std::strlen(text) + 1));
+    StoreValue(name, REG_SZ, text, static_cast<DWORD>(std::strlen(text) + 1), Text::Narrow);
+}
+
+void WriteSettingWideText(const char* name, const wchar_t* text)
+{
+    StoreValue(name, REG_SZ, text, static_cast<DWORD>((std::wcslen(text) + 1) * sizeof(wchar_t)));
 }
 
 void WriteSettingNumber(const char* name, uint32_t value)

@@ -80,7 +80,7 @@ void SetByte(HWND dialog)
         EnableSet(dialog, false);
         return;
     }
-    if (!AskYesNo("Are you sure?", dialog)) return;
+    if (!AskYesNo(L"Are you sure?", dialog)) return;
     if (!WriteFileByte(ByteEditorFile, address, static_cast<uint8_t>(value))) ShowValue(dialog, ErrorText);
 }
 

@@ -51,13 +51,13 @@ TEST_F(DocumentFiles, TitleAndNameFollowLoadAndSaveAs)
     std::string path = CopyOfData("prose_cp866.txt");
     OpenThroughDialog(path);
     EXPECT_EQ(WindowText(main_), "[prose_cp866.txt]-VERKO");
-    EXPECT_STREQ(Editor.CurrentFileName, path.c_str());
+    EXPECT_EQ(Utf8(Editor.CurrentFileName), path);
 
     std::string copy = ScratchPath("copy of prose.txt");
     ExpectFileDialog("Save As", copy);
     SendCommand(CMD_SAVE_AS);
     EXPECT_EQ(WindowText(main_), "[copy of prose.txt]-VERKO");
-    EXPECT_STREQ(Editor.CurrentFileName, copy.c_str());
+    EXPECT_EQ(Utf8(Editor.CurrentFileName), copy);
     EXPECT_EQ(ReadFileBytes(copy), ReadFileBytes(path));
 }
 
@@ -73,12 +73,15 @@ TEST_F(DocumentFiles, FileLargerThanTheTextLimitIsRefused)
     ExpectMessageBox("VERKO", IDOK, &error);
     SendCommand(CMD_OPEN);
     VerifyModalsSeen();
-    EXPECT_EQ(error, SystemText(ERROR_FILE_TOO_LARGE));
+    EXPECT_EQ(error,
+              large + "\nis too large for VERKO: it has " + std::to_string(Editor.TextLimit + 1)
+                  + " bytes, and VERKO opens files of up to " + std::to_string(Editor.TextLimit)
+                  + " bytes (half of this computer's memory).");
     ExpectFileDialog("Open", large);
     SendCommand(CMD_INSERT_FILE);   // refused without a word
     VerifyModalsSeen();
     EXPECT_EQ(EditorBytes(), "small text");
-    EXPECT_STREQ(Editor.CurrentFileName, small.c_str());
+    EXPECT_EQ(Utf8(Editor.CurrentFileName), small);
 
     Editor.TextLimit += 1;   // a file of exactly the limit is read
     OpenThroughDialog(large);
@@ -122,7 +125,7 @@ TEST_F(DocumentFiles, InsertPutsTheFileAtTheCaretAsOneUndoStep)
     VerifyModalsSeen();
     EXPECT_EQ(EditorBytes(), "abc" + ReadFileBytes(inserted) + "def");
     EXPECT_EQ(Editor.ViewCoding, coding) << "inserting guesses no coding";
-    EXPECT_STREQ(Editor.CurrentFileName, host.c_str());
+    EXPECT_EQ(Utf8(Editor.CurrentFileName), host);
     EXPECT_EQ(WindowText(main_), "[host.txt]-VERKO");
     SendCommand(CMD_UNDO);
     EXPECT_EQ(EditorBytes(), "abcdef");
@@ -164,7 +167,7 @@ protected:
 
 TEST_F(DocumentCommandLine, FileNamedAtStartIsOpenedWithItsCoding)
 {
-    EXPECT_STREQ(Editor.CurrentFileName, ScratchPath("my prose.txt").c_str());
+    EXPECT_EQ(Utf8(Editor.CurrentFileName), ScratchPath("my prose.txt"));
     EXPECT_EQ(EditorBytes(), ReadFileBytes(DataFile("prose_koi8r.txt")));
     EXPECT_EQ(WindowText(main_), "[my prose.txt]-VERKO");
     EXPECT_EQ(Editor.ViewCoding, 2);

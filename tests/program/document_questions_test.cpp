@@ -53,7 +53,7 @@ TEST_F(DocumentQuestions, CancelAtTheSaveChangesQuestionKeepsTheDocument)
     EXPECT_TRUE(IsWindow(main_));
     EXPECT_EQ(EditorBytes(), edited);
     EXPECT_TRUE(EditorModified());
-    EXPECT_STREQ(Editor.CurrentFileName, path.c_str());
+    EXPECT_EQ(Utf8(Editor.CurrentFileName), path);
     ExpectMessageBox("VERKO", IDNO);
     EXPECT_TRUE(Close());
 }
@@ -70,7 +70,7 @@ TEST_F(DocumentQuestions, CancelledSaveAsAfterYesStillLetsNewGoAhead)
     EXPECT_EQ(shownName, "NoName");
     EXPECT_EQ(EditorBytes(), "");
     EXPECT_FALSE(EditorModified());
-    EXPECT_STREQ(Editor.CurrentFileName, "NoName");
+    EXPECT_EQ(Utf8(Editor.CurrentFileName), "NoName");
 }
 
 TEST_F(DocumentQuestions, SaveOnAnUntitledDocumentOffersNoNameInSaveAs)
@@ -134,7 +134,7 @@ TEST_F(DocumentQuestions, WriteFailingPartWayLeavesTheFileAndKeepsTheDocumentMod
     SendCommand(CMD_NEW);
     VerifyModalsSeen();
     EXPECT_EQ(EditorBytes(), edited);
-    EXPECT_STREQ(Editor.CurrentFileName, path.c_str());
+    EXPECT_EQ(Utf8(Editor.CurrentFileName), path);
     EXPECT_EQ(ReadFileBytes(path), original);
 
     FileWriteBudget = UINT64_MAX;   // room again: the same Save now goes through
@@ -149,6 +149,7 @@ TEST_F(DocumentQuestions, LeavingAFileStoresTheCaretInItsRecentSlot)
     std::string other = CopyOfData("prose_koi8r.txt");
     WriteRegistryValue("1F", REG_SZ, other.c_str(), other.size() + 1);
     WriteRegistryValue("3F", REG_SZ, path.c_str(), path.size() + 1);
+    WriteRegistryValue("LIST", REG_SZ, "13", 3);
     OpenThroughDialog(path);
     PlaceCaret(57);
     SendCommand(CMD_NEW);

@@ -5,7 +5,10 @@
 #include "harness.h"
 #include "res/resource.h"
 #include <dlgs.h>
+#include <shlobj.h>
+#include <cstring>
 #include <string>
+#include <vector>
 
 class DocumentTest : public ProgramTest {
 protected:
@@ -114,6 +117,21 @@ protected:
         } while (FindNextFileA(search, &found));
         FindClose(search);
         return count;
+    }
+
+    // What the shell hands over when files are dropped, names in Unicode.
+    static HDROP DropOf(const std::vector<std::string>& paths)
+    {
+        std::wstring names;
+        for (const std::string& path : paths) names += Wide(path) + L'\0';
+        names += L'\0';
+        HGLOBAL block = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+        auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
+        drop->pFiles = sizeof(DROPFILES);
+        drop->fWide = TRUE;
+        std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size() * sizeof(wchar_t));
+        GlobalUnlock(block);
+        return static_cast<HDROP>(block);
     }
 
     // Runs before the program starts, with the scratch folder made.

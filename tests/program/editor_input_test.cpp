@@ -102,19 +102,6 @@ TEST_F(EditorInput, RightClickOpensTheEditMenuAndLeavesTheCaret)
     EXPECT_EQ(selection.cpMax, 1);
 }
 
-HDROP DropOf(const std::vector<std::string>& paths)
-{
-    std::string names;
-    for (const std::string& path : paths) names += path + '\0';
-    names += '\0';
-    HGLOBAL block = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
-    drop->pFiles = sizeof(DROPFILES);
-    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
-    GlobalUnlock(block);
-    return static_cast<HDROP>(block);
-}
-
 TEST_F(EditorInput, DroppedFilesOpenTheFirstOnceTheQuestionAllowsIt)
 {
     std::vector<std::string> files = {MakeFile("first.txt", "first\r\n"), MakeFile("second.txt", "second"),
@@ -130,7 +117,7 @@ TEST_F(EditorInput, DroppedFilesOpenTheFirstOnceTheQuestionAllowsIt)
     SendMessageA(Editor.Window, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(files)), 0);
     VerifyModalsSeen();
     EXPECT_EQ(EditorBytes(), "first\r\n");
-    EXPECT_STREQ(Editor.CurrentFileName, files[0].c_str());
+    EXPECT_EQ(Utf8(Editor.CurrentFileName), files[0]);
 }
 
 TEST_F(EditorInput, WordWrapTwiceKeepsTextSelectionAndModifyFlag)

@@ -5,8 +5,6 @@
 #include "app/startup.h"
 #include "textctl/textctl.h"
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -52,18 +50,33 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM list)
     return TRUE;
 }
 
-void RemoveFolder(const std::string& folder)
+void RemoveFolder(const std::wstring& folder)
 {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileA((folder + "\\" + found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::wstring path = folder + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveFolder(path);
+            else
+                DeleteFileW(path.c_str());
+        } while (FindNextFileW(search, &found));
         FindClose(search);
     }
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+std::string ReadAll(HANDLE file)
+{
+    std::string output;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got) output.append(chunk, got);
+    return output;
 }
 
 }
@@ -110,6 +123,18 @@ std::optional<std::string> ReadRegistryText(const char* name)
     return text;
 }
 
+std::optional<std::string> ReadRegistryWideText(const char* name)
+{
+    HKEY key;
+    if (RegOpenKeyA(HKEY_CURRENT_USER, SettingsKey, &key) != ERROR_SUCCESS) return std::nullopt;
+    wchar_t text[1024] = L"";
+    DWORD type = 0, size = sizeof text - sizeof(wchar_t);
+    LONG result = RegQueryValueExW(key, Wide(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
+    return Utf8(text);
+}
+
 std::optional<std::vector<uint8_t>> ReadRegistryBinary(const char* name)
 {
     DWORD type = 0;
@@ -127,31 +152,60 @@ void WriteRegistryValue(const char* name, DWORD type, const void* data, size_t s
     RegCloseKey(key);
 }
 
+// --- Text ---
+
+std::wstring Wide(const std::string& utf8)
+{
+    int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], length);
+    return wide;
+}
+
+std::string Utf8(const std::wstring& wide)
+{
+    int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0], length, nullptr, nullptr);
+    return utf8;
+}
+
 // --- Files ---
 
 void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream file(path, std::ios::binary);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(file.good()) << "cannot write " << path;
+    HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << "cannot write " << path;
+    DWORD written = 0;
+    BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    ASSERT_TRUE(ok && written == bytes.size()) << "cannot write " << path;
 }
 
 std::string ReadFileBytes(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    EXPECT_TRUE(file.good()) << "cannot read " << path;
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE) << "cannot read " << path;
+    if (file == INVALID_HANDLE_VALUE) return std::string();
+    std::string bytes = ReadAll(file);
+    CloseHandle(file);
+    return bytes;
 }
 
 // --- Windows ---
 
 std::string WindowText(HWND window)
 {
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
+    if (!IsWindowUnicode(window)) {
+        char bytes[1024] = "";
+        GetWindowTextA(window, bytes, sizeof bytes);
+        return bytes;
+    }
+    wchar_t text[1024] = L"";
+    GetWindowTextW(window, text, 1024);
+    return Utf8(text);
 }
 
 std::string ControlText(HWND dialog, int id)
@@ -162,7 +216,10 @@ std::string ControlText(HWND dialog, int id)
 void SetControlText(HWND dialog, int id, const char* text)
 {
     ASSERT_NE(GetDlgItem(dialog, id), nullptr) << "no control " << id << " in '" << WindowText(dialog) << "'";
-    SetDlgItemTextA(dialog, id, text);
+    if (IsWindowUnicode(GetDlgItem(dialog, id)))
+        SetDlgItemTextW(dialog, id, Wide(text).c_str());
+    else
+        SetDlgItemTextA(dialog, id, text);
 }
 
 void PressButton(HWND dialog, int id)
@@ -186,19 +243,23 @@ CommandRecorder* activeRecorder = nullptr;
 CommandRecorder::CommandRecorder(HWND window) : window_(window)
 {
     activeRecorder = this;
-    original_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+    // In the window's own character set, so no message passes through a conversion.
+    auto install = IsWindowUnicode(window) ? SetWindowLongPtrW : SetWindowLongPtrA;
+    original_ = reinterpret_cast<WNDPROC>(install(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
 }
 
 CommandRecorder::~CommandRecorder()
 {
-    if (IsWindow(window_)) SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    auto install = IsWindowUnicode(window_) ? SetWindowLongPtrW : SetWindowLongPtrA;
+    if (IsWindow(window_)) install(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
     activeRecorder = nullptr;
 }
 
 LRESULT CALLBACK CommandRecorder::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COMMAND) activeRecorder->commands_.push_back(LOWORD(wParam));
-    return CallWindowProcA(activeRecorder->original_, window, message, wParam, lParam);
+    auto call = IsWindowUnicode(window) ? CallWindowProcW : CallWindowProcA;
+    return call(activeRecorder->original_, window, message, wParam, lParam);
 }
 
 // --- Fixture ---
@@ -220,14 +281,14 @@ void ProgramTest::TearDown()
     KillTimer(nullptr, watchTimer_);
     current_ = nullptr;
     DeleteSettingsKey();
-    for (const std::string& folder : tempFolders_) RemoveFolder(folder);
+    for (const std::string& folder : tempFolders_) RemoveFolder(Wide(folder));
 }
 
 HWND ProgramTest::Start(const std::string& arguments, int showCommand)
 {
     quitSeen_ = false;
     exitCode_ = -1;
-    std::string commandLine = "verko.exe " + arguments;
+    std::wstring commandLine = Wide("verko.exe " + arguments);
     main_ = StartApplication(GetModuleHandleA(nullptr), commandLine.c_str(), showCommand);
     return main_;
 }

@@ -16,14 +16,20 @@ void DeleteSettingsKey();
 void CreateSettingsKey();
 std::optional<uint32_t> ReadRegistryNumber(const char* name);
 std::optional<std::string> ReadRegistryText(const char* name);
+// A text that may hold any character (a file name), in UTF-8.
+std::optional<std::string> ReadRegistryWideText(const char* name);
 std::optional<std::vector<uint8_t>> ReadRegistryBinary(const char* name);
 void WriteRegistryValue(const char* name, DWORD type, const void* data, size_t size);
 
-// --- Files ---
+// --- Text: the tests speak UTF-8; the program's names are wide ---
+std::wstring Wide(const std::string& utf8);
+std::string Utf8(const std::wstring& wide);
+
+// --- Files (paths in UTF-8) ---
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
 
-// --- Windows ---
+// --- Windows: the text of a Unicode window in UTF-8, of any other its bytes ---
 std::string WindowText(HWND window);
 std::string ControlText(HWND dialog, int id);
 void SetControlText(HWND dialog, int id, const char* text);

@@ -278,11 +278,11 @@ TEST_F(SpineMenu, DigitInAnOpenMenuOpensThatRecentFile)
     ASSERT_NE(Start(), nullptr);
     HMENU file = GetSubMenu(GetMenu(main_), 0);
     CommandRecorder recorder(main_);
-    LRESULT result = SendMessageA(main_, WM_MENUCHAR, MAKEWPARAM('3', MF_POPUP), reinterpret_cast<LPARAM>(file));
+    LRESULT result = SendMessageW(main_, WM_MENUCHAR, MAKEWPARAM('3', MF_POPUP), reinterpret_cast<LPARAM>(file));
     EXPECT_EQ(result, 0x10000);
     EXPECT_EQ(recorder.Commands(), std::vector<WORD>{903});
-    SendMessageA(main_, WM_MENUCHAR, MAKEWPARAM('0', MF_POPUP), reinterpret_cast<LPARAM>(file));
-    SendMessageA(main_, WM_MENUCHAR, MAKEWPARAM('9', MF_POPUP), reinterpret_cast<LPARAM>(file));
+    SendMessageW(main_, WM_MENUCHAR, MAKEWPARAM('0', MF_POPUP), reinterpret_cast<LPARAM>(file));
+    SendMessageW(main_, WM_MENUCHAR, MAKEWPARAM('9', MF_POPUP), reinterpret_cast<LPARAM>(file));
     EXPECT_EQ(recorder.Commands(), (std::vector<WORD>{903, 900, 909}));
 }
 
@@ -291,9 +291,11 @@ TEST_F(SpineMenu, OtherMenuCharactersAreLeftToTheSystem)
     ASSERT_NE(Start(), nullptr);
     HMENU file = GetSubMenu(GetMenu(main_), 0);
     CommandRecorder recorder(main_);
-    EXPECT_NE(SendMessageA(main_, WM_MENUCHAR, MAKEWPARAM('q', MF_POPUP), reinterpret_cast<LPARAM>(file)), 0x10000);
-    EXPECT_NE(SendMessageA(main_, WM_MENUCHAR, MAKEWPARAM('/', MF_POPUP), reinterpret_cast<LPARAM>(file)), 0x10000);
-    EXPECT_NE(SendMessageA(main_, WM_MENUCHAR, MAKEWPARAM('3', MF_SYSMENU), reinterpret_cast<LPARAM>(file)), 0x10000);
+    EXPECT_NE(SendMessageW(main_, WM_MENUCHAR, MAKEWPARAM('q', MF_POPUP), reinterpret_cast<LPARAM>(file)), 0x10000);
+    EXPECT_NE(SendMessageW(main_, WM_MENUCHAR, MAKEWPARAM('/', MF_POPUP), reinterpret_cast<LPARAM>(file)), 0x10000);
+    EXPECT_NE(SendMessageW(main_, WM_MENUCHAR, MAKEWPARAM('3', MF_SYSMENU), reinterpret_cast<LPARAM>(file)), 0x10000);
+    // A Cyrillic letter whose low byte is a digit's.
+    EXPECT_NE(SendMessageW(main_, WM_MENUCHAR, MAKEWPARAM(0x0430, MF_POPUP), reinterpret_cast<LPARAM>(file)), 0x10000);
     EXPECT_TRUE(recorder.Commands().empty());
 }
 

@@ -232,3 +232,34 @@ TEST_F(SpineSettings, PlacementOfWrongSizeCountsAsMissing)
     Pump();
     EXPECT_TRUE(IsWindowVisible(main_));
 }
+
+TEST_F(SpineSettings, UnusableValuesTakeTheirDefaults)
+{
+    // Each once left no editor, an invisible text or a hidden window.
+    for (uint32_t wrap : {0xFFFFFFFFu, 0x80000000u, 0x7FFF0080u}) {
+        WriteSettingNumber("WW", wrap);
+        WriteSettingNumber("Bk", 0xFFFFFFFF);
+        StorePlacement(Placement(SW_HIDE));
+        ASSERT_NE(Restart(), nullptr);
+        EXPECT_TRUE(Editor.Window) << wrap;
+        EXPECT_EQ(Editor.WordWrapStyle, NoWrapStyle);
+        EXPECT_EQ(ReadSettingNumber("Bk"), GetSysColor(COLOR_WINDOW));
+        EXPECT_TRUE(IsWindowVisible(main_));
+    }
+    // Short and empty values read as their defaults, never as what the buffer held.
+    uint16_t two = 72;
+    WriteRegistryValue("RI", REG_BINARY, &two, sizeof two);
+    EXPECT_EQ(ReadSettingNumber("RI"), 80u);
+    WriteRegistryValue("LIST", REG_SZ, "", 0);
+    char list[11] = "junk";
+    ReadSettingText("LIST", list, sizeof list);
+    EXPECT_STREQ(list, "");
+    // A face name of the longest length is used.
+    std::string face(31, 'F');
+    WriteSettingText("FontW", face.c_str());
+    ASSERT_NE(Restart(), nullptr);
+    CHARFORMATA format{};
+    format.cbSize = sizeof format;
+    SendMessageA(Editor.Window, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    EXPECT_EQ(format.szFaceName, face);
+}

@@ -19,6 +19,11 @@ foreach(src ${PROGRAM_TEST_SOURCES})
   endforeach()
 endforeach()
 list(REMOVE_DUPLICATES suites)
+# Files that only the host can make are prepared and checked around their suite.
+list(REMOVE_ITEM suites HostFiles)
+add_test(NAME program.HostFiles
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/program/host_files.sh $<TARGET_FILE:verko_program_tests>)
+set_tests_properties(program.HostFiles PROPERTIES RESOURCE_LOCK wineprefix TIMEOUT 300)
 foreach(suite ${suites})
   add_test(NAME program.${suite}
            COMMAND ${VERKO_WINE_EXEC} $<TARGET_FILE:verko_program_tests> --gtest_filter=${suite}.*

@@ -222,6 +222,7 @@ TEST_F(TransformCommands, TheCodingDialogConvertsUtf8AsIconvDoesBothWaysAndLoses
         EXPECT_EQ(EditorBytes(), utf8);
         EXPECT_EQ(Editor.ViewCoding, coding);
     }
+    EXPECT_EQ(RunDialog(-1, -1), Pair(CodingKoi8, CodingUtf8));   // a stored UTF-8 is offered again
     // A letter, a broken sequence, an overlong form, a surrogate and a cut-off end.
     const std::string broken = "[\xD0\xB0\xD0 \xC0\xAF \xED\xA0\x80 \xE2\x82]";
     SetDocument(broken);

@@ -1,14 +1,18 @@
 #include "app/command_line.h"
 #include "app/startup_rules.h"
 #include <gtest/gtest.h>
+#include <codecvt>
+#include <locale>
 
 namespace {
 
-void ExpectRequest(const char* line, bool print, const char* fileName)
+// The line is UTF-8 here and wide for the program, as the system hands it over.
+void ExpectRequest(const std::string& line, bool print, const std::string& fileName)
 {
-    CommandLineRequest request = ParseCommandLine(line);
+    std::wstring_convert<std::codecvt_utf8<wchar_t>> utf8;
+    CommandLineRequest request = ParseCommandLine(utf8.from_bytes(line).c_str());
     EXPECT_EQ(request.print, print) << line;
-    EXPECT_EQ(request.fileName, fileName) << line;
+    EXPECT_EQ(request.fileName, utf8.from_bytes(fileName)) << line;
 }
 
 }
@@ -50,6 +54,7 @@ TEST(CommandLine, NameWithBlanksWithOrWithoutQuotes)
     ExpectRequest("verko \"my letter.txt\"", false, "my letter.txt");
     ExpectRequest("verko \"my letter.txt\" ignored", false, "my letter.txt");
     ExpectRequest("verko    \"  \"my letter.txt", false, "my letter.txt");
+    ExpectRequest("verko Мой текст.txt", false, "Мой текст.txt");
 }
 
 TEST(CommandLine, SwitchMustComeFirst)

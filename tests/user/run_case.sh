@@ -57,16 +57,19 @@ click() {
 
 hex() { od -An -tx1 -v "$1" | tr -s ' \n' ' '; }
 
-# Ctrl+S, then the saved file (replaced through a temporary file) must hold the bytes.
+# Ctrl+S, then the saved file must hold the bytes. The file is written in place
+# while a backup copy stands beside it: the save is done once the file has
+# changed and the copy is gone.
 check_saved() {
   local file=${files[$current]} before
-  before=$(stat -c %i "$file")
+  before=$(stat -c %y "$file")
+  saved() { [ "$(stat -c %y "$file" 2>/dev/null)" != "$before" ] && [ ! -e "$file.vbak" ]; }
   xdotool key ctrl+s
   for _ in $(seq 1 400); do
-    [ "$(stat -c %i "$file" 2>/dev/null)" != "$before" ] && break
+    saved && break
     sleep 0.05
   done
-  [ "$(stat -c %i "$file" 2>/dev/null)" != "$before" ] || fail "Ctrl+S saved nothing (step $step)"
+  saved || fail "Ctrl+S saved nothing (step $step)"
   printf '%b' "$1" >"$folder/expected"
   cmp -s "$folder/expected" "$file" ||
     fail "after step $step: saved $(hex "$file"), expected $(hex "$folder/expected")"
