@@ -132,6 +132,6 @@ bool ExecuteCommand(WORD id)
 {
     const Command* command = FindCommand(id);
     if (!command) return false;
-    if (command->run) command->run();
+    command->run();
     return true;
 }

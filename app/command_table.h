@@ -1,6 +1,5 @@
 // The one table of the program's commands. A row gives a command's id, the
-// procedure that carries it out (NotBuilt while its owner is still to come) and
-// when its menu item and its toolbar button are enabled; dispatch and both
+// procedure that carries it out and when its menu item and its toolbar button are enabled; dispatch and both
 // enabling passes are read from it, so a new command is one row.
 #pragma once
 #include <windows.h>
@@ -18,8 +17,6 @@ enum class Enable {
 constexpr int EnableRuleCount = 6;
 
 using CommandHandler = void (*)();
-// A command known to the program whose owner is still to be built: it does nothing yet.
-constexpr CommandHandler NotBuilt = nullptr;
 
 struct Command {
     WORD id;
