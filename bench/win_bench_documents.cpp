@@ -1,6 +1,6 @@
 // Opening and saving a 100 MB document, and the memory it takes with one undo snapshot.
 #include "app/app_state.h"
-#include "app/startup.h"
+#include "win_bench_program.h"
 #include "editor/document_files.h"
 #include "editor/editor_calls.h"
 #include "editor/save_document.h"
@@ -40,10 +40,7 @@ int main()
         std::printf("cannot write the benchmark file\n");
         return 1;
     }
-    if (!StartApplication(GetModuleHandleA(nullptr), L"verko", SW_SHOWNORMAL) || !Editor.Window) {
-        std::printf("the program did not start\n");
-        return 1;
-    }
+    if (!StartProgram(SW_SHOWNORMAL)) return 1;
     SIZE_T before = PrivateBytes();
 
     double start = WallSeconds();

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/startup.h"
+#include "win_bench_program.h"
 #include "editor/editor_calls.h"
 #include "editor/memory_stream.h"
 #include "tools/html_colours.h"
@@ -57,10 +57,7 @@ LRESULT CALLBACK CountPaints(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 int main()
 {
-    if (!StartApplication(GetModuleHandleA(nullptr), "verko", SW_SHOW) || !Editor.Window) {
-        std::puts("the program did not start");
-        return 1;
-    }
+    if (!StartProgram()) return 1;
     std::string html = MakeHtml();
     size_t tags = CountTags(html);
     SetEditorTextLimit(DocumentBytes * 2);

@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "app/app_state.h"
-#include "app/startup.h"
+#include "win_bench_program.h"
 #include "editor/editor_calls.h"
 #include "res/resource.h"
 #include "prose.h"
@@ -52,10 +52,7 @@ LRESULT CALLBACK AnswerWindows(int code, WPARAM wParam, LPARAM lParam)
 
 int main()
 {
-    if (!StartApplication(GetModuleHandleA(nullptr), "verko", SW_SHOW) || !Editor.Window) {
-        std::puts("the program did not start");
-        return 1;
-    }
+    if (!StartProgram()) return 1;
     std::string text = Prose(463 * 4100);
     SetEditorText(text.c_str());
     SetWindowsHookExA(WH_CBT, AnswerWindows, nullptr, GetCurrentThreadId());

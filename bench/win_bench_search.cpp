@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/startup.h"
+#include "win_bench_program.h"
 #include "editor/editor_calls.h"
 #include "editor/memory_stream.h"
 #include "search/find_step.h"
@@ -103,10 +103,7 @@ bool AbsentBench()
 
 int main()
 {
-    if (!StartApplication(GetModuleHandleA(nullptr), "verko", SW_SHOW) || !Editor.Window) {
-        std::puts("the program did not start");
-        return 1;
-    }
+    if (!StartProgram()) return 1;
     bool ok = ReplaceAllBench();
     ok = BackwardBench() && ok;
     ok = AbsentBench() && ok;

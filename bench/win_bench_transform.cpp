@@ -9,7 +9,7 @@
 
 #include "app/app_state.h"
 #include "app/command_table.h"
-#include "app/startup.h"
+#include "win_bench_program.h"
 #include "bench/rtf_document.h"
 #include "coding/utf8.h"
 #include "codingui/transform_selection.h"
@@ -79,10 +79,7 @@ void Load(std::string& text)
 
 int RunCase(const Case& c)
 {
-    if (!StartApplication(GetModuleHandleA(nullptr), "verko", SW_SHOW) || !Editor.Window) {
-        std::puts("the program did not start");
-        return 1;
-    }
+    if (!StartProgram()) return 1;
     std::string text = c.document(c.size);
     const double size = double(text.size());
     Load(text);

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/startup.h"
+#include "win_bench_program.h"
 #include "editor/editor_calls.h"
 #include "editor/memory_stream.h"
 #include "editor/undo.h"
@@ -27,10 +27,7 @@ std::vector<uint8_t> RussianLines(DWORD size)
 
 int main()
 {
-    if (!StartApplication(GetModuleHandleA(nullptr), L"verko", SW_SHOW) || !Editor.Window) {
-        std::puts("the program did not start");
-        return 1;
-    }
+    if (!StartProgram()) return 1;
     std::vector<uint8_t> text = RussianLines(DocumentBytes);
     SetEditorTextLimit(DocumentBytes * 2);
     MemoryStream stream = {0, DocumentBytes, text.data()};

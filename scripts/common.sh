@@ -51,12 +51,13 @@ configure() {
 
 toolchain() { echo "$ROOT/cmake/mingw-$([ "$1" = win32 ] && echo i686 || echo x86_64).cmake"; }
 
-# build_windows ARCH WITH_TESTS: builds the program (and its Wine tests).
+# build_windows ARCH WITH_TESTS [CMAKE OPTION...]: builds the program (and its Wine tests).
 build_windows() {
   local arch=$1 tests=$2
+  shift 2
   configure "$BUILD/$arch" -DCMAKE_TOOLCHAIN_FILE="$(toolchain "$arch")" -DVERKO_PROGRAM_TESTS="$tests" \
-            -DVERKO_WINE_EXEC="$ROOT/scripts/wine-exec.sh"
-  cmake -S "$ROOT" -B "$BUILD/$arch" -DVERKO_PROGRAM_TESTS="$tests" >/dev/null
+            -DVERKO_WINE_EXEC="$ROOT/scripts/wine-exec.sh" "$@"
+  cmake -S "$ROOT" -B "$BUILD/$arch" -DVERKO_PROGRAM_TESTS="$tests" "$@" >/dev/null
   ninja -C "$BUILD/$arch"
 }
 
