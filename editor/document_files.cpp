@@ -12,6 +12,7 @@
 #include "editor/undo.h"
 #include "editor/view_coding.h"
 #include "editor/window_title.h"
+#include "textctl/textctl.h"
 #include <string>
 
 namespace {
@@ -39,6 +40,12 @@ void ForgetInterruptedLoad()
     UpdateWindowTitle();
 }
 
+std::wstring TooLargeNotice(const wchar_t* name, const std::wstring& why)
+{
+    return std::wstring(name) + L"\nis too large for VERKO: " + why + L", and VERKO opens files of up to "
+        + std::to_wstring(Editor.TextLimit) + L" bytes (half of this computer's memory).";
+}
+
 // The size of an open file that the editor can hold, or the refusal to say why not.
 bool FitsTextLimit(HANDLE file, const wchar_t* name)
 {
@@ -48,10 +55,18 @@ bool FitsTextLimit(HANDLE file, const wchar_t* name)
         return false;
     }
     if (size <= Editor.TextLimit) return true;
-    ShowNotice(std::wstring(name) + L"\nis too large for VERKO: it has " + std::to_wstring(size)
-               + L" bytes, and VERKO opens files of up to " + std::to_wstring(Editor.TextLimit)
-               + L" bytes (half of this computer's memory).");
+    ShowNotice(TooLargeNotice(name, L"it has " + std::to_wstring(size) + L" bytes"));
     return false;
+}
+
+// A read that stopped: a file that gave more than the editor holds (a device,
+// or one that grew while read) is refused as too large, anything else with the system's words.
+void ShowReadError(DWORD error, const wchar_t* name)
+{
+    if (error == TextLimitStreamError)
+        ShowNotice(TooLargeNotice(name, L"reading it went past the limit"));
+    else
+        ShowSystemErrorCode(error, std::wstring(L"VERKO could not read ") + name);
 }
 
 }   // namespace
@@ -74,7 +89,7 @@ bool LoadDocument(const wchar_t* name)
     DWORD error = StreamFileIn(file, SF_TEXT);
     CloseHandle(file);
     if (error) {
-        ShowSystemErrorCode(error, std::wstring(L"VERKO could not read ") + name);
+        ShowReadError(error, name);
         ForgetInterruptedLoad();
         return false;
     }
@@ -96,7 +111,7 @@ void InsertFileContents(const wchar_t* name)
     if (sized && EditorHasRoomFor(size)) {
         RecordUndo(UndoWholeText, 0);
         DWORD error = StreamFileIn(file, SF_TEXT | SFF_SELECTION);
-        if (error) ShowSystemErrorCode(error, std::wstring(L"VERKO could not read ") + name);
+        if (error) ShowReadError(error, name);
     } else if (sized) {
         MessageBeep(0);   // the stream would stop at the text limit with part of the file in
     }

@@ -51,17 +51,6 @@ HANDLE CreateNewNamed(const std::wstring& stem, std::wstring& name, SECURITY_ATT
     return INVALID_HANDLE_VALUE;
 }
 
-HANDLE CreateBackupFile(const wchar_t* original, std::wstring& name)
-{
-    UserOnlySecurity security;
-    HANDLE file = CreateNewNamed(original, name, security.Attributes());
-    if (file != INVALID_HANDLE_VALUE) return file;
-    wchar_t folder[MAX_PATH];
-    DWORD length = GetTempPathW(MAX_PATH, folder);
-    if (length == 0 || length >= MAX_PATH) return INVALID_HANDLE_VALUE;
-    return CreateNewNamed(std::wstring(folder) + L"verko", name, security.Attributes());
-}
-
 // Copies the file `from` into the open file `to`, which is then flushed and closed.
 DWORD CopyInto(const wchar_t* from, HANDLE to)
 {
@@ -72,15 +61,29 @@ DWORD CopyInto(const wchar_t* from, HANDLE to)
     return error ? error : finished;
 }
 
-}   // namespace
-
-DWORD MakeBackup(const wchar_t* original, std::wstring& backup)
+// The original copied into a new file named from `stem`; none is left when that fails.
+DWORD CopyToNew(const wchar_t* original, const std::wstring& stem, std::wstring& name, SECURITY_ATTRIBUTES* security)
 {
-    HANDLE copy = CreateBackupFile(original, backup);
+    HANDLE copy = CreateNewNamed(stem, name, security);
     if (copy == INVALID_HANDLE_VALUE) return GetLastError();
     DWORD error = CopyInto(original, copy);
-    if (error) DeleteFileW(backup.c_str());
+    if (error) DeleteFileW(name.c_str());
     return error;
+}
+
+}   // namespace
+
+// Beside the original, or in the temporary folder when its folder takes no new
+// file or has no room for the copy (the text written in place may still fit).
+DWORD MakeBackup(const wchar_t* original, std::wstring& backup)
+{
+    UserOnlySecurity security;
+    DWORD error = CopyToNew(original, original, backup, security.Attributes());
+    if (!error) return 0;
+    wchar_t folder[MAX_PATH];
+    DWORD length = GetTempPathW(MAX_PATH, folder);
+    if (length == 0 || length >= MAX_PATH) return error;
+    return CopyToNew(original, std::wstring(folder) + L"verko", backup, security.Attributes());
 }
 
 DWORD RestoreBackup(const std::wstring& backup, const wchar_t* original)

@@ -1,7 +1,7 @@
 // A copy of a file kept while the file is written over in place, so that a
 // failed write can put the original bytes back. The copy stands beside the
-// file, or in the temporary folder when the file's folder takes no new files,
-// and only the user may read it. Functions return 0 or the system error.
+// file, or in the temporary folder when the file's folder takes no new file
+// or has no room for it, and only the user may read it. Functions return 0 or the system error.
 #pragma once
 #include <windows.h>
 #include <string>

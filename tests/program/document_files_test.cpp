@@ -1,5 +1,6 @@
 // Loading, saving and inserting files through the File commands and dialogs.
 #include "document_test_support.h"
+#include "editor/document_files.h"
 #include "editor/file_streams.h"
 #include "textctl/textctl.h"
 
@@ -86,6 +87,15 @@ TEST_F(DocumentFiles, FileLargerThanTheTextLimitIsRefused)
     Editor.TextLimit += 1;   // a file of exactly the limit is read
     OpenThroughDialog(large);
     EXPECT_EQ(EditorBytes(), ReadFileBytes(large));
+
+    // A device gives more than its size says: the read stops at the limit and says so.
+    Editor.TextLimit = 1000;
+    SendMessageA(Editor.Window, EM_EXLIMITTEXT, 0, Editor.TextLimit);
+    ExpectMessageBox("VERKO", IDOK, &error);
+    EXPECT_FALSE(LoadDocument(L"Z:\\dev\\zero"));
+    VerifyModalsSeen();
+    EXPECT_EQ(error, "Z:\\dev\\zero\nis too large for VERKO: reading it went past the limit, and VERKO opens files "
+                     "of up to 1000 bytes (half of this computer's memory).");
 }
 
 TEST_F(DocumentFiles, ReadFailingPartWayCannotOverwriteTheFileOpenBefore)

@@ -25,6 +25,7 @@ mkdir disk
 if mount -t tmpfs -o size=64k tmpfs disk 2>/dev/null; then export VERKO_HOST_DISK=1; else
   echo "host_files: mount is refused here; the full disk is not checked"; fi
 head -c 20000 /dev/zero | tr '\0' o > disk/full.txt
+head -c 40000 /dev/zero | tr '\0' o > disk/big.txt   # no room beside it for a copy
 printf '\317\360\350\342\345\362\r\n' > 'Мой текст.txt'
 # A folder so deep that its file's name has the longest length and no copy fits beside it.
 windows="C:\\users\\$(id -un)\\Temp\\$(basename "$dir")"
@@ -46,6 +47,7 @@ saved=(private.txt target.txt second.txt "$deep/a.txt")
 for f in "${saved[@]}"; do
   [ "$(cat "$f")" = "new old" ] || fail "$f holds '$(cat "$f")'"
 done
+[ -z "${VERKO_HOST_DISK:-}" ] || cmp -s disk/big.txt <(printf 'new '; head -c 40000 /dev/zero | tr '\0' o) || fail "disk/big.txt was not saved"
 cmp -s disk/full.txt <(head -c 20000 /dev/zero | tr '\0' o) || fail "disk/full.txt changed"
 leftovers=$(ls ./*.vbak locked/*.vbak disk/*.vbak "$temp"/*.vbak 2>/dev/null)
 [ -z "$leftovers" ] || fail "backups left behind: $leftovers"

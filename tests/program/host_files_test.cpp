@@ -54,6 +54,8 @@ TEST_F(HostFiles, SavesWriteTheFileItself)
         EXPECT_FALSE(EditorModified()) << name;
     }
     if (!std::getenv("VERKO_HOST_DISK")) return;
+    EditAndSave("disk\\big.txt");   // its copy is kept in the temporary folder
+    EXPECT_FALSE(EditorModified());
 
     // The new text does not fit on the disk: the file keeps its bytes and no copy stays.
     std::string full = ScratchPath("disk\\full.txt");
