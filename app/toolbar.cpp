@@ -44,6 +44,17 @@ void AddDefaultLayout()
     }
 }
 
+bool HasAnyButton()
+{
+    int count = static_cast<int>(SendToolbar(TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON button{};
+        SendToolbar(TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        if (ToolbarCommandImage(button.idCommand) >= 0) return true;
+    }
+    return false;
+}
+
 void SaveOrRestoreLayout(bool save)
 {
     TBSAVEPARAMSA place{HKEY_CURRENT_USER, SettingsKey, SettingName::ToolbarState};
@@ -76,8 +87,10 @@ void CreateToolbar()
     AddImages(HINST_COMMCTRL, App.BigButtons ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR, StandardImageCount);
     AddExtraImages();
     RestoreToolbarLayout();
-    // An empty toolbar counts as nothing restored.
-    if (SendToolbar(TB_BUTTONCOUNT, 0, 0) == 0) AddDefaultLayout();
+    if (HasAnyButton()) return;
+    // Emptied by the user, or separators alone as unreadable stored data restores: nothing restored.
+    while (SendToolbar(TB_BUTTONCOUNT, 0, 0) > 0) SendToolbar(TB_DELETEBUTTON, 0, 0);
+    AddDefaultLayout();
 }
 
 void DestroyToolbar()

@@ -196,6 +196,12 @@ void PasteCommand()
     if (!bytes) bytes = TextBytesFromClipboard(length);
     CloseClipboard();
     if (!bytes) return;
+    // The stream would stop at the text limit, leaving part of the clipboard: refused whole.
+    if (!EditorHasRoomFor(static_cast<uint64_t>(length))) {
+        GlobalFree(bytes);
+        MessageBeep(0);
+        return;
+    }
     RecordUndo(UndoReplaceSelection, length);
     MemoryStream stream = {0, static_cast<DWORD>(length), bytes};
     StreamInFromMemory(stream, SF_TEXT | SFF_SELECTION);

@@ -107,10 +107,13 @@ void InsertFileContents(const wchar_t* name)
     HANDLE file = OpenFileForReading(name);
     if (file == INVALID_HANDLE_VALUE) return;
     uint64_t size = 0;
-    if (FileSize(file, size) && size <= Editor.TextLimit) {
+    bool sized = FileSize(file, size);
+    if (sized && EditorHasRoomFor(size)) {
         RecordUndo(UndoWholeText, 0);
         DWORD error = StreamFileIn(file, SF_TEXT | SFF_SELECTION);
         if (error) ShowReadError(error, name);
+    } else if (sized) {
+        MessageBeep(0);   // the stream would stop at the text limit with part of the file in
     }
     CloseHandle(file);
 }

@@ -37,6 +37,12 @@ bool OverwriteReplacesAt(LONG position)
     return byte >= 0 && byte != '\r' && byte != '\n';
 }
 
+bool EditorHasRoomFor(uint64_t count)
+{
+    CHARRANGE selection = EditorSelection();
+    return static_cast<uint64_t>(EditorTextLength() - (selection.cpMax - selection.cpMin)) + count <= Editor.TextLimit;
+}
+
 void ReplaceEditorSelectionBytes(const char* bytes, DWORD count)
 {
     MemoryStream stream = {0, count, reinterpret_cast<uint8_t*>(const_cast<char*>(bytes))};

@@ -54,6 +54,9 @@ int EditorByteAt(LONG position);
 // Whether a character typed in overwrite mode at position replaces the byte
 // there: not at the end of a line (CR LF, a lone CR or LF) or of the text.
 bool OverwriteReplacesAt(LONG position);
+// Whether the selection replaced by count bytes leaves the text within Editor.TextLimit;
+// the control refuses an edit past it, and a stream stops there.
+bool EditorHasRoomFor(uint64_t count);
 // canUndo: the control's own undo can take it back.
 inline void ReplaceEditorSelection(const char* text, bool canUndo = false)
 {

@@ -205,6 +205,22 @@ void UndoSnapshot(const UndoRecord& record)
     }
 }
 
+// What the change adds in place of the selection. The control refuses a change
+// past the text limit, and a record of bytes never inserted would undo others.
+int32_t InsertedBytes(UndoKind kind, int32_t length, LONG start)
+{
+    switch (kind) {
+    case UndoTyping:
+    case UndoLineBreak:
+    case UndoReplaceSelection:
+        return length;
+    case UndoOverwrite:
+        return OverwriteReplacesAt(start) ? 0 : 1;
+    default:
+        return 0;
+    }
+}
+
 }   // namespace
 
 void RecordUndo(UndoKind kind, int32_t length)
@@ -214,6 +230,7 @@ void RecordUndo(UndoKind kind, int32_t length)
     CHARRANGE selection = EditorSelection();
     if (selection.cpMin != selection.cpMax && (kind < UndoReplaceSelection || kind == UndoOverwrite))
         kind = UndoReplaceSelection;
+    if (!EditorHasRoomFor(InsertedBytes(kind, length, selection.cpMin))) return;
     switch (kind) {
     case UndoTyping:
     case UndoLineBreak:

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "editor/editor_calls.h"
+#include "editor/message_box.h"
 #include "search/occurrences.h"
 #include "search/replace_prompt.h"
 #include "search/search_state.h"
@@ -47,14 +48,21 @@ bool FindStep()
     } else if (SearchOptions.Prompt) {
         AnswerPrompt(size);
     } else {
-        ReplaceSelection();
+        return ReplaceSelection();
     }
     return true;
 }
 
-void ReplaceSelection()
+bool ReplaceSelection()
 {
+    const size_t length = std::strlen(SearchState.ReplacementText);
+    // The control would refuse it, and a run would go on as if it had been made.
+    if (!EditorHasRoomFor(length)) {
+        SearchState.ReplaceAll = false;
+        ShowNotice(L"The text is as long as VERKO can hold: this replacement is not made, and replacing stops here.");
+        return false;
+    }
     ReplaceEditorSelection(SearchState.ReplacementText, true);
-    if (!SearchOptions.Backward)
-        SearchState.SearchPosition += static_cast<LONG>(std::strlen(SearchState.ReplacementText));
+    if (!SearchOptions.Backward) SearchState.SearchPosition += static_cast<LONG>(length);
+    return true;
 }

@@ -5,7 +5,8 @@
 // forward or (with the option "I'll be back") backward, and selects it; in
 // replace mode it then replaces it, asking first when Prompt is on. True when
 // an occurrence was found, whatever the answer; false when the search text is
-// empty or nothing was found (the search position is then -1).
+// empty, nothing was found (the search position is then -1) or the text has no room for the replacement.
 bool FindStep();
 // Replaces the selection by the replacement text; forward, the next step starts after it.
-void ReplaceSelection();
+// When the text limit leaves no room for it, says so, ends a replace-all run and returns false.
+bool ReplaceSelection();

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "coding/unicode_tables.h"
+#include "editor/editor_calls.h"
 #include "search/search_state.h"
 #include "tests/program/editor_test_support.h"
 #include "tests/program/pictures.h"
@@ -224,6 +225,22 @@ TEST_F(Search, ReplaceAllGoesOverEachOccurrenceOnceAndOneUndoTakesTheRunBack)
     EXPECT_EQ(EditorBytes(), "b.d");
     Undo();
     EXPECT_EQ(EditorBytes(), "a.c");
+
+    // The first replacement past the text limit stops the run and says so.
+    Editor.TextLimit = 10;
+    SetEditorTextLimit(Editor.TextLimit);
+    SetDocument("a.a.a.a");
+    std::string notice;
+    Open(CMD_REPLACE, [this, &notice](HWND dialog) {
+        SetControlText(dialog, IDC_FIND_TEXT, "a");
+        SetControlText(dialog, IDC_FIND_REPLACEMENT, "bb");
+        ExpectMessageBox("VERKO", IDOK, &notice);
+        PressButton(dialog, IDC_FIND_ALL);
+    });
+    EXPECT_EQ(EditorBytes(), "bb.bb.bb.a");
+    EXPECT_NE(notice.find("replacing stops"), std::string::npos) << notice;
+    Undo();
+    EXPECT_EQ(EditorBytes(), "a.a.a.a");
 }
 
 TEST_F(Search, ThePromptReplacesSkipsStopsOrLetsTheRestGoUnasked)

@@ -104,6 +104,14 @@ TEST_F(ShellBars, EmptiedLayoutIsSavedAndTheNextStartShowsTheDefault)
     EXPECT_NE(App.HelpWindow, nullptr) << "the dialog's Help opens the help";
     ASSERT_NE(Restart(), nullptr);
     EXPECT_EQ(ToolbarCommands(), DefaultLayout);
+    // Stored data that restores no button, only separators, counts as no layout either.
+    for (const std::string& stored : {std::string("\1\0\0\0\x39\x30\0\0\xFF\xFF\xFF\x7F\0\0\0\0", 16),
+                                      std::string(16, '\0'), std::string(1000, '\xFF')}) {
+        Close();
+        WriteRegistryValue("TBS", REG_BINARY, stored.data(), stored.size());
+        ASSERT_NE(Restart(), nullptr);
+        EXPECT_EQ(ToolbarCommands(), DefaultLayout) << stored.size();
+    }
 }
 
 TEST_F(ShellBars, OwnImagesSmallAndBigKeepTheSavedLayout)

@@ -1,4 +1,5 @@
 // Every kind of undo record, made through keys and commands and taken back step by step.
+#include "editor/editor_calls.h"
 #include "editor/undo.h"
 #include "tests/program/editor_test_support.h"
 
@@ -117,6 +118,50 @@ TEST_F(UndoKinds, PasteCutDeleteAndDateTimeAreUndoneInTurn)
         EXPECT_EQ(EditorBytes(), expected);
     }
     EXPECT_FALSE(UndoAvailable());
+}
+
+// A full document refuses, whole, what would lengthen it, and the refusal
+// leaves no record whose undo would take other bytes away; what fits in
+// place of the selection is made and undone as ever.
+TEST_F(UndoKinds, ChangesPastTheTextLimitAreRefusedWholeAndLeaveNothingToUndo)
+{
+    const std::string full = "0123456789";
+    std::string inserted = MakeFile("one.txt", "i");
+    Editor.TextLimit = static_cast<uint32_t>(full.size());
+    SetEditorTextLimit(Editor.TextLimit);
+    PutOnClipboard(CF_TEXT, "ab", 2);
+    auto type = [this] { TypeText(u"x"); };
+    auto overwrite = [this] {
+        PressKey(VK_INSERT);
+        TypeText(u"x");
+        PressKey(VK_INSERT);
+    };
+    auto paste = [this] { SendCommand(CMD_PASTE); };
+    auto insert = [this, &inserted] {
+        ExpectFileDialog("Open", inserted);
+        SendCommand(CMD_INSERT_FILE);
+        VerifyModalsSeen();
+    };
+    struct Case {
+        LONG start, end;
+        std::function<void()> act;
+        std::string after;   // the document before it: refused
+    };
+    const Case cases[] = {{5, 5, type, full},          {5, 5, [this] { PressKey(VK_RETURN); }, full},
+                          {10, 10, overwrite, full},   {5, 6, [this] { SendCommand(CMD_DATE_TIME); }, full},
+                          {5, 6, paste, full},         {5, 5, insert, full},
+                          {5, 6, type, "01234x6789"},  {5, 5, overwrite, "01234x6789"},
+                          {2, 4, paste, "01ab456789"}, {5, 6, insert, "01234i6789"}};
+    for (const Case& c : cases) {
+        SetDocument(full);
+        FreeUndoHistory();
+        Select(c.start, c.end);
+        c.act();
+        EXPECT_EQ(EditorBytes(), c.after) << c.start;
+        EXPECT_EQ(UndoAvailable(), c.after != full) << c.after;
+        Undo();
+        EXPECT_EQ(EditorBytes(), full) << c.after;
+    }
 }
 
 TEST_F(UndoKinds, WholeTextChangesInARowAreUndoneAtOnceWithTheirViewCoding)
