@@ -196,6 +196,11 @@ void PasteCommand()
     if (!bytes) bytes = TextBytesFromClipboard(length);
     CloseClipboard();
     if (!bytes) return;
+    // An empty text pasted at the caret changes nothing: nothing is recorded or marked modified.
+    if (length == 0 && !EditorHasSelection()) {
+        GlobalFree(bytes);
+        return;
+    }
     // The stream would stop at the text limit, leaving part of the clipboard: refused whole.
     if (!EditorHasRoomFor(static_cast<uint64_t>(length))) {
         GlobalFree(bytes);

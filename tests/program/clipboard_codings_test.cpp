@@ -1,5 +1,6 @@
 // The clipboard in each view coding: OEM text for KOI8, Unicode from the
 // program's own tables, and pasted text read in the format its owner wrote.
+#include "editor/undo.h"
 #include "tests/program/editor_test_support.h"
 
 namespace {
@@ -91,6 +92,9 @@ TEST_F(ClipboardCodings, CopyWithoutSelectionLeavesTheClipboardAlone)
     PressKey('X', Ctrl);
     EXPECT_EQ(ClipboardBytes(CF_TEXT), "keep");
     EXPECT_EQ(EditorBytes(), "text");
+    PutOnClipboard(CF_TEXT, "", 0);   // nor does an empty text change the document
+    PressKey('V', Ctrl);
+    EXPECT_FALSE(EditorModified() || UndoAvailable());
 }
 
 }   // namespace
