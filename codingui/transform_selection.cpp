@@ -34,7 +34,7 @@ constexpr size_t RtfStartLength = sizeof RtfStart - 1;
 
 // The stretch a command works on.
 struct Range {
-    CHARRANGE starting;   // the selection the command found; it decides the selection afterwards
+    CHARRANGE starting;   // the selection found, no line break cut; it decides the selection afterwards
     CHARRANGE range;      // what is read and replaced
     bool wholeText;       // nothing was selected (or RTF): the range is the whole text
     size_t length;        // the bytes read
@@ -67,15 +67,25 @@ CHARRANGE WidenedToLines(CHARRANGE selection)
     return {widened.start, widened.end};
 }
 
+// A position between the CR and the LF of a line break moves by step off it,
+// so no command sees half a line break and completes or reflows it into two.
+LONG OffLineBreakMiddle(LONG position, LONG step)
+{
+    return position > 0 && EditorByteAt(position - 1) == '\r' && EditorByteAt(position) == '\n' ? position + step
+                                                                                                : position;
+}
+
 // Chooses and selects the range.
 Range TakeRange(WORD command)
 {
     Range r{EditorSelection(), {}, false, 0, nullptr};
     r.wholeText = r.starting.cpMin == r.starting.cpMax || command == CMD_RTF_TO_ANSI;
-    if (r.wholeText)
+    if (r.wholeText) {
         r.range = {0, EditorTextLength()};
-    else
+    } else {
+        r.starting = {OffLineBreakMiddle(r.starting.cpMin, -1), OffLineBreakMiddle(r.starting.cpMax, 1)};
         r.range = IsAlignCommand(command) ? WidenedToLines(r.starting) : r.starting;
+    }
     SelectEditorRange(r.range.cpMin, r.range.cpMax);
     return r;
 }

@@ -103,6 +103,16 @@ UINT FirstTextFormat()
     return 0;
 }
 
+bool IsHighSurrogate(wchar_t unit)
+{
+    return (unit & 0xFC00) == 0xD800;
+}
+
+bool IsLowSurrogate(wchar_t unit)
+{
+    return (unit & 0xFC00) == 0xDC00;
+}
+
 // The clipboard text of the given format as bytes of the view coding: length
 // bytes in a zero-filled block of length + 1, or null when memory runs out.
 uint8_t* ViewBytesFromClipboard(UINT format, const void* data, SIZE_T dataSize, LONG& length)
@@ -114,7 +124,13 @@ uint8_t* ViewBytesFromClipboard(UINT format, const void* data, SIZE_T dataSize, 
     auto* bytes = static_cast<uint8_t*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(length) + 1));
     if (!bytes) return nullptr;
     if (unicode) {
-        for (LONG i = 0; i < length; ++i) bytes[i] = UnicodeToByte(Editor.ViewCoding, static_cast<char16_t>(wide[i]));
+        LONG count = 0;
+        for (LONG i = 0; i < length; ++i) {
+            // A character past the 16-bit range is one character the coding lacks, not two.
+            if (i > 0 && IsLowSurrogate(wide[i]) && IsHighSurrogate(wide[i - 1])) continue;
+            bytes[count++] = UnicodeToByte(Editor.ViewCoding, static_cast<char16_t>(wide[i]));
+        }
+        length = count;
         return bytes;
     }
     memcpy(bytes, narrow, length);
@@ -196,6 +212,11 @@ void PasteCommand()
     if (!bytes) bytes = TextBytesFromClipboard(length);
     CloseClipboard();
     if (!bytes) return;
+    // An empty text pasted at the caret changes nothing: nothing is recorded or marked modified.
+    if (length == 0 && !EditorHasSelection()) {
+        GlobalFree(bytes);
+        return;
+    }
     // The stream would stop at the text limit, leaving part of the clipboard: refused whole.
     if (!EditorHasRoomFor(static_cast<uint64_t>(length))) {
         GlobalFree(bytes);

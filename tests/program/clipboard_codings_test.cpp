@@ -1,5 +1,6 @@
 // The clipboard in each view coding: OEM text for KOI8, Unicode from the
 // program's own tables, and pasted text read in the format its owner wrote.
+#include "editor/undo.h"
 #include "tests/program/editor_test_support.h"
 
 namespace {
@@ -63,10 +64,14 @@ TEST_F(ClipboardCodings, PastedTextIsReadInTheFormatWrittenFirst)
     };
     const std::u16string pike = u"Щука ё";
     const std::string pikeBytes(reinterpret_cast<const char*>(pike.c_str()), pike.size() * 2);
+    const std::u16string lacking = u"\u20AC\U0001F600\u0416";   // the euro only Windows-1251 has, the face none
+    const std::string lackingBytes(reinterpret_cast<const char*>(lacking.c_str()), lacking.size() * 2);
     const Case cases[] = {
         {CF_UNICODETEXT, pikeBytes, CodingOem, "\x99\xE3\xAA\xA0 \xF1"},
         {CF_UNICODETEXT, pikeBytes, CodingAnsi, "\xD9\xF3\xEA\xE0 \xB8"},
         {CF_UNICODETEXT, pikeBytes, CodingKoi8, "\xFD\xD5\xCB\xC1 \xA3"},
+        {CF_UNICODETEXT, lackingBytes, CodingAnsi, "\x88?\xC6"},
+        {CF_UNICODETEXT, lackingBytes, CodingKoi8, "??\xF6"},
         {CF_TEXT, "\xD9\xF3\xEA\xE0 \xB8", CodingOem, "\x99\xE3\xAA\xA0 \xF1"},
         {CF_TEXT, "\xD9\xF3\xEA\xE0 \xB8", CodingAnsi, "\xD9\xF3\xEA\xE0 \xB8"},
         {CF_OEMTEXT, "\x99\xE3\xAA\xA0 \xF1", CodingAnsi, "\xD9\xF3\xEA\xE0 \xB8"},
@@ -91,6 +96,9 @@ TEST_F(ClipboardCodings, CopyWithoutSelectionLeavesTheClipboardAlone)
     PressKey('X', Ctrl);
     EXPECT_EQ(ClipboardBytes(CF_TEXT), "keep");
     EXPECT_EQ(EditorBytes(), "text");
+    PutOnClipboard(CF_TEXT, "", 0);   // nor does an empty text change the document
+    PressKey('V', Ctrl);
+    EXPECT_FALSE(EditorModified() || UndoAvailable());
 }
 
 }   // namespace

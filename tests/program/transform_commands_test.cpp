@@ -76,6 +76,7 @@ TEST_F(TransformCommands, EachCommandRewritesItsRangeAndOneUndoTakesItBack)
         {CMD_TRANSLIT, CodingAnsi, CodingAnsi, "x \xC6\xB8\xEB\xF2\xFB\xE9!", "x ZHeltyy!", {2, 8}, {2, 9}},
         {CMD_QP_DECODE, CodingAnsi, CodingAnsi, "=D8=E0=d8==41=\r\n=4", "\xD8\xE0=d8=A=\r\n=4", {0, 0}, {0, 12}},
         {CMD_LINE_BREAK, CodingAnsi, CodingAnsi, "a\rb\r\nc\r", "a\r\nb\r\nc\r\n", {1, 1}, {1, 9}},
+        {CMD_LINE_BREAK, CodingAnsi, CodingAnsi, "x\r\nab\r\ncd", "x\r\nab\r\ncd", {2, 6}, {1, 7}},   // half breaks
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);
@@ -114,6 +115,7 @@ TEST_F(TransformCommands, AlignmentReflowsWholeLinesWithTheStoredParameters)
         {CMD_LEFT, 0, 0, 80, 0, "alpha beta\rgamma\r\r\n", "alpha beta\r\ngamma\r\n\r\n", {0, 0}, 0},
         {CMD_LEFT, 5, 2, 30, 0, "aaa bbb\r\n\r\nccc\r\n", "     aaa bbb\r\n  \r\n  ccc\r\n", {0, 0}, 0},
         {CMD_LEFT, 0, 0, 80, 1, "one\r\n\r\ntwo\r\n", "one two\r\n", {0, 0}, 0},
+        {CMD_LEFT, 0, 0, 80, 0, "ab\r\ncd\r\n", "ab\r\ncd\r\n", {0, 3}, 0},
         {CMD_RIGHT, 0, 0, 10, 0, "xx\r\nab cd\r\nef gh\r\n", "xx\r\n     ab cd\r\n      ef gh\r\n\r\n", {5, 12}, 4},
         {CMD_CENTER, 9, 2, 20, 0, "abc\r\n", "         abc\r\n", {0, 5}, 0},
     };
