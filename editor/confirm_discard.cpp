@@ -16,7 +16,7 @@ bool ConfirmDiscard()
     std::wstring question = std::wstring(L"Save changes to ") + Editor.CurrentFileName + L"?";
     int answer = AskYesNoCancel(question);
     if (answer == IDCANCEL) return false;
-    // A cancelled Save As lets the action go ahead; a save that failed keeps the
-    // document, so the error box is not followed by the loss of the changes.
+    // Yes and then a save that did not happen (its Save As cancelled, or a failure
+    // after its error box) keeps the document: the user asked for the changes to be kept.
     return answer == IDNO || SaveCommand();
 }

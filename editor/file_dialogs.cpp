@@ -90,7 +90,7 @@ bool SaveDocumentAs()
     // The dialog works on a copy: a failing dialog may scribble over its buffer.
     wchar_t name[PathCapacity + 1];
     lstrcpynW(name, Editor.CurrentFileName, PathCapacity);
-    if (!RunFileDialog(name, SaveDialogFlags, GetSaveFileNameW)) return true;
+    if (!RunFileDialog(name, SaveDialogFlags, GetSaveFileNameW)) return false;
     lstrcpynW(Editor.CurrentFileName, name, PathCapacity);
     bool saved = SaveDocument();
     if (saved) {

@@ -58,7 +58,7 @@ TEST_F(DocumentQuestions, CancelAtTheSaveChangesQuestionKeepsTheDocument)
     EXPECT_TRUE(Close());
 }
 
-TEST_F(DocumentQuestions, CancelledSaveAsAfterYesStillLetsNewGoAhead)
+TEST_F(DocumentQuestions, CancelledSaveAsAfterYesKeepsTheDocument)
 {
     TypeText(u"abc");
     std::string question, shownName;
@@ -68,9 +68,10 @@ TEST_F(DocumentQuestions, CancelledSaveAsAfterYesStillLetsNewGoAhead)
     VerifyModalsSeen();
     EXPECT_EQ(question, "Save changes to NoName?");
     EXPECT_EQ(shownName, "NoName");
-    EXPECT_EQ(EditorBytes(), "");
-    EXPECT_FALSE(EditorModified());
-    EXPECT_EQ(Utf8(Editor.CurrentFileName), "NoName");
+    EXPECT_EQ(EditorBytes(), "abc");
+    EXPECT_TRUE(EditorModified());
+    ExpectMessageBox("VERKO", IDNO);
+    EXPECT_TRUE(Close());
 }
 
 TEST_F(DocumentQuestions, SaveOnAnUntitledDocumentOffersNoNameInSaveAs)
