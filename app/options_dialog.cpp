@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/status_bar.h"
 #include "app/toolbar.h"
+#include "editor/modal_dialog.h"
 #include "editor/undo.h"
 #include "res/resource.h"
 #include "settings/settings.h"
@@ -127,9 +128,7 @@ void ApplyStatusBar(bool wanted)
 void ShowOptionsDialog()
 {
     WantedBars wanted{App.ToolbarWindow != nullptr, App.StatusBarWindow != nullptr};
-    if (DialogBoxParamA(App.Instance, MAKEINTRESOURCEA(IDD_OPTIONS), App.MainWindow, OptionsDialogProc,
-                        reinterpret_cast<LPARAM>(&wanted))
-        != IDOK)
+    if (RunModalDialog(IDD_OPTIONS, OptionsDialogProc, DialogChars::Bytes, reinterpret_cast<LPARAM>(&wanted)) != IDOK)
         return;
     StoreSwitches(wanted);
     if (Editor.SingleLevelUndo) {

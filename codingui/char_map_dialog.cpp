@@ -5,11 +5,10 @@
 #include <algorithm>
 
 #include "codingui/char_map_text.h"
+#include "editor/modal_dialog.h"
 #include "editor/clipboard_commands.h"
 #include "editor/editor_calls.h"
-#include "editor/editor_host.h"
 #include "editor/editor_state.h"
-#include "editor/message_box.h"
 #include "editor/undo.h"
 #include "res/resource.h"
 #include "settings/settings.h"
@@ -155,6 +154,5 @@ INT_PTR CALLBACK CharMapProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 void CharMapCommand()
 {
     Placement.known = false;
-    if (DialogBoxParamA(HostInstance(), MAKEINTRESOURCEA(IDD_CHAR_MAP), HostWindow(), CharMapProc, 0) == -1)
-        ShowSystemError();
+    RunModalDialog(IDD_CHAR_MAP, CharMapProc);
 }

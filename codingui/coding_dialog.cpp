@@ -6,8 +6,8 @@
 
 #include "codingui/transform_rules.h"
 #include "codingui/transform_selection.h"
+#include "editor/modal_dialog.h"
 #include "editor/editor_calls.h"
-#include "editor/editor_host.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 
@@ -58,6 +58,6 @@ INT_PTR CALLBACK CodingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 void CodingDialogCommand()
 {
     KeepEditorSelectionVisible(true);
-    DialogBoxParamA(HostInstance(), MAKEINTRESOURCEA(IDD_CODING), HostWindow(), CodingDialogProc, 0);
+    RunModalDialog(IDD_CODING, CodingDialogProc);
     KeepEditorSelectionVisible(false);
 }

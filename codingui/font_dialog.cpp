@@ -6,8 +6,7 @@
 
 #include "codingui/font_choices.h"
 #include "codingui/font_preview_text.h"
-#include "editor/editor_host.h"
-#include "editor/message_box.h"
+#include "editor/modal_dialog.h"
 #include "editor/view_coding.h"
 #include "res/resource.h"
 #include "settings/settings.h"
@@ -150,9 +149,7 @@ void WriteState(const FontDialogState& state)
 void EditCodingFont(Coding coding)
 {
     State = LoadState(coding);
-    INT_PTR ended = DialogBoxParamA(HostInstance(), MAKEINTRESOURCEA(IDD_CODING_FONT), HostWindow(), FontDialogProc, 0);
-    if (ended == -1) ShowSystemError();
-    if (ended != IDOK) return;
+    if (RunModalDialog(IDD_CODING_FONT, FontDialogProc) != IDOK) return;
     WriteState(State);
     RefreshViewCoding();
 }

@@ -19,6 +19,7 @@ set(EDITOR_WIN32
   editor/save_document.cpp
   editor/text_fields.cpp
   editor/message_box.cpp
+  editor/modal_dialog.cpp
   editor/undo.cpp
   editor/view_coding.cpp
   editor/window_title.cpp

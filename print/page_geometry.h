@@ -25,13 +25,8 @@ struct Box {
     long bottom = 0;
 };
 
-// Four margins in the page-setup dialog's units.
-struct Margins {
-    long left = 0;
-    long top = 0;
-    long right = 0;
-    long bottom = 0;
-};
+// Four margins in the page-setup dialog's units, each the width of its side.
+using Margins = Box;
 constexpr long DefaultMargin = 2500;
 
 struct PageLayout {

@@ -5,6 +5,7 @@
 #include <richedit.h>
 #include <string>
 
+#include "editor/modal_dialog.h"
 #include "editor/editor_calls.h"
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
@@ -187,7 +188,7 @@ void ShowPreview()
     Preview.zoom = WholePage;
     Preview.zoomIn = LoadCursorA(HostInstance(), MAKEINTRESOURCEA(IDC_ZOOM_IN));
     Preview.zoomOut = LoadCursorA(HostInstance(), MAKEINTRESOURCEA(IDC_ZOOM_OUT));
-    DialogBoxParamA(HostInstance(), MAKEINTRESOURCEA(IDD_PREVIEW), HostWindow(), PreviewProc, 0);
+    RunModalDialog(IDD_PREVIEW, PreviewProc);
     DeleteDC(printer);
     Preview.printer = nullptr;
 }

@@ -2,9 +2,8 @@
 
 #include <cstring>
 
+#include "editor/modal_dialog.h"
 #include "editor/editor_calls.h"
-#include "editor/editor_host.h"
-#include "editor/message_box.h"
 #include "editor/text_fields.h"
 #include "res/resource.h"
 #include "search/search_history.h"
@@ -157,8 +156,5 @@ INT_PTR CALLBACK FindReplaceProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 bool ShowFindReplaceDialog()
 {
     // A Unicode dialog, so Russian typed in its fields reaches the program whatever the system's code page.
-    INT_PTR result =
-        DialogBoxParamW(HostInstance(), MAKEINTRESOURCEW(IDD_FIND_REPLACE), HostWindow(), FindReplaceProc, 0);
-    if (result == -1) ShowSystemError();
-    return result == IDOK;
+    return RunModalDialog(IDD_FIND_REPLACE, FindReplaceProc, DialogChars::Unicode) == IDOK;
 }

@@ -1,8 +1,7 @@
 #include "search/replace_prompt.h"
 
+#include "editor/modal_dialog.h"
 #include "editor/editor_calls.h"
-#include "editor/editor_host.h"
-#include "editor/message_box.h"
 
 namespace {
 
@@ -27,11 +26,6 @@ INT_PTR CALLBACK ReplacePromptProc(HWND dialog, UINT message, WPARAM wParam, LPA
 
 ReplaceAnswer AskReplace()
 {
-    INT_PTR answer =
-        DialogBoxParamW(HostInstance(), MAKEINTRESOURCEW(IDD_REPLACE_PROMPT), HostWindow(), ReplacePromptProc, 0);
-    if (answer == -1) {
-        ShowSystemError();
-        return ReplaceStop;
-    }
-    return static_cast<ReplaceAnswer>(answer);
+    INT_PTR answer = RunModalDialog(IDD_REPLACE_PROMPT, ReplacePromptProc, DialogChars::Unicode);
+    return answer == -1 ? ReplaceStop : static_cast<ReplaceAnswer>(answer);
 }

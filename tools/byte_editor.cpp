@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include "editor/modal_dialog.h"
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
 #include "editor/message_box.h"
@@ -134,6 +135,5 @@ void OpenByteEditor()
     record.lpstrDefExt = L"exe";
     record.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOREADONLYRETURN;
     if (!GetOpenFileNameW(&record)) return;
-    if (DialogBoxParamW(HostInstance(), MAKEINTRESOURCEW(IDD_BYTE_EDITOR), HostWindow(), ByteEditorProc, 0) == -1)
-        ShowSystemError();
+    RunModalDialog(IDD_BYTE_EDITOR, ByteEditorProc, DialogChars::Unicode);
 }
