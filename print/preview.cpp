@@ -49,9 +49,9 @@ void OpenPreview(HWND dialog)
 {
     Preview.pageStart = Preview.nextPageStart = 0;
     Preview.pageNumber = 1;
-    char title[PathCapacity];
-    GetWindowTextA(HostWindow(), title, sizeof title);
-    SetWindowTextA(dialog, (std::string("PreView: ") + title).c_str());
+    wchar_t title[PathCapacity];
+    GetWindowTextW(HostWindow(), title, PathCapacity);
+    SetWindowTextW(dialog, (std::wstring(L"PreView: ") + title).c_str());
     ShowWindow(dialog, SW_SHOWMAXIMIZED);
 }
 
@@ -188,7 +188,7 @@ void ShowPreview()
     Preview.zoom = WholePage;
     Preview.zoomIn = LoadCursorA(HostInstance(), MAKEINTRESOURCEA(IDC_ZOOM_IN));
     Preview.zoomOut = LoadCursorA(HostInstance(), MAKEINTRESOURCEA(IDC_ZOOM_OUT));
-    RunModalDialog(IDD_PREVIEW, PreviewProc);
+    RunModalDialog(IDD_PREVIEW, PreviewProc, DialogChars::Unicode);   // a caption that keeps a Cyrillic name
     DeleteDC(printer);
     Preview.printer = nullptr;
 }

@@ -96,4 +96,10 @@ TEST_F(PrintPreview, FitsZoomsAndStepsThroughThePages)
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);   // Esc
     });
     SendCommand(CMD_PREVIEW);
+
+    std::string named = MakeTempFolder() + "\\Отчёт.txt";   // the caption keeps its letters on any code page
+    WriteFileBytes(named, "x");
+    ASSERT_NE(Restart(named), nullptr);
+    ExpectModal("PreView: [Отчёт.txt]-VERKO", [](HWND dialog) { PressButton(dialog, IDOK); });
+    SendCommand(CMD_PREVIEW);
 }
