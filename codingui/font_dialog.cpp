@@ -75,13 +75,14 @@ void FillChoices(HWND dialog)
     CheckDlgButton(dialog, IDC_FONT_ITALIC, (State.effects & CFE_ITALIC) ? BST_CHECKED : BST_UNCHECKED);
 }
 
-// The state as the controls show it. A list without a selection keeps the
-// value it was opened with, so OK never stores a size of 0 or a stray set.
+// The state as the controls show it: the face is the face list's text, empty
+// when a stored face is not among the screen's. A size or character-set list
+// without a selection keeps the value it was opened with, so OK never stores a
+// size of 0 or a stray set.
 FontDialogState ChosenState(HWND dialog)
 {
     FontDialogState chosen = State;
-    if (SendItem(dialog, IDC_FONT_FACE, CB_GETCURSEL) >= 0)
-        GetDlgItemTextA(dialog, IDC_FONT_FACE, chosen.face, LF_FACESIZE);
+    GetDlgItemTextA(dialog, IDC_FONT_FACE, chosen.face, LF_FACESIZE);
     LRESULT set = SendItem(dialog, IDC_FONT_CHARSET, CB_GETCURSEL);
     if (set >= 0 && set < CharsetChoiceCount) chosen.characterSet = CharsetChoices[set].value;
     LRESULT size = SendItem(dialog, IDC_FONT_SIZE, CB_GETCURSEL);

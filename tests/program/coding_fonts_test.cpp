@@ -82,7 +82,8 @@ TEST_F(CodingFonts, DialogShowsStoredValuesOkWritesThemCancelNothing)
     });
     EXPECT_FALSE(SettingsKeyExists());
 
-    // Values the lists do not offer are kept, never turned into a size of 0.
+    // A size and a set the lists do not offer are kept, never turned into a size of 0;
+    // a face the list does not hold gives way to what the list shows, the empty face.
     DWORD size = 460, effects = CFE_BOLD | CFE_ITALIC, set = 77;
     WriteRegistryValue("SizeK", REG_DWORD, &size, sizeof size);
     WriteRegistryValue("EffK", REG_DWORD, &effects, sizeof effects);
@@ -92,7 +93,7 @@ TEST_F(CodingFonts, DialogShowsStoredValuesOkWritesThemCancelNothing)
         EXPECT_EQ(Shown(dialog), "- - - 11");
         PressButton(dialog, IDOK);
     });
-    EXPECT_EQ(Stored(CodingKoi8), "No Face 77 3 460");
+    EXPECT_EQ(Stored(CodingKoi8), " 77 3 460");
 }
 
 TEST_F(CodingFonts, SizeStepsStopAtTheirEndsAndShowTheNewSize)
