@@ -106,11 +106,16 @@ protected:
     std::vector<int> highlights_;   // highlighted pixels of the editor while each prompt was open
 };
 
-TEST_F(Search, HexadecimalTextsAreSearchedAsTheirBytesAndStayOutOfTheHistory)
+TEST_F(Search, HexadecimalTextsAreSearchedAndReplacedAsTheirBytesAndStayOutOfTheHistory)
 {
     SetDocument(std::string("..AB\x04\x02.A\x04\x02.", 11));
     Run(CMD_FIND, {"41 42", {}, IDOK, "", true});
     EXPECT_EQ(Selection().cpMin, 7);
+    View(CodingKoi8);   // the bytes go in as they are, in any view, up to a zero byte
+    SetDocument("AB.AB");
+    Select(0, 0);
+    Run(CMD_REPLACE, {"4142", {}, IDC_FIND_ALL, "C1c2zz41", true});
+    EXPECT_EQ(EditorBytes(), "\xC1\xC2.\xC1\xC2");
     EXPECT_FALSE(ReadRegistryText("0"));
     Run(CMD_FIND, {"zz", {}, IDOK, "", true});   // no bytes: Search Again asks for a text
     Open(CMD_SEARCH_AGAIN, Cancel);
