@@ -1,7 +1,9 @@
 // Random key presses from the editor's key table and the accelerators, with
 // selections, overwrite, view switches and Undo, on random text holding every
 // kind of line break and zero bytes: Undo back to the start must give the
-// original bytes. VERKO_SEED repeats a run; a failure prints its seed.
+// original bytes. VERKO_SEED repeats a run; the run prints its seed first,
+// and every failure repeats it.
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 
@@ -39,6 +41,8 @@ TEST_F(KeysAndUndo, UndoBackToTheStartGivesTheOriginalBytes)
     const char* chosen = std::getenv("VERKO_SEED");
     unsigned seed = chosen ? unsigned(std::strtoul(chosen, nullptr, 10)) : std::random_device()();
     SCOPED_TRACE("VERKO_SEED=" + std::to_string(seed));
+    std::printf("VERKO_SEED=%u replays this run\n", seed);   // also when the run crashes or hangs
+    std::fflush(stdout);
     std::mt19937 random(seed);
     for (int round = 0; round < 12 && !HasFailure(); ++round) {
         std::string original, keys;
