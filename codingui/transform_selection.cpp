@@ -243,14 +243,20 @@ void ConvertUtf8(Range& r, int from, int to)
     const size_t count = ConvertText(r.bytes.get(), r.length, from, to, out.get(), capacity);
     if (count == ConvertedTooLong) return ReportNoRoom();
     r.bytes.reset();
-    RecordUndo(UndoReplaceSelection, static_cast<int32_t>(count));
     const Coding view = ViewAfterConversion(from, to, r.wholeText, Editor.ViewCoding);
     if (view != Editor.ViewCoding) {
+        // A snapshot that keeps the view too, so Undo shows the old bytes as they were shown.
+        RecordUndo(UndoWholeText, static_cast<int32_t>(count));
         Editor.ViewCoding = view;
         ApplyViewCoding();   // the range is the whole text, which this selects again
+    } else {
+        RecordUndo(UndoReplaceSelection, static_cast<int32_t>(count));
     }
     StreamOver(r, out.get(), count);
-    SelectResult(r, count);
+    if (r.wholeText)
+        SelectEditorRange(r.starting.cpMin, r.starting.cpMin);   // the caret stays where it was
+    else
+        SelectResult(r, count);
 }
 
 // Switches redrawing off, takes the range and, when there is one, runs the

@@ -215,14 +215,20 @@ TEST_F(TransformCommands, TheCodingDialogConvertsUtf8AsIconvDoesBothWaysAndLoses
     const std::pair<Coding, const char*> cases[] = {
         {CodingAnsi, "fortunes_cp1251.txt"}, {CodingOem, "fortunes_cp866.txt"}, {CodingKoi8, "fortunes_koi8r.txt"}};
     for (const auto& [coding, iconvMade] : cases) {
-        View(coding == CodingOem ? CodingKoi8 : CodingOem);   // a view the guess might have chosen
+        const Coding guessed = coding == CodingOem ? CodingKoi8 : CodingOem;   // a view the guess might have chosen
+        View(guessed);
         SetDocument("\xEF\xBB\xBF" + utf8);
+        Select(7, 7);
         RunDialog(CodingUtf8, coding);
         EXPECT_EQ(EditorBytes(), ReadFileBytes(DataFile(iconvMade)));
         EXPECT_EQ(Editor.ViewCoding, coding);   // the whole text is shown in its coding now
+        EXPECT_EQ(Selected(), Pair(7, 7));      // and the caret stays
         RunDialog(coding, CodingUtf8);
         EXPECT_EQ(EditorBytes(), utf8);
         EXPECT_EQ(Editor.ViewCoding, coding);
+        Undo(2);   // the UTF-8 bytes come back in the view they were shown in
+        EXPECT_EQ(EditorBytes(), "\xEF\xBB\xBF" + utf8);
+        EXPECT_EQ(Editor.ViewCoding, guessed);
     }
     EXPECT_EQ(RunDialog(-1, -1), Pair(CodingKoi8, CodingUtf8));   // a stored UTF-8 is offered again
     // A letter, a broken sequence, an overlong form, a surrogate and a cut-off end.
@@ -231,7 +237,7 @@ TEST_F(TransformCommands, TheCodingDialogConvertsUtf8AsIconvDoesBothWaysAndLoses
     Select(1, 14);
     RunDialog(CodingUtf8, CodingAnsi);
     EXPECT_EQ(EditorBytes(), "[\xE0\xD0 \xC0\xAF \xED\xA0\x80 \xE2\x82]");
-    EXPECT_TRUE(Selection().cpMax == 13 && Editor.ViewCoding == CodingKoi8);   // a selection keeps the view
+    EXPECT_TRUE(Selection().cpMax == 13 && Editor.ViewCoding == CodingOem);   // a selection keeps the view
     Undo();
     EXPECT_EQ(EditorBytes(), broken);
 }
