@@ -1,7 +1,5 @@
 #include "codingui/font_choices.h"
 
-#include <algorithm>
-
 int CharsetChoiceIndex(uint32_t characterSet)
 {
     for (int i = 0; i < CharsetChoiceCount; ++i)
@@ -17,10 +15,6 @@ int SizeChoiceIndex(uint32_t twips)
 
 uint32_t SteppedSize(uint32_t twips, SizeStep step)
 {
-    if (step == SizeStep::Down && twips <= SmallestSteppedSize) return twips;
-    if (step == SizeStep::Up && twips >= LargestSteppedSize) return twips;
-    // A size stored off the one-point grid or outside the range (edited by hand)
-    // steps into the range, never past its ends.
-    uint64_t next = step == SizeStep::Up ? uint64_t{twips} + TwipsPerPoint : uint64_t{twips} - TwipsPerPoint;
-    return static_cast<uint32_t>(std::clamp<uint64_t>(next, SmallestSteppedSize, LargestSteppedSize));
+    if (step == SizeStep::Down) return twips > SmallestSteppedSize ? twips - TwipsPerPoint : twips;
+    return twips < LargestSteppedSize ? twips + TwipsPerPoint : twips;
 }

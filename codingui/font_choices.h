@@ -24,10 +24,9 @@ constexpr uint32_t SizeOfChoice(int index)
     return static_cast<uint32_t>(index + 1) * TwipsPerPoint;
 }
 
-// Size - and Size + move one point at a time between 4 and 26 points.
+// Size - takes a point off a size above 4 points, Size + adds one to a size
+// below 26 points; a size at or beyond that end stays as it is.
 constexpr uint32_t SmallestSteppedSize = 80;
 constexpr uint32_t LargestSteppedSize = 520;
 enum class SizeStep { Down, Up };
-// The size after one step, always within the stepping range; the size itself
-// when it already stands at (or beyond) the end the step goes towards.
 uint32_t SteppedSize(uint32_t twips, SizeStep step);

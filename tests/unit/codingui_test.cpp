@@ -23,20 +23,22 @@ TEST(FontPreview, SamePictureInEveryCodingThatHasBoxCharacters)
     }
 }
 
-TEST(FontChoices, ListEntriesAndSizeStepsStayInRange)
+// Size - stops only at 80 and Size + only at 520: a size beyond an end still steps towards it.
+TEST(FontChoices, ListEntriesAndSizeStepsThatStopOnlyAtTheirEnds)
 {
     const struct {
         uint32_t twips;
         int entry;
         uint32_t down, up;
-    } cases[] = {{200, 9, 180, 220},  {20, 0, 20, 80},   {400, 19, 380, 420}, {80, 3, 80, 100},    {500, -1, 480, 520},
-                 {520, -1, 500, 520}, {90, -1, 80, 110}, {210, -1, 190, 230}, {600, -1, 520, 600}, {0, -1, 0, 80}};
+    } cases[] = {{200, 9, 180, 220},    {20, 0, 20, 40},     {400, 19, 380, 420}, {80, 3, 80, 100},
+                 {500, -1, 480, 520},   {520, -1, 500, 520}, {90, -1, 70, 110},   {210, -1, 190, 230},
+                 {1000, -1, 980, 1000}, {0, -1, 0, 20}};
     for (const auto& c : cases) {
         EXPECT_EQ(SizeChoiceIndex(c.twips), c.entry) << c.twips;
         EXPECT_EQ(SteppedSize(c.twips, SizeStep::Down), c.down) << c.twips;
         EXPECT_EQ(SteppedSize(c.twips, SizeStep::Up), c.up) << c.twips;
     }
-    EXPECT_EQ(SteppedSize(0xFFFFFFFF, SizeStep::Down), LargestSteppedSize);
+    EXPECT_EQ(SteppedSize(0xFFFFFFFF, SizeStep::Down), 0xFFFFFFEBu);
     for (uint32_t set : {204u, 255u, 1u}) EXPECT_EQ(CharsetChoices[CharsetChoiceIndex(set)].value, set);
     EXPECT_EQ(CharsetChoiceIndex(0), -1);
 }
