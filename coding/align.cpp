@@ -79,8 +79,10 @@ inline uint8_t* CopyWord(uint8_t* at, const uint8_t* d, size_t& from, size_t to)
     return at;
 }
 
-// The result grows by doubling; running past the limit counts as running
-// out of memory.
+// Thrown when the result would pass the limit.
+struct PastLimit {};
+
+// The result grows by doubling, never past the limit.
 struct Output {
     std::vector<uint8_t>& bytes;
     size_t limit;
@@ -89,7 +91,7 @@ struct Output {
     // Room for `count` more bytes; the caller writes them and calls Commit.
     uint8_t* Reserve(int64_t count)
     {
-        if (uint64_t(count) > limit - used) throw std::bad_alloc();
+        if (uint64_t(count) > limit - used) throw PastLimit();
         const size_t needed = used + size_t(count);
         if (needed > bytes.size()) bytes.resize(std::max(needed, std::min(limit, 2 * bytes.size())));
         return bytes.data() + used;
@@ -209,19 +211,53 @@ void WriteLine(Output& out, const uint8_t* d, const Line& line, int64_t padding,
     out.Commit(at);
 }
 
-void Align(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& params, Output& out)
+struct Indents {
+    int64_t first, left;
+};
+
+// Center indents every line by LI; an indent that leaves fewer than 8 columns is dropped.
+Indents IndentsFor(AlignMode mode, const AlignParams& params)
 {
     const int64_t width = params.rightIndent;
-    int64_t first = mode == AlignCenter ? params.leftIndent : params.firstIndent;
-    int64_t left = params.leftIndent;
-    if (left >= width - 8) left = 0;
-    if (first >= width - 8) first = 0;
-    out.Spaces(first);
-    int64_t indent = first;
+    Indents in{mode == AlignCenter ? params.leftIndent : params.firstIndent, params.leftIndent};
+    if (in.left >= width - 8) in.left = 0;
+    if (in.first >= width - 8) in.first = 0;
+    return in;
+}
+
+// Whether a line break before the range's closing one makes the result at least two lines.
+bool HasSecondLine(const uint8_t* d, size_t length, bool ignoreLineBreaks)
+{
+    if (ignoreLineBreaks || length < 2) return false;
+    const size_t last = length - 1;
+    const void* lf = std::memchr(d, 0x0A, last);
+    const void* cr = std::memchr(d, 0x0D, last);
+    const size_t lfAt = lf ? size_t(static_cast<const uint8_t*>(lf) - d) : last;
+    const size_t crAt = cr ? size_t(static_cast<const uint8_t*>(cr) - d) : last;
+    if (lfAt < crAt) return true;
+    return crAt < last && !(crAt == last - 1 && d[last] == 0x0A);
+}
+
+// Whether the first line's indent and line break, and those of a second line
+// when there is one, already pass the limit. The scan runs only for indents
+// that large.
+bool IndentsPassLimit(const uint8_t* d, size_t length, Indents in, const AlignParams& params)
+{
+    const uint64_t firstLine = uint64_t(std::max<int64_t>(in.first, 0)) + (length > 0 ? 2 : 0);
+    const uint64_t laterLine = uint64_t(std::max<int64_t>(in.left, 0)) + 2;
+    if (firstLine > params.outputLimit) return true;
+    return firstLine + laterLine > params.outputLimit && HasSecondLine(d, length, params.ignoreLineBreaks);
+}
+
+void Align(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& params, Indents in, Output& out)
+{
+    const int64_t width = params.rightIndent;
+    out.Spaces(in.first);
+    int64_t indent = in.first;
     for (size_t j = 0; j < length;) {
         if (j > 0) {
-            out.Spaces(left);
-            indent = left;
+            out.Spaces(in.left);
+            indent = in.left;
         }
         const Line line = CollectWords(d, length, j, width - indent, params.ignoreLineBreaks);
         const int64_t freeColumns = width - indent - line.letters - line.words + 1;
@@ -232,21 +268,26 @@ void Align(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& p
 
 }   // namespace
 
-bool AlignParagraphs(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& params,
-                     std::vector<uint8_t>& out)
+AlignOutcome AlignParagraphs(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& params,
+                             std::vector<uint8_t>& out)
 {
     out.clear();
+    const Indents indents = IndentsFor(mode, params);
+    if (IndentsPassLimit(d, length, indents, params)) return AlignOutcome::IndentsTooLong;
     Output output{out, params.outputLimit};
+    AlignOutcome failed = AlignOutcome::OutOfMemory;
     try {
         out.resize(std::min(params.outputLimit, length + length / 4 + 64));
-        Align(d, length, mode, params, output);
+        Align(d, length, mode, params, indents, output);
         out.resize(output.used);
-        return true;
+        return AlignOutcome::Aligned;
+    } catch (const PastLimit&) {
+        failed = AlignOutcome::TooLong;
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {}
     out.clear();
     out.shrink_to_fit();
-    return false;
+    return failed;
 }
 
 ByteRange WidenToLines(ByteRange selection, int32_t startLineStart, int32_t endLineStart, int32_t endLineLength)

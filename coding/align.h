@@ -15,13 +15,19 @@ struct AlignParams {
     int32_t leftIndent = 0;                  // "LI"
     int32_t rightIndent = 80;                // "RI", the line width
     bool ignoreLineBreaks = false;           // "IG"
-    size_t outputLimit = AlignOutputLimit;   // a longer result fails like an allocation
+    size_t outputLimit = AlignOutputLimit;   // the longest result
 };
 
-// Replaces `out` with the aligned text. False only when memory runs out or the
-// text would be longer than params.outputLimit (then `out` is empty).
-bool AlignParagraphs(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& params,
-                     std::vector<uint8_t>& out);
+enum class AlignOutcome {
+    Aligned,
+    OutOfMemory,
+    TooLong,          // the result would pass params.outputLimit
+    IndentsTooLong,   // so would the indents of its lines alone, with their line breaks
+};
+
+// Replaces `out` with the aligned text; `out` is empty unless it was Aligned.
+AlignOutcome AlignParagraphs(const uint8_t* d, size_t length, AlignMode mode, const AlignParams& params,
+                             std::vector<uint8_t>& out);
 
 struct ByteRange {
     int32_t start;

@@ -1,7 +1,7 @@
 // The frame reads the range once into a buffer with two zero bytes after it,
 // lets the command build its result there or in a second buffer, and puts the
 // result back with one undo record. A result that would make the text longer
-// than the editor may hold changes nothing and says so.
+// than the editor may hold changes nothing and says why.
 #include "codingui/transform_selection.h"
 
 #include <algorithm>
@@ -46,11 +46,16 @@ Buffer Allocate(size_t count)
     return Buffer(new (std::nothrow) uint8_t[count]);
 }
 
-// Memory ran out, or the result would pass TextLimit, where the editor would
-// cut it off: nothing changes.
-void ReportNoRoom()
+// Memory ran out: nothing changes.
+void ReportNoMemory()
 {
     ShowSystemErrorCode(ERROR_NOT_ENOUGH_MEMORY);
+}
+
+// The result would pass TextLimit, where the editor would cut it off: nothing changes.
+void ReportTooLong()
+{
+    ShowNotice(L"The result would be longer than VERKO can hold.");
 }
 
 bool IsAlignCommand(WORD command)
@@ -152,12 +157,12 @@ void Recode(WORD command, Range& r)
 void Rewrite(WORD command, Range& r)
 {
     Buffer out = Allocate(TransformOutputCapacity(r.length));
-    if (!out) return ReportNoRoom();
+    if (!out) return ReportNoMemory();
     const uint8_t* in = r.bytes.get();
     size_t count = command == CMD_TRANSLIT ? Transliterate(in, r.length, Editor.ViewCoding, out.get())
         : command == CMD_QP_DECODE         ? DecodeQuotedPrintable(in, r.length, out.get())
                                            : CompleteLineBreaks(in, r.length, out.get());
-    if (count > Room(r)) return ReportNoRoom();
+    if (count > Room(r)) return ReportTooLong();
     PutBack(r, out.get(), count);
     SelectResult(r, count);
 }
@@ -179,7 +184,16 @@ void Align(WORD command, Range& r)
 {
     const AlignMode mode = static_cast<AlignMode>(AlignJustify + (command - CMD_JUSTIFY));
     std::vector<uint8_t> out;
-    if (!AlignParagraphs(r.bytes.get(), r.length, mode, ReadAlignParams(Room(r)), out)) return ReportNoRoom();
+    switch (AlignParagraphs(r.bytes.get(), r.length, mode, ReadAlignParams(Room(r)), out)) {
+    case AlignOutcome::Aligned:
+        break;
+    case AlignOutcome::OutOfMemory:
+        return ReportNoMemory();
+    case AlignOutcome::TooLong:
+        return ReportTooLong();
+    case AlignOutcome::IndentsTooLong:
+        return ShowNotice(L"The indents leave no room for text.");
+    }
     r.bytes.reset();
     PutBack(r, out.data(), out.size());
     const LONG caret = r.wholeText ? r.starting.cpMin : r.range.cpMin;
@@ -239,9 +253,9 @@ void ConvertUtf8(Range& r, int from, int to)
     const size_t room = Room(r);
     const size_t capacity = from == CodingUtf8 ? r.length : r.length <= room / 3 ? ConvertedCapacity(r.length) : room;
     Buffer out = Allocate(std::max<size_t>(capacity, 1));
-    if (!out) return ReportNoRoom();
+    if (!out) return ReportNoMemory();
     const size_t count = ConvertText(r.bytes.get(), r.length, from, to, out.get(), capacity);
-    if (count == ConvertedTooLong) return ReportNoRoom();
+    if (count == ConvertedTooLong) return ReportTooLong();
     r.bytes.reset();
     const Coding view = ViewAfterConversion(from, to, r.wholeText, Editor.ViewCoding);
     if (view != Editor.ViewCoding) {
@@ -269,7 +283,7 @@ template <typename Step> void RunFrame(WORD command, Step step)
         if (ReadRange(r))
             step(r);
         else
-            ReportNoRoom();
+            ReportNoMemory();
     }
     SetEditorRedraw(true);   // RTF to ANSI leaves a new editor window
     RepaintEditor();

@@ -134,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     params.ignoreLineBreaks = flags & 1;
     params.outputLimit = 1 << 20;
     std::vector<uint8_t> aligned;
-    if (AlignParagraphs(text, length, AlignMode((flags >> 1) % 4), params, aligned))
+    if (AlignParagraphs(text, length, AlignMode((flags >> 1) % 4), params, aligned) == AlignOutcome::Aligned)
         CheckWordsKept(text, length, aligned);
     else
         Check(aligned.empty());

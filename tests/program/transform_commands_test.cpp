@@ -157,17 +157,34 @@ TEST_F(TransformCommands, RtfToAnsiGivesTheWordProcessorsTextAndOneUndoTheMarkup
     EXPECT_FALSE(UndoAvailable() || EditorModified());
 }
 
-TEST_F(TransformCommands, AResultTooLongForTheEditorChangesNothingAndSaysSo)
+TEST_F(TransformCommands, AResultTooLongForTheEditorChangesNothingAndSaysWhy)
 {
-    Editor.TextLimit = 12;
-    SetDocument("\xC6\xC6\xC6\xC6\xC6\xC6\xC6");   // transliterated: 14 bytes
-    std::string error;
-    ExpectMessageBox("VERKO", IDOK, &error);
-    SendCommand(CMD_TRANSLIT);
-    VerifyModalsSeen();
-    EXPECT_EQ(error, SystemText(ERROR_NOT_ENOUGH_MEMORY));
-    EXPECT_EQ(EditorBytes(), "\xC6\xC6\xC6\xC6\xC6\xC6\xC6");
-    EXPECT_FALSE(UndoAvailable() || EditorModified());
+    const std::string tooLong = "The result would be longer than VERKO can hold.";
+    const struct {
+        WORD command;
+        uint32_t limit;
+        DWORD first, left, width;
+        std::string text, error;
+    } cases[] = {
+        {CMD_TRANSLIT, 12, 0, 0, 80, "\xC6\xC6\xC6\xC6\xC6\xC6\xC6", tooLong},   // transliterated: 14 bytes
+        {CMD_LEFT, 12, 0, 0, 1, "a b c d e", tooLong},                           // four lines: 14 bytes
+        {CMD_JUSTIFY, 0x7FFFFFFF, 0x7FFFFFF0, 0x7FFFFFF0, 0x7FFFFFFF, "ab\r\ncd\r\n",
+         "The indents leave no room for text."},
+    };
+    for (const auto& c : cases) {
+        Editor.TextLimit = c.limit;
+        Store("FI", c.first);
+        Store("LI", c.left);
+        Store("RI", c.width);
+        SetDocument(c.text);
+        std::string error;
+        ExpectMessageBox("VERKO", IDOK, &error);
+        SendCommand(c.command);
+        VerifyModalsSeen();
+        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(EditorBytes(), c.text);
+        EXPECT_FALSE(UndoAvailable() || EditorModified());
+    }
 }
 
 TEST_F(TransformCommands, WithoutTheHistoryTheEditorsOwnUndoTakesBackAWholeTextCommand)

@@ -19,7 +19,8 @@ std::string Align(const std::string& text, AlignMode mode, int32_t width, int32_
     p.rightIndent = width;
     p.ignoreLineBreaks = ignoreBreaks;
     std::vector<uint8_t> out{'x'};
-    EXPECT_TRUE(AlignParagraphs(reinterpret_cast<const uint8_t*>(text.data()), text.size(), mode, p, out));
+    EXPECT_EQ(AlignParagraphs(reinterpret_cast<const uint8_t*>(text.data()), text.size(), mode, p, out),
+              AlignOutcome::Aligned);
     return std::string(out.begin(), out.end());
 }
 
@@ -140,22 +141,39 @@ TEST(AlignParagraphs, LastByteIsWrittenButNotCounted)
     EXPECT_EQ(Align("", AlignLeft, 80, 2), "  ");
 }
 
-TEST(AlignParagraphs, OutputPastTheLimitFailsCleanly)
+// Past the limit nothing is made, and the outcome tells whether the indents
+// alone were too long: those of the first line, or of a second one when a
+// line break before the range's last makes one.
+TEST(AlignParagraphs, OutputPastTheLimitFailsCleanlyAndSaysWhy)
 {
-    AlignParams p;
-    p.rightIndent = INT_MAX;
-    p.leftIndent = INT_MAX - 9;
-    p.outputLimit = 1 << 20;
-    const std::string text = "a\r\nb\r\n";
-    std::vector<uint8_t> out{'x'};
-    EXPECT_FALSE(AlignParagraphs(reinterpret_cast<const uint8_t*>(text.data()), text.size(), AlignLeft, p, out));
-    EXPECT_TRUE(out.empty());
-    // "a" CR LF, indent, "b" CR LF: exactly the limit still fits, one more byte does not.
-    p.leftIndent = (1 << 20) - 6;
-    EXPECT_TRUE(AlignParagraphs(reinterpret_cast<const uint8_t*>(text.data()), 4, AlignLeft, p, out));
-    EXPECT_EQ(out.size(), size_t(1 << 20));
-    p.leftIndent += 1;
-    EXPECT_FALSE(AlignParagraphs(reinterpret_cast<const uint8_t*>(text.data()), 4, AlignLeft, p, out));
+    const struct {
+        int32_t first, left, width;
+        size_t limit;
+        std::string text;
+        AlignOutcome outcome;
+    } cases[] = {
+        {0x7FFFFFF0, 0x7FFFFFF0, INT_MAX, 0x7FFFFFFF, "a\r\nb\r\n", AlignOutcome::IndentsTooLong},
+        {0, INT_MAX - 9, INT_MAX, 1 << 20, "a\r\nb\r\n", AlignOutcome::IndentsTooLong},
+        {0, INT_MAX - 9, INT_MAX, 1 << 20, "a\rb", AlignOutcome::IndentsTooLong},
+        {(1 << 20) - 1, 0, INT_MAX, 1 << 20, "a", AlignOutcome::IndentsTooLong},
+        {(1 << 20) - 2, INT_MAX - 9, INT_MAX, 1 << 20, "a b\r\n", AlignOutcome::TooLong},   // one line
+        {0, 0, 1, 8, "a b c d", AlignOutcome::TooLong},
+        // "a" CR LF, indent, "b" CR LF: exactly the limit still fits, one more byte does not.
+        {0, (1 << 20) - 6, INT_MAX, 1 << 20, "a\r\nb", AlignOutcome::Aligned},
+        {0, (1 << 20) - 5, INT_MAX, 1 << 20, "a\r\nb", AlignOutcome::TooLong},
+    };
+    for (const auto& c : cases) {
+        AlignParams p;
+        p.firstIndent = c.first;
+        p.leftIndent = c.left;
+        p.rightIndent = c.width;
+        p.outputLimit = c.limit;
+        std::vector<uint8_t> out{'x'};
+        EXPECT_EQ(AlignParagraphs(reinterpret_cast<const uint8_t*>(c.text.data()), c.text.size(), AlignLeft, p, out),
+                  c.outcome)
+            << c.text << " " << c.first << " " << c.left;
+        EXPECT_EQ(out.size(), c.outcome == AlignOutcome::Aligned ? c.limit : 0);
+    }
 }
 
 TEST(AlignParagraphs, RandomTextKeepsEveryWordInOrder)
