@@ -1,5 +1,5 @@
 // The wait cursor while long work holds up the window: loading, saving, whole
-// text changes, Replace All, the page count, printing.
+// text changes and their undo, Replace All, HTML colours, the page count, printing.
 #pragma once
 #include <windows.h>
 
