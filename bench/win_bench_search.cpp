@@ -1,6 +1,8 @@
 // Find and replace through the program's commands: replace all of 100,000
-// occurrences in 10 MB (with the undo snapshot and the repaint), one backward
-// Search Again step over 100 MB, and a forward step for a word absent from 100 MB.
+// occurrences in 10 MB (with the undo snapshot and the repaint), as they are
+// and as whole words among near misses, one backward Search Again step over
+// 100 MB, and a forward step for a word absent from 100 MB. Each is checked
+// for its result as well as its time.
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -20,16 +22,17 @@ namespace {
 constexpr DWORD BigSize = 100u * 1024 * 1024;
 constexpr int Occurrences = 100000;
 
-// Lines of Russian words; each of the first `occurrences` lines also holds the word "needle".
-std::string MakeDocument(size_t size, int occurrences)
+constexpr char Line[] = "\xD1\xFA\xE5\xF8\xFC \xE6\xE5 \xE5\xF9\xB8 \xFD\xF2\xE8\xF5 \xEC\xFF\xE3\xEA\xE8\xF5 "
+                        "\xF4\xF0\xE0\xED\xF6\xF3\xE7\xF1\xEA\xE8\xF5 \xE1\xF3\xEB\xEE\xEA, 0123456789 ";
+
+// Lines of Russian words; each of the first `occurrences` lines ends in `word`, the others in `other`.
+std::string MakeDocument(size_t size, int occurrences, const char* word = "needle", const char* other = "nettle")
 {
-    const std::string line = "\xD1\xFA\xE5\xF8\xFC \xE6\xE5 \xE5\xF9\xB8 \xFD\xF2\xE8\xF5 \xEC\xFF\xE3\xEA\xE8\xF5 "
-                             "\xF4\xF0\xE0\xED\xF6\xF3\xE7\xF1\xEA\xE8\xF5 \xE1\xF3\xEB\xEE\xEA, 0123456789 ";
     std::string text;
     text.reserve(size);
     for (int n = 0; text.size() < size; ++n) {
-        text += line;
-        text += n < occurrences ? "needle" : "nettle";
+        text += Line;
+        text += n < occurrences ? word : other;
         text += "\r\n";
     }
     text.resize(size);
@@ -68,17 +71,29 @@ bool Report(const char* what, const Timing& start, double limit, bool right)
     return seconds <= limit && right;
 }
 
-bool ReplaceAllBench()
+std::string EditorBytes()
 {
-    const std::string text = MakeDocument(10u * 1000 * 1000, Occurrences);
-    Load(text);
+    std::string text(static_cast<size_t>(EditorTextLength()) + 1, '\0');
+    text.resize(static_cast<size_t>(ReadEditorText(&text[0], static_cast<LONG>(text.size()))));
+    return text;
+}
+
+// With whole words the lines without an occurrence end in a near miss the word test must pass over.
+bool ReplaceAllBench(bool wholeWord)
+{
+    constexpr size_t Size = 10u * 1000 * 1000;
+    const char* other = wholeWord ? "needles" : "nettle";
+    Load(MakeDocument(Size, Occurrences, "needle", other));
     Prepare("needle", "pin", true, false, 0);
+    SearchOptions.WholeWord = wholeWord;
     Timing start;
     SearchAgainCommand();   // in replace mode with "All": the whole run
     UpdateWindow(Editor.Window);
-    LONG expected = static_cast<LONG>(text.size()) - Occurrences * 3;
-    return Report("replace all, 100,000 occurrences in 10 MB, with snapshot and repaint", start, 1.0,
-                  EditorTextLength() == expected);
+    // The same lines cut at the same place of the same line: the text is shorter by what was replaced.
+    const bool right = EditorBytes() == MakeDocument(Size - Occurrences * 3, Occurrences, "pin", other);
+    return Report(wholeWord ? "replace all, 100,000 whole words among near misses in 10 MB, with snapshot and repaint"
+                            : "replace all, 100,000 occurrences in 10 MB, with snapshot and repaint",
+                  start, 1.0, right);
 }
 
 bool BackwardBench()
@@ -87,16 +102,19 @@ bool BackwardBench()
     Prepare("needle", "", false, true, static_cast<LONG>(BigSize));
     Timing start;
     SearchAgainCommand();
+    const LONG at = static_cast<LONG>(std::strlen(Line));   // the first line's "needle"
     return Report("one backward Search Again step over 100 MB, the occurrence near the start", start, 0.5,
-                  EditorSelection().cpMin > 0 && EditorSelection().cpMin < 200);
+                  EditorSelection().cpMin == at && EditorSelection().cpMax == at + 6);
 }
 
 bool AbsentBench()
 {
     Prepare("\xF9\xF3\xEA\xE0", "", false, false, 0);   // a Russian word the text lacks
+    SelectEditorRange(0, 0);
     Timing start;
     bool found = FindStep();   // what Search Again does before it gives up
-    return Report("forward step for a word absent from 100 MB", start, 0.2, !found);
+    return Report("forward step for a word absent from 100 MB", start, 0.2,
+                  !found && SearchState.SearchPosition == -1 && EditorSelection().cpMax == 0);
 }
 
 }   // namespace
@@ -104,7 +122,8 @@ bool AbsentBench()
 int main()
 {
     if (!StartProgram()) return 1;
-    bool ok = ReplaceAllBench();
+    bool ok = ReplaceAllBench(false);
+    ok = ReplaceAllBench(true) && ok;
     ok = BackwardBench() && ok;
     ok = AbsentBench() && ok;
     SetEditorModified(false);

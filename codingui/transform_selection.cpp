@@ -22,6 +22,7 @@
 #include "editor/message_box.h"
 #include "editor/undo.h"
 #include "editor/view_coding.h"
+#include "editor/wait_cursor.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 
@@ -277,6 +278,7 @@ void ConvertUtf8(Range& r, int from, int to)
 // step; then the editor is repainted once.
 template <typename Step> void RunFrame(WORD command, Step step)
 {
+    WaitCursor wait;
     SetEditorRedraw(false);
     Range r = TakeRange(command);
     if (r.range.cpMax > r.range.cpMin) {

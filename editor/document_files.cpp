@@ -11,6 +11,7 @@
 #include "editor/save_document.h"
 #include "editor/undo.h"
 #include "editor/view_coding.h"
+#include "editor/wait_cursor.h"
 #include "editor/window_title.h"
 #include "textctl/textctl.h"
 #include <string>
@@ -86,6 +87,7 @@ bool LoadDocument(const wchar_t* name)
         CloseHandle(file);
         return false;
     }
+    WaitCursor wait;
     DWORD error = StreamFileIn(file, SF_TEXT);
     CloseHandle(file);
     if (error) {
@@ -109,6 +111,7 @@ void InsertFileContents(const wchar_t* name)
     uint64_t size = 0;
     bool sized = FileSize(file, size);
     if (sized && EditorHasRoomFor(size)) {
+        WaitCursor wait;
         RecordUndo(UndoWholeText, 0);
         DWORD error = StreamFileIn(file, SF_TEXT | SFF_SELECTION);
         if (error) ShowReadError(error, name);

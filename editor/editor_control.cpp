@@ -9,6 +9,7 @@
 #include "editor/message_box.h"
 #include "editor/ole_callback.h"
 #include "editor/view_coding.h"
+#include "editor/wait_cursor.h"
 #include "settings/settings.h"
 #include "textctl/textctl.h"
 
@@ -46,6 +47,7 @@ void CreateEditor()
 
 void ToggleWordWrap()
 {
+    WaitCursor wait;
     auto* text = static_cast<uint8_t*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(EditorTextLength()) + 2));
     if (!text) return;
     CHARRANGE selection = EditorSelection();

@@ -4,9 +4,13 @@
 
 namespace {
 
+// A box in the middle of long work has the arrow; the wait cursor comes back after it.
 int ShowBox(const std::wstring& text, UINT style, HWND owner = nullptr)
 {
-    return MessageBoxW(owner ? owner : HostWindow(), text.c_str(), ProgramNameW, style);
+    HCURSOR shown = SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    int answer = MessageBoxW(owner ? owner : HostWindow(), text.c_str(), ProgramNameW, style);
+    SetCursor(shown);
+    return answer;
 }
 
 // The system's wording; empty when it has none for the code.

@@ -9,6 +9,7 @@
 #include "editor/file_backup.h"
 #include "editor/file_streams.h"
 #include "editor/message_box.h"
+#include "editor/wait_cursor.h"
 #include <string>
 
 namespace {
@@ -83,6 +84,7 @@ bool SaveDocument()
     DWORD attributes = GetFileAttributesW(name);
     bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY) && !AllowOverwriteReadOnly(name)) return false;
+    WaitCursor wait;
     if (exists) {
         if (!RewriteFile(name, attributes)) return false;
     } else if (DWORD error = WriteNewFile(name)) {

@@ -7,6 +7,7 @@
 #include "editor/memory_stream.h"
 #include "editor/message_box.h"
 #include "editor/view_coding.h"
+#include "editor/wait_cursor.h"
 
 struct UndoRecord {
     // Kinds 2 and 3: the two bytes read (first in the low byte); kind 8: the
@@ -310,6 +311,7 @@ bool UndoAvailable()
 
 void UndoCommand()
 {
+    WaitCursor wait;   // a snapshot may bring back a whole long text
     if (Editor.SingleLevelUndo)
         UndoEditor();
     else

@@ -4,6 +4,7 @@
 
 #include "editor/editor_calls.h"
 #include "editor/editor_host.h"
+#include "editor/wait_cursor.h"
 #include "print/printer.h"
 #include "res/resource.h"
 
@@ -32,6 +33,7 @@ void CountPages()
     HWND main = HostWindow();
     unsigned count = 0;   // no printer
     if (HDC printer = GetPrinterDC()) {
+        WaitCursor wait;   // gone before the question
         EnableWindow(main, FALSE);
         count = CountPrinterPages(printer);
         DeleteDC(printer);

@@ -6,6 +6,7 @@
 #include "editor/editor_calls.h"
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
+#include "editor/wait_cursor.h"
 #include "print/page_number_field.h"
 #include "print/printer.h"
 
@@ -117,6 +118,7 @@ void PrintDocument()
         DeleteDC(dialog.hDC);
         return;
     }
+    WaitCursor wait;
     HWND main = HostWindow();
     EnableWindow(main, FALSE);
     PrintRequest request = {dialog.nCopies, (dialog.Flags & PD_COLLATE) != 0, (dialog.Flags & PD_PAGENUMS) != 0,

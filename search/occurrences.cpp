@@ -8,9 +8,14 @@
 
 namespace {
 
+WPARAM CaseFlag()
+{
+    return SearchOptions.MatchCase ? FR_MATCHCASE : 0;
+}
+
 WPARAM FindFlags()
 {
-    return (SearchOptions.WholeWord ? FR_WHOLEWORD : 0) | (SearchOptions.MatchCase ? FR_MATCHCASE : 0);
+    return (SearchOptions.WholeWord ? FR_WHOLEWORD : 0) | CaseFlag();
 }
 
 }   // namespace
@@ -38,4 +43,10 @@ LONG LastOccurrence(LONG end)
             FindEditorText(SearchState.SearchText, static_cast<LONG>(from), static_cast<LONG>(to), flags));
     };
     return static_cast<LONG>(FindLastBefore(end, std::strlen(SearchState.SearchText), find));
+}
+
+bool OccursAt(LONG at)
+{
+    const LONG end = at + static_cast<LONG>(std::strlen(SearchState.SearchText));
+    return at >= 0 && FindEditorText(SearchState.SearchText, at, end, CaseFlag()) == at;
 }

@@ -13,3 +13,5 @@ LONG StepBound(const CHARRANGE& selection);
 LONG NextOccurrence(LONG start);
 // The last occurrence that lies wholly before `end` (-1 or past the text: its end), or -1.
 LONG LastOccurrence(LONG end);
+// Whether the search text stands at `at` by the case rule alone, whatever its neighbours.
+bool OccursAt(LONG at);

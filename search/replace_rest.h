@@ -5,7 +5,6 @@
 // other, and puts all the replacements in with one edit of the document, so a
 // run over many occurrences takes one edit instead of one each. The result,
 // the caret and the search position are those the steps would leave. False,
-// with nothing done, where the steps could end otherwise: with whole words
-// (each step judges its neighbours after the replacement before it), when the
-// text would pass its limit, or when memory runs short.
+// with nothing done, where the steps could end otherwise: when the text would
+// pass its limit, or when memory runs short.
 bool ReplaceRestAtOnce();

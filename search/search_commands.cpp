@@ -2,6 +2,7 @@
 
 #include "editor/editor_calls.h"
 #include "editor/undo.h"
+#include "editor/wait_cursor.h"
 #include "search/find_dialog.h"
 #include "search/find_step.h"
 #include "search/replace_rest.h"
@@ -13,6 +14,7 @@ namespace {
 // comes out the same, else step by step with nothing drawn until the end.
 void FinishReplaceAll()
 {
+    WaitCursor wait;
     if (ReplaceRestAtOnce()) return;
     SetEditorRedraw(false);
     while (FindStep()) {}

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "editor/editor_calls.h"
+#include "editor/wait_cursor.h"
 #include "settings/settings.h"
 #include "tools/html_tags.h"
 
@@ -32,6 +33,7 @@ void RefreshHtmlColors()
 {
     LONG length = EditorTextLength();
     if (length < 2) return;
+    WaitCursor wait;
     auto* text = static_cast<char*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(length) + 1));
     if (!text) return;
     std::vector<CHARRANGE> tags;

@@ -5,6 +5,8 @@
 
 #include "coding/unicode_tables.h"
 #include "editor/editor_calls.h"
+#include "search/find_step.h"
+#include "search/replace_rest.h"
 #include "search/search_state.h"
 #include "tests/program/editor_test_support.h"
 #include "tests/program/pictures.h"
@@ -246,6 +248,57 @@ TEST_F(Search, ReplaceAllGoesOverEachOccurrenceOnceAndOneUndoTakesTheRunBack)
     EXPECT_NE(notice.find("replacing stops"), std::string::npos) << notice;
     Undo();
     EXPECT_EQ(EditorBytes(), "a.a.a.a");
+}
+
+// The run in one pass leaves the text, the caret and the search position the
+// steps leave, also where a replacement comes to border the next occurrence.
+TEST_F(Search, WholeWordReplaceAllInOnePassLeavesWhatTheStepsLeave)
+{
+    const struct {
+        Coding view;
+        std::u16string text;
+        LONG caret;
+        std::u16string search, replacement;
+        bool backward, matchCase;
+        std::u16string result;
+    } cases[] = {
+        {CodingAnsi, u"ab ab_ab abc ab", 0, u"ab", u"x", false, false, u"x ab_ab abc x"},
+        {CodingAnsi, u"abab ab", 2, u"ab", u"x", false, false, u"abab x"},   // a word goes on before the caret
+        {CodingAnsi, u"ab abab", 5, u"ab", u"x", true, false, u"x abab"},    // and after it
+        {CodingAnsi, u"--- -", 0, u"-", u"x", false, false, u"x-x x"},       // x now borders the next one
+        {CodingAnsi, u"--- -", 5, u"-", u"x", true, false, u"x-x x"},
+        {CodingAnsi, u"--- -", 0, u"-", u"", false, false, u" "},
+        {CodingAnsi, u",a,a ,a", 0, u",a", u";", false, false, u";; ;"},   // ; no longer borders a word
+        {CodingAnsi, u" a,a,", 5, u"a,", u";", true, false, u" ;;"},
+        {CodingAnsi, u"ЩУКА щукаЁ «щука» щука.", 0, u"щука", u"x", false, false, u"x щукаЁ «щука» x."},
+        {CodingOem, u"ЩУКА щука ░щука", 0, u"щука", u"x", false, true, u"ЩУКА x ░щука"},
+        {CodingKoi8, u"Щука─щука щука", 14, u"щука", u"x", true, false, u"Щука─щука x"},
+    };
+    for (const auto& c : cases) {
+        const std::string text = Encode(c.text, c.view);
+        std::string left[2];   // by the steps, then at once
+        CHARRANGE caret[2];
+        LONG position[2];
+        for (int pass = 0; pass < 2; ++pass) {
+            SetDocument(text);
+            View(c.view);
+            Select(c.caret, c.caret);
+            SearchState = {{}, {}, c.caret, true, true};
+            std::strcpy(SearchState.SearchText, Encode(c.search, c.view).c_str());
+            std::strcpy(SearchState.ReplacementText, Encode(c.replacement, c.view).c_str());
+            SearchOptions = {true, c.matchCase, false, c.backward, false};
+            if (pass == 0)
+                while (FindStep()) {}
+            else
+                EXPECT_TRUE(ReplaceRestAtOnce()) << text;
+            left[pass] = EditorBytes(), caret[pass] = Selection(), position[pass] = SearchState.SearchPosition;
+        }
+        EXPECT_EQ(left[0], Encode(c.result, c.view)) << text;
+        EXPECT_EQ(left[1], left[0]) << text;
+        EXPECT_EQ(caret[1].cpMin, caret[0].cpMin) << text;
+        EXPECT_EQ(caret[1].cpMax, caret[0].cpMax) << text;
+        EXPECT_EQ(position[1], position[0]) << text;
+    }
 }
 
 TEST_F(Search, ThePromptReplacesSkipsStopsOrLetsTheRestGoUnasked)
