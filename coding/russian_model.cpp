@@ -1,0 +1,109 @@
+// The Russian text model: class pairs and case changes from the counted
+// tables, joined once into one table of symbol pairs.
+#include "coding/russian_model.h"
+#include "coding/russian_model_table.h"
+#include "coding/unicode_tables.h"
+
+namespace {
+
+// Punctuation that Russian text uses beside ASCII; the generating script has the same list.
+constexpr char16_t Typographic[] = u"\u00A0«»–—…„“”‘’‚№";
+
+int ClassOf(RussianSymbol s)
+{
+    return s >= RussianUpper ? s - RussianUpper : s;
+}
+
+// Row of RussianCaseLog: no letter, upper case, lower case.
+int CaseRow(RussianSymbol s)
+{
+    if (s >= RussianUpper) return 1;
+    return s < RussianLetterCount ? 2 : 0;
+}
+
+struct PairTable {
+    RussianPairTable score;
+};
+
+PairTable BuildPairs()
+{
+    PairTable t{};
+    for (int prev = 0; prev < RussianSymbolCount; ++prev) {
+        for (int next = 0; next < RussianSymbolCount; ++next) {
+            const RussianSymbol p = RussianSymbol(prev), n = RussianSymbol(next);
+            const int caseRow = CaseRow(n);
+            float score = RussianPairLog[ClassOf(p)][ClassOf(n)];
+            if (caseRow != 0) score += RussianCaseLog[CaseRow(p)][caseRow == 1 ? 0 : 1];
+            t.score[prev][next] = score;
+        }
+    }
+    return t;
+}
+
+// Sums the pairs of the characters at(0..length) that have one past ASCII.
+template <class At> RussianLikelihood Likelihood(size_t length, At at)
+{
+    const RussianPairTable& pairs = RussianPairScores();
+    RussianLikelihood l;
+    RussianSymbol prev = RussianBreak;
+    bool prevWide = false;
+    for (size_t i = 0; i < length; ++i) {
+        const char16_t ch = at(i);
+        const RussianSymbol symbol = RussianSymbolOf(ch);
+        const bool wide = ch >= 0x80;
+        if (wide || prevWide) {
+            l.sum += pairs[prev][symbol];
+            ++l.pairs;
+        }
+        prev = symbol;
+        prevWide = wide;
+    }
+    return l;
+}
+
+double Average(RussianLikelihood l)
+{
+    return l.pairs ? l.sum / l.pairs : RussianScoreNoEvidence;
+}
+
+}   // namespace
+
+RussianSymbol RussianSymbolOf(char16_t ch)
+{
+    if (ch >= u'а' && ch <= u'я') return RussianSymbol(ch - u'а');
+    if (ch >= u'А' && ch <= u'Я') return RussianSymbol(RussianUpper + (ch - u'А'));
+    if (ch == u'ё') return 32;
+    if (ch == u'Ё') return RussianUpper + 32;
+    if (ch < 0x80) return RussianBreak;
+    for (char16_t t : Typographic)
+        if (ch == t) return RussianBreak;
+    return RussianOdd;
+}
+
+const RussianPairTable& RussianPairScores()
+{
+    static const PairTable table = BuildPairs();
+    return table.score;
+}
+
+RussianLikelihood RussianLikelihoodOf(const char16_t* text, size_t length)
+{
+    return Likelihood(length, [text](size_t i) { return text[i]; });
+}
+
+double RussianScore(const char16_t* text, size_t length)
+{
+    return Average(RussianLikelihoodOf(text, length));
+}
+
+double RussianScore(Coding coding, const uint8_t* bytes, size_t length)
+{
+    const char16_t* table = ByteToUnicodeTable(coding);
+    return Average(Likelihood(length, [&](size_t i) { return table[bytes[i]]; }));
+}
+
+void DecodeBytes(Coding coding, const uint8_t* bytes, size_t length, char16_t* out)
+{
+    const char16_t* table = ByteToUnicodeTable(coding);
+    for (size_t i = 0; i < length; ++i) out[i] = table[bytes[i]];
+}
