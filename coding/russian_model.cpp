@@ -1,13 +1,12 @@
 // The Russian text model: class pairs and case changes from the counted
 // tables, joined once into one table of symbol pairs.
 #include "coding/russian_model.h"
-#include "coding/russian_model_table.h"
 #include "coding/unicode_tables.h"
 
 namespace {
 
-// Punctuation that Russian text uses beside ASCII; the generating script has the same list.
-constexpr char16_t Typographic[] = u"\u00A0«»–—…„“”‘’‚№";
+// Punctuation of Russian text past ASCII; the generating script has the same list.
+constexpr char16_t Punctuation[] = u"\u00A0«»–—…„“”‘’‚№";
 
 int ClassOf(RussianSymbol s)
 {
@@ -70,13 +69,14 @@ double Average(RussianLikelihood l)
 
 RussianSymbol RussianSymbolOf(char16_t ch)
 {
+    if (ch < 0x80) return RussianBreak;
     if (ch >= u'а' && ch <= u'я') return RussianSymbol(ch - u'а');
     if (ch >= u'А' && ch <= u'Я') return RussianSymbol(RussianUpper + (ch - u'А'));
     if (ch == u'ё') return 32;
     if (ch == u'Ё') return RussianUpper + 32;
-    if (ch < 0x80) return RussianBreak;
-    for (char16_t t : Typographic)
-        if (ch == t) return RussianBreak;
+    if (ch >= 0x400 && ch <= 0x4FF) return RussianForeign;
+    for (char16_t p : Punctuation)
+        if (ch == p) return RussianPunctuation;
     return RussianOdd;
 }
 

@@ -5,12 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include "coding/coding_tables.h"
+#include "coding/russian_model_table.h"
 
 // A character as the model sees it: its class (russian_model_table.h), plus
 // RussianUpper for an upper-case letter.
 using RussianSymbol = uint8_t;
-constexpr RussianSymbol RussianUpper = 35;
-constexpr int RussianSymbolCount = 70;
+constexpr RussianSymbol RussianUpper = RussianClassCount;
+constexpr int RussianSymbolCount = 2 * RussianClassCount;
 RussianSymbol RussianSymbolOf(char16_t ch);
 
 // Log-likelihood of the symbol `next` right after `prev`: [prev][next].
@@ -26,11 +27,12 @@ struct RussianLikelihood {
 };
 RussianLikelihood RussianLikelihoodOf(const char16_t* text, size_t length);
 
-// The text's score when no character is past ASCII.
+// The score of a text with no character past ASCII: nothing in it reads as
+// Russian, so it scores as low as text read in a wrong coding.
 constexpr double RussianScoreNoEvidence = -6.0;
 
 // Average log-likelihood per scored pair: higher reads more Russian. Russian
-// prose scores about -2.5, text garbled by a wrong coding -6 or lower.
+// prose scores about -2.7, the same text read in a wrong coding -6 to -8.
 double RussianScore(const char16_t* text, size_t length);
 // The same for bytes read in a single-byte coding.
 double RussianScore(Coding coding, const uint8_t* bytes, size_t length);

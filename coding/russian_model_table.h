@@ -2,11 +2,14 @@
 #pragma once
 
 // Classes: the 33 letters а..я then ё, case folded; then a break (white space,
-// ASCII, the punctuation of Russian text) and any other character.
+// ASCII), the punctuation of Russian text past ASCII, a Cyrillic letter of
+// another language and any other character.
 constexpr int RussianLetterCount = 33;
 constexpr int RussianBreak = 33;
-constexpr int RussianOdd = 34;
-constexpr int RussianClassCount = 35;
+constexpr int RussianPunctuation = 34;
+constexpr int RussianForeign = 35;
+constexpr int RussianOdd = 36;
+constexpr int RussianClassCount = 37;
 
 // Log-probability of a class after a class.
 extern const float RussianPairLog[RussianClassCount][RussianClassCount];

@@ -22,11 +22,12 @@ MANUALS = "/usr/share/man/ru"
 HELD_OUT_FORTUNES = {"2001.03", "2001.05", "human_being", "man_and_woman", "2003.01", "2003.02", "2003.03"}
 
 LETTERS = 33
-BREAK = 33   # white space, ASCII, typographic punctuation
-ODD = 34     # any other character
-CLASSES = 35
-# Punctuation that Russian text uses beside ASCII: no letter, no oddity.
-TYPOGRAPHIC = "\u00a0«»–—…„“”‘’‚№"
+BREAK = 33        # white space and ASCII
+TYPOGRAPHIC = 34  # the punctuation of Russian text past ASCII
+FOREIGN = 35      # a Cyrillic letter of another language
+ODD = 36          # any other character
+CLASSES = 37
+PUNCTUATION = "\u00a0«»–—…„“”‘’‚№"
 
 
 def letter_class(ch):
@@ -40,9 +41,11 @@ def letter_class(ch):
         return 32, 2
     if c == 0x401:
         return 32, 1
-    if c < 0x80 or ch in TYPOGRAPHIC:
+    if c < 0x80:
         return BREAK, 0
-    return ODD, 0
+    if 0x400 <= c <= 0x4FF:
+        return FOREIGN, 0
+    return (TYPOGRAPHIC if ch in PUNCTUATION else ODD), 0
 
 
 def ensure_packages():
@@ -82,7 +85,7 @@ def count():
         for ch in text:
             cls, case = letter_class(ch)
             if cls == ODD and prev_class == ODD:
-                continue   # a rule or a table frame in a manual page counts once
+                continue   # a run of symbols counts once
             pairs[prev_class][cls] += 1
             if case:
                 cases[prev_case][case - 1] += 1
@@ -94,20 +97,29 @@ def log_rows(rows, smoothing=0.5):
     return [[math.log((n + smoothing) / (sum(row) + smoothing * len(row))) for n in row] for row in rows]
 
 
+def case_pattern(logs):
+    """A word's first letter costs nothing, so short words in capitals and in
+    small letters start alike; a capital after a capital costs half what it
+    counted, as headings and names in capitals are common. A change of case
+    costs what it counted: a capital then small letters is common, a small
+    letter then a capital rare (what a KOI8-R word read as 1251 looks like)."""
+    return [[0.0, 0.0], [logs[1][0] / 2, logs[1][1]], [logs[2][0], logs[2][1]]]
+
+
 def write_table(out):
     pairs, cases = count()
     letters = sum(sum(row[:LETTERS]) for row in pairs)
     names = "абвгдежзийклмнопрстуфхцчшщъыьэюяё"
     out.write("// Generated from %d Russian letters of fortunes-ru and manpages-ru by\n" % letters)
     out.write("//     python3 scripts/make_russian_model.py > coding/russian_model_table.cpp\n")
-    out.write("// Natural logarithms; rows and columns: %s, break, odd.\n" % names)
+    out.write("// Natural logarithms; rows and columns: %s, break, punctuation, foreign, odd.\n" % names)
     out.write('#include "coding/russian_model_table.h"\n\n')
     out.write("const float RussianPairLog[RussianClassCount][RussianClassCount] = {\n")
     for row in log_rows(pairs):
         out.write("    {" + ", ".join("%.2ff" % v for v in row) + "},\n")
     out.write("};\n\n")
     out.write("const float RussianCaseLog[3][2] = {\n")
-    for row in log_rows(cases):
+    for row in case_pattern(log_rows(cases)):
         out.write("    {" + ", ".join(("%.3f" % v).replace("-0.000", "0.000") + "f" for v in row) + "},\n")
     out.write("};\n")
 
