@@ -6,7 +6,7 @@
 namespace {
 
 // Punctuation of Russian text past ASCII; the generating script has the same list.
-constexpr char16_t Punctuation[] = u"\u00A0«»–—…„“”‘’‚№";
+constexpr char16_t Punctuation[] = {0xA0, u'«', u'»', u'–', u'—', u'…', u'„', u'“', u'”', u'‘', u'’', u'‚', u'№'};
 
 int ClassOf(RussianSymbol s)
 {

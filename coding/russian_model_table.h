@@ -1,8 +1,8 @@
 // The counted tables of the Russian text model (generated: russian_model_table.cpp).
 #pragma once
 
-// Classes: the 33 letters а..я then ё, case folded; then a break (white space,
-// ASCII), the punctuation of Russian text past ASCII, a Cyrillic letter of
+// Classes: the 33 letters а..я then ё, case folded; then a break (any ASCII
+// character), the punctuation of Russian text past ASCII, a Cyrillic letter of
 // another language and any other character.
 constexpr int RussianLetterCount = 33;
 constexpr int RussianBreak = 33;

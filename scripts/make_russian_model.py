@@ -22,7 +22,7 @@ MANUALS = "/usr/share/man/ru"
 HELD_OUT_FORTUNES = {"2001.03", "2001.05", "human_being", "man_and_woman", "2003.01", "2003.02", "2003.03"}
 
 LETTERS = 33
-BREAK = 33        # white space and ASCII
+BREAK = 33        # any ASCII character
 TYPOGRAPHIC = 34  # the punctuation of Russian text past ASCII
 FOREIGN = 35      # a Cyrillic letter of another language
 ODD = 36          # any other character
