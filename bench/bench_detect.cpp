@@ -69,8 +69,8 @@ std::vector<size_t> Slices(const Bytes& text, size_t length, std::mt19937& rng)
     std::vector<size_t> starts;
     while (starts.size() < SlicesPerLength) {
         const size_t start = rng() % (text.size() - length);
-        const auto high = std::count_if(text.begin() + start, text.begin() + start + length,
-                                        [](uint8_t b) { return b >= 0x80; });
+        const auto high =
+            std::count_if(text.begin() + start, text.begin() + start + length, [](uint8_t b) { return b >= 0x80; });
         if (size_t(high) >= HighBytesPerSlice) starts.push_back(start);
     }
     return starts;
@@ -96,7 +96,8 @@ struct Detectors {
     void Judge(const uint8_t* s, size_t n, const Target& target, int right[DetectorCount])
     {
         const CodingGuess guess = GuessCoding(s, n);
-        right[Verko] += target.verko == CodingUtf8 ? guess.coding == CodingUtf8 : DetectViewCoding(s, n) == target.verko;
+        right[Verko] +=
+            target.verko == CodingUtf8 ? guess.coding == CodingUtf8 : DetectViewCoding(s, n) == target.verko;
         uchardet_reset(uchardet);
         uchardet_handle_data(uchardet, reinterpret_cast<const char*>(s), n);
         uchardet_data_end(uchardet);
@@ -112,7 +113,8 @@ struct Detectors {
 bool MeasureCoding(const Bytes& text, const Target& target, Detectors& detectors)
 {
     std::printf("\n%s%s\n%6s %8s %8s %8s %8s\n", target.iconv,
-                target.verko == CodingUtf8 ? " (Verko: its guess says UTF-8; the view shows the best of the three)" : "",
+                target.verko == CodingUtf8 ? " (Verko: its guess says UTF-8; the view shows the best of the three)"
+                                           : "",
                 "bytes", "Verko", "uchardet", "enca", "librcd");
     std::mt19937 rng(2718);
     bool ok = true;

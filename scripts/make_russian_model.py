@@ -55,11 +55,18 @@ def ensure_packages():
                    stdout=subprocess.DEVNULL, env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
 
 
+# What the formatter draws around a manual page's text (rules, table frames,
+# bullets, angle brackets) is not text; plain text files have ASCII there.
+DRAWN = {c: "+" for c in range(0x2500, 0x2580)}
+DRAWN.update({ord("─"): "-", ord("│"): "|", ord("•"): "*", ord("⟨"): "<", ord("⟩"): ">",
+              ord("‐"): "-", ord("−"): "-"})
+
+
 def manual_text(path):
     env = dict(os.environ, MANWIDTH="80", GROFF_NO_SGR="1")
     page = subprocess.run(["man", "-l", "-E", "UTF-8", path], env=env, capture_output=True).stdout
     plain = subprocess.run(["col", "-bx"], input=page, capture_output=True).stdout
-    return plain.decode("utf-8", "replace")
+    return plain.decode("utf-8", "replace").translate(DRAWN)
 
 
 def texts(held_out):

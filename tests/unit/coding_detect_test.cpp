@@ -46,8 +46,10 @@ TEST(DetectViewCoding, TiesKeepAnsi)
 {
     EXPECT_EQ(Detect({0xB0, 0xB1, ' ', 0xB0}), CodingAnsi);
     EXPECT_EQ(Detect({'a', 0xB1}), CodingAnsi);
-    // One letter that reads as a letter in every coding is evidence enough.
+    // A letter that reads as a letter in every coding is evidence enough, and
+    // so are quotation marks and a dash in English text.
     EXPECT_EQ(Detect(Encode(u"ты", CodingKoi8)), CodingKoi8);
+    EXPECT_EQ(Detect(Encode(u"Press «Save» — or \"Cancel\".", CodingAnsi)), CodingAnsi);
 }
 
 TEST(DetectViewCoding, LooksOnlyAtTheSample)
@@ -131,9 +133,9 @@ TEST(DetectViewCoding, TestDocuments)
     const struct {
         const char* name;
         int coding;
-    } files[] = {{"prose_cp1251.txt", CodingAnsi},    {"prose_cp866.txt", CodingOem},
-                 {"prose_koi8r.txt", CodingKoi8},     {"fortunes_cp1251.txt", CodingAnsi},
-                 {"fortunes_cp866.txt", CodingOem},   {"fortunes_koi8r.txt", CodingKoi8},
+    } files[] = {{"prose_cp1251.txt", CodingAnsi},  {"prose_cp866.txt", CodingOem},
+                 {"prose_koi8r.txt", CodingKoi8},   {"fortunes_cp1251.txt", CodingAnsi},
+                 {"fortunes_cp866.txt", CodingOem}, {"fortunes_koi8r.txt", CodingKoi8},
                  {"fortunes_utf8.txt", CodingUtf8}};
     for (const auto& f : files) {
         std::ifstream file(std::string(VERKO_TEST_DATA "/") + f.name, std::ios::binary);
