@@ -39,25 +39,42 @@ PairTable BuildPairs()
     return t;
 }
 
+// The symbols of the characters up to the end of the Cyrillic block, looked up
+// rather than worked out: nearly every character of Russian text is there.
+constexpr char16_t LookedUpEnd = 0x500;
+
+struct LookedUp {
+    RussianSymbol of[LookedUpEnd];
+};
+
+LookedUp BuildLookedUp()
+{
+    LookedUp t{};
+    for (char16_t ch = 0; ch < LookedUpEnd; ++ch) t.of[ch] = RussianSymbolOf(ch);
+    return t;
+}
+
 // Sums the pairs of the characters at(0..length) that have one past ASCII.
 template <class At> RussianLikelihood Likelihood(size_t length, At at)
 {
+    static const LookedUp lookedUp = BuildLookedUp();
     const RussianPairTable& pairs = RussianPairScores();
-    RussianLikelihood l;
+    float sum = 0;
+    size_t counted = 0;
     RussianSymbol prev = RussianBreak;
     bool prevWide = false;
     for (size_t i = 0; i < length; ++i) {
         const char16_t ch = at(i);
-        const RussianSymbol symbol = RussianSymbolOf(ch);
+        const RussianSymbol symbol = ch < LookedUpEnd ? lookedUp.of[ch] : RussianSymbolOf(ch);
         const bool wide = ch >= 0x80;
         if (wide || prevWide) {
-            l.sum += pairs[prev][symbol];
-            ++l.pairs;
+            sum += pairs[prev][symbol];
+            ++counted;
         }
         prev = symbol;
         prevWide = wide;
     }
-    return l;
+    return {sum, counted};
 }
 
 double Average(RussianLikelihood l)
