@@ -6,3 +6,9 @@ foreach(src ${BENCH_SOURCES})
   target_link_libraries(${name} verko_portable)
   target_compile_definitions(${name} PRIVATE VERKO_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
 endforeach()
+
+# The coding guess is measured beside three detectors (scripts/bench.sh installs them).
+find_library(UCHARDET_LIBRARY uchardet REQUIRED)
+find_library(ENCA_LIBRARY enca REQUIRED)
+find_library(RCD_LIBRARY rcd REQUIRED)
+target_link_libraries(bench_detect ${UCHARDET_LIBRARY} ${ENCA_LIBRARY} ${RCD_LIBRARY})

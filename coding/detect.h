@@ -6,6 +6,16 @@
 
 constexpr size_t DetectSampleLimit = 4092;
 
-// Looks at most at the first DetectSampleLimit bytes; bytes past the end count
-// as zeros. Returns CodingAnsi, CodingOem or CodingKoi8.
+// The coding whose reading of the sample reads most like Russian: `coding` is
+// a Coding or CodingUtf8 (utf8.h), `view` the best of the view codings. A
+// sample with no byte >= 0x80, or a tie, gives CodingAnsi.
+struct CodingGuess {
+    int coding;
+    Coding view;
+};
+CodingGuess GuessCoding(const uint8_t* bytes, size_t length);
+
+// Looks at most at the first DetectSampleLimit bytes. Returns CodingAnsi,
+// CodingOem or CodingKoi8; there is no UTF-8 view, so UTF-8 shows in the best
+// of these.
 Coding DetectViewCoding(const uint8_t* bytes, size_t length);

@@ -66,22 +66,6 @@ bool InRange(const uint8_t* p, size_t k, size_t left, uint8_t low, uint8_t high)
     return k < left && p[k] >= low && p[k] <= high;
 }
 
-// The length of the valid sequence at p (left bytes readable), 0 for none:
-// overlong forms, surrogates and code points past U+10FFFF are not valid.
-size_t SequenceLength(const uint8_t* p, size_t left)
-{
-    const uint8_t b = p[0];
-    if (b < 0x80) return 1;
-    if (b < 0xC2 || b > 0xF4) return 0;
-    if (b < 0xE0) return InRange(p, 1, left, 0x80, 0xBF) ? 2 : 0;
-    if (b < 0xF0) {
-        const bool second = InRange(p, 1, left, b == 0xE0 ? 0xA0 : 0x80, b == 0xED ? 0x9F : 0xBF);
-        return second && InRange(p, 2, left, 0x80, 0xBF) ? 3 : 0;
-    }
-    const bool second = InRange(p, 1, left, b == 0xF0 ? 0x90 : 0x80, b == 0xF4 ? 0x8F : 0xBF);
-    return second && InRange(p, 2, left, 0x80, 0xBF) && InRange(p, 3, left, 0x80, 0xBF) ? 4 : 0;
-}
-
 // The byte for the sequence of n bytes at p; an invalid byte (n = 0) is itself.
 uint8_t DecodeSequence(const uint8_t* p, size_t n, Coding to)
 {
@@ -106,7 +90,7 @@ size_t DecodeRun(const uint8_t* in, size_t& i, size_t stop, size_t length, Codin
             out[o++] = byteOf[(b & 0x1F) << 6 | (in[i + 1] & 0x3F)];
             i += 2;
         } else {
-            const size_t n = SequenceLength(in + i, length - i);
+            const size_t n = Utf8SequenceLength(in + i, length - i);
             out[o++] = DecodeSequence(in + i, n, to);
             i += n ? n : 1;
         }
@@ -149,6 +133,20 @@ size_t EncodeUtf8(const uint8_t* in, size_t length, Coding from, uint8_t* out, s
 }
 
 }   // namespace
+
+size_t Utf8SequenceLength(const uint8_t* p, size_t left)
+{
+    const uint8_t b = p[0];
+    if (b < 0x80) return 1;
+    if (b < 0xC2 || b > 0xF4) return 0;
+    if (b < 0xE0) return InRange(p, 1, left, 0x80, 0xBF) ? 2 : 0;
+    if (b < 0xF0) {
+        const bool second = InRange(p, 1, left, b == 0xE0 ? 0xA0 : 0x80, b == 0xED ? 0x9F : 0xBF);
+        return second && InRange(p, 2, left, 0x80, 0xBF) ? 3 : 0;
+    }
+    const bool second = InRange(p, 1, left, b == 0xF0 ? 0x90 : 0x80, b == 0xF4 ? 0x8F : 0xBF);
+    return second && InRange(p, 2, left, 0x80, 0xBF) && InRange(p, 3, left, 0x80, 0xBF) ? 4 : 0;
+}
 
 size_t ConvertText(const uint8_t* in, size_t length, int from, int to, uint8_t* out, size_t outputLimit)
 {

@@ -26,3 +26,7 @@ constexpr size_t ConvertedTooLong = SIZE_MAX;
 // coding lacks becomes '?'; into UTF-8 no byte-order mark is written. UTF-8 to
 // UTF-8, or an index outside 0..5, copies the bytes; two codings go through OEM.
 size_t ConvertText(const uint8_t* in, size_t length, int from, int to, uint8_t* out, size_t outputLimit);
+
+// The length of the valid UTF-8 sequence at p (left bytes readable), 0 for
+// none: overlong forms, surrogates and code points past U+10FFFF are not valid.
+size_t Utf8SequenceLength(const uint8_t* p, size_t left);

@@ -21,7 +21,7 @@ namespace {
 // Switches the view to the coding guessed from the beginning of the text.
 void FollowGuessedViewCoding()
 {
-    uint8_t sample[DetectSampleLimit + 3] = {};   // the look-ahead past the text sees zeros
+    uint8_t sample[DetectSampleLimit + 1] = {};   // with room for the terminating zero
     LONG length = ReadEditorText(reinterpret_cast<char*>(sample), DetectSampleLimit + 1);
     Coding guess = DetectViewCoding(sample, static_cast<size_t>(length));
     if (guess != Editor.ViewCoding) {
