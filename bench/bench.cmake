@@ -7,7 +7,8 @@ foreach(src ${BENCH_SOURCES})
   target_compile_definitions(${name} PRIVATE VERKO_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
 endforeach()
 
-# The coding guess is measured beside three detectors (scripts/bench.sh installs them).
+# The coding guess is measured beside three detectors (scripts/setup.sh installs them: the
+# test command builds the benchmarks too).
 find_library(UCHARDET_LIBRARY uchardet REQUIRED)
 find_library(ENCA_LIBRARY enca REQUIRED)
 find_library(RCD_LIBRARY rcd REQUIRED)

@@ -2,8 +2,8 @@
 # Builds the benchmarks (optimised, no sanitizers) and runs them: native ones, then those under Wine.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-# The coding guess is measured beside three detectors on Russian text of two packages.
-bash "$ROOT/scripts/setup.sh" libuchardet-dev libenca-dev librcd-dev fortunes-ru manpages-ru
+# The coding guess is measured on Russian text of two packages.
+bash "$ROOT/scripts/setup.sh" fortunes-ru manpages-ru
 bash "$ROOT/scripts/printer.sh"
 arch=$(runnable_arch)
 
