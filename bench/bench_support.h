@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/bench_verdict.h"
+
 using Bytes = std::vector<uint8_t>;
 using Clock = std::chrono::steady_clock;
 

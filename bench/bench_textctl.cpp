@@ -8,6 +8,7 @@
 
 #include <time.h>
 
+#include "bench/bench_verdict.h"
 #include "bench/child_process.h"
 #include "textctl/find_text.h"
 #include "textctl/text_buffer.h"
@@ -68,7 +69,8 @@ std::string MakeProse()
     return text;
 }
 
-void Load(TextBuffer& buffer, const std::string& source, const char* label)
+// Stream in: at most 1 s for 100 MB, and at most 1.3 N + 16 MB of memory.
+bool Load(TextBuffer& buffer, const std::string& source, const char* label)
 {
     double before = StatusMegabytes("VmRSS:");
     auto start = Clock::now();
@@ -81,13 +83,15 @@ void Load(TextBuffer& buffer, const std::string& source, const char* label)
     double seconds = SecondsSince(start);
     double megabytes = buffer.Length() / 1048576.0;
     double cost = StatusMegabytes("VmHWM:") - before;
-    std::printf("%s: append %.0f MB in 64 KB chunks: %.3f s (%.0f MB/s), %zu lines\n", label, megabytes, seconds,
-                megabytes / seconds, buffer.LineCount());
-    std::printf("%s: memory %.1f MB (peak RSS growth), limit 1.3*N + 16 MB = %.1f MB\n", label, cost,
-                1.3 * megabytes + 16);
+    const bool fast = seconds <= 1, small = cost <= 1.3 * megabytes + 16;
+    std::printf("%s: append %.0f MB in 64 KB chunks: %.3f s (%.0f MB/s, target <= 1 s), %zu lines %s\n", label,
+                megabytes, seconds, megabytes / seconds, buffer.LineCount(), Verdict(fast));
+    std::printf("%s: memory %.1f MB (peak RSS growth), limit 1.3*N + 16 MB = %.1f MB %s\n", label, cost,
+                1.3 * megabytes + 16, Verdict(small));
+    return fast && small;
 }
 
-void Typing(TextBuffer& buffer, const char* label)
+bool Typing(TextBuffer& buffer, const char* label)
 {
     size_t caret = buffer.Length() / 2;
     size_t checksum = 0;
@@ -100,9 +104,11 @@ void Typing(TextBuffer& buffer, const char* label)
         caret += n;
         checksum += buffer.LineFromPos(caret) + buffer.LineCount();   // what the status bar shows
     }
-    double seconds = SecondsSince(start);
-    std::printf("%s: typing 1000 characters + 100 line breaks mid-document: %.2f us a keystroke (%zu)\n", label,
-                seconds / keystrokes * 1e6, checksum % 10);
+    const double each = SecondsSince(start) / keystrokes;
+    std::printf("%s: typing 1000 characters + 100 line breaks mid-document: %.2f us a keystroke (target <= 1 ms) "
+                "(%zu) %s\n",
+                label, each * 1e6, checksum % 10, Verdict(each <= 1e-3));
+    return each <= 1e-3;
 }
 
 void Queries(const TextBuffer& buffer, const char* label)
@@ -124,7 +130,8 @@ void Queries(const TextBuffer& buffer, const char* label)
                 fromPos / count * 1e9, lineStart / count * 1e9, sequential / 2000 * 1e9, sum % 10);
 }
 
-void StreamOut(const TextBuffer& buffer, const char* label)
+// At most 0.5 s for 100 MB.
+bool StreamOut(const TextBuffer& buffer, const char* label)
 {
     std::vector<uint8_t> out(StreamChunk);
     auto start = Clock::now();
@@ -140,18 +147,22 @@ void StreamOut(const TextBuffer& buffer, const char* label)
         ++spans;
     }
     double seconds = SecondsSince(start);
-    std::printf("%s: stream out through Span: %.3f s (%.0f MB/s, %zu runs) (%u)\n", label, seconds,
-                buffer.Length() / 1048576.0 / seconds, spans, unsigned(sum % 10));
+    std::printf("%s: stream out through Span: %.3f s (%.0f MB/s, %zu runs; target <= 0.5 s) (%u) %s\n", label, seconds,
+                buffer.Length() / 1048576.0 / seconds, spans, unsigned(sum % 10), Verdict(seconds <= 0.5));
+    return seconds <= 0.5;
 }
 
-void Find(const TextBuffer& buffer, const std::string& pattern, unsigned flags, const char* what)
+// A pattern the text lacks: at least 1 GB/s with match case, 300 MB/s without.
+bool Find(const TextBuffer& buffer, const std::string& pattern, unsigned flags, const char* what)
 {
     auto start = Clock::now();
     int64_t found =
         FindText(buffer, 0, -1, reinterpret_cast<const uint8_t*>(pattern.data()), pattern.size(), flags, CodingAnsi);
-    double seconds = SecondsSince(start);
-    std::printf("prose: find %s: %.3f s (%.0f MB/s), found at %lld\n", what, seconds,
-                buffer.Length() / 1048576.0 / seconds, static_cast<long long>(found));
+    const double speed = buffer.Length() / 1e6 / SecondsSince(start), needed = flags & FindMatchCase ? 1000 : 300;
+    const bool ok = speed >= needed && found == -1;
+    std::printf("prose: find %s: %.0f MB/s (needs >= %.0f MB/s), %s %s\n", what, speed, needed,
+                found == -1 ? "not found" : "FOUND", Verdict(ok));
+    return ok;
 }
 
 void FreshMemoryBaseline()
@@ -166,25 +177,27 @@ void FreshMemoryBaseline()
 
 int main()
 {
-    InChildProcess(FreshMemoryBaseline);
-    InChildProcess([] {
+    InChildProcess([] { return FreshMemoryBaseline(), true; });
+    bool ok = InChildProcess([] {
         TextBuffer buffer;
-        Load(buffer, std::string(1u << 20, '\n'), "only LF");
-        Typing(buffer, "only LF");
+        bool met = Load(buffer, std::string(1u << 20, '\n'), "only LF");
+        met &= Typing(buffer, "only LF");
         Queries(buffer, "only LF");
+        return met;
     });
-    InChildProcess([] {
+    ok &= InChildProcess([] {
         TextBuffer buffer;
         std::string prose = MakeProse();
-        Load(buffer, prose, "prose");
-        Typing(buffer, "prose");
+        bool met = Load(buffer, prose, "prose");
+        met &= Typing(buffer, "prose");
         Queries(buffer, "prose");
-        StreamOut(buffer, "prose");
+        met &= StreamOut(buffer, "prose");
         // Letters 0xE0..0xFF only: a pattern that starts with a frequent letter and never occurs.
         const std::string absent = "\xE0\xE1\xE2\xE3\xE4 zz";
-        Find(buffer, absent, FindMatchCase, "with match case, absent word");
-        Find(buffer, absent, 0, "without match case, absent word");
-        Find(buffer, "\xC0\xC1\xC2 z", 0, "without match case, capitals of an absent word");
+        met &= Find(buffer, absent, FindMatchCase, "with match case, absent word");
+        met &= Find(buffer, absent, 0, "without match case, absent word");
+        met &= Find(buffer, "\xC0\xC1\xC2 z", 0, "without match case, capitals of an absent word");
+        return met;
     });
-    return 0;
+    return Conclude(ok);
 }

@@ -65,6 +65,5 @@ int main()
         const Bytes coded = Convert(utf8, CodingUtf8, c.coding);
         ok &= BenchDirection(c.encodeLabel, coded, c.coding, CodingUtf8, c.name, "UTF-8");
     }
-    std::printf("%s\n", ok ? "all figures meet their targets" : "SOME FIGURES MISS THEIR TARGETS");
-    return ok ? 0 : 1;
+    return Conclude(ok);
 }

@@ -5,14 +5,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-template <class F> void InChildProcess(F run)
+// True when the part returned true and its process ended normally.
+template <class F> bool InChildProcess(F run)
 {
     std::fflush(stdout);
     pid_t child = fork();
     if (child == 0) {
-        run();
+        bool ok = run();
         std::fflush(stdout);
-        _exit(0);
+        _exit(ok ? 0 : 1);
     }
-    waitpid(child, nullptr, 0);
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }

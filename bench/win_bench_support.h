@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "bench/bench_verdict.h"
+
 // Wall-clock seconds since an arbitrary start.
 inline double WallSeconds()
 {
@@ -24,6 +26,14 @@ inline double CpuSeconds()
     auto seconds = [](FILETIME t) { return (double(t.dwHighDateTime) * 4294967296.0 + t.dwLowDateTime) / 1e7; };
     return seconds(kernel) + seconds(user);
 }
+
+// Both clocks from the moment it is made. Verdicts on work longer than the
+// processor clock's tick go by the processor.
+struct Stopwatch {
+    double wallStart = WallSeconds(), cpuStart = CpuSeconds();
+    double Wall() const { return WallSeconds() - wallStart; }
+    double Cpu() const { return CpuSeconds() - cpuStart; }
+};
 
 // The process's memory counters, looked up at run time to need no extra import library; all 0 when unknown.
 inline PROCESS_MEMORY_COUNTERS MemoryCounters()

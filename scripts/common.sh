@@ -39,6 +39,15 @@ with_display() {
   if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$@"; fi
 }
 
+# with_test_display COMMAND...: runs the command on an X display of the tests' own (a new Xvfb),
+# named in VERKO_TEST_DISPLAY: the tests remap keys and type there, never on a person's display.
+with_test_display() {
+  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c 'export VERKO_TEST_DISPLAY=$DISPLAY; exec "$@"' _ "$@"
+}
+
+# Whether DISPLAY is the tests' own display.
+on_test_display() { [ -n "${DISPLAY:-}" ] && [ "$DISPLAY" = "${VERKO_TEST_DISPLAY:-}" ]; }
+
 wine_loader() {
   if [ "$1" = win32 ]; then echo wine; else echo /usr/lib/wine/wine64; fi
 }
@@ -47,6 +56,12 @@ wine_loader() {
 configure() {
   local dir=$1; shift
   [ -f "$dir/build.ninja" ] || cmake -G Ninja -S "$ROOT" -B "$dir" -Wno-dev "$@" >/dev/null
+}
+
+# The libFuzzer targets, built with clang in a folder of their own; tests/fuzz/run*.sh run them.
+build_fuzz() {
+  configure "$BUILD/fuzz" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVERKO_FUZZ=ON
+  ninja -C "$BUILD/fuzz"
 }
 
 toolchain() { echo "$ROOT/cmake/mingw-$([ "$1" = win32 ] && echo i686 || echo x86_64).cmake"; }

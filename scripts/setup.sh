@@ -27,8 +27,10 @@ install_missing() {
 install_missing cmake ninja-build g++ googletest xdotool g++-mingw-w64-i686-posix binutils-mingw-w64-i686 \
   wine wine32:i386 wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
   xvfb xauth x11-utils x11-xserver-utils fonts-dejavu-core imagemagick clang \
-  cups printer-driver-cups-pdf poppler-utils ghostscript libcups2:i386 \
   libuchardet-dev libenca-dev librcd-dev "$@"
+# The printer of the printing tests; without it everything else still runs.
+install_missing cups printer-driver-cups-pdf poppler-utils ghostscript libcups2:i386 ||
+  echo "setup: no printer packages: the printing tests will fail" >&2
 mode=$(i386_mode)
 [ "$mode" = native ] && exit 0
 install_missing qemu-user-static

@@ -44,7 +44,14 @@ HCURSOR Click(HWND dialog, POINT at)
     return GetCursor();
 }
 
-class PrintPreview : public ProgramTest {};
+class PrintPreview : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        ASSERT_TRUE(PdfQueueIsDefault()) << NoPdfQueue;
+    }
+};
 
 }   // namespace
 

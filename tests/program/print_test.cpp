@@ -61,16 +61,14 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        char name[64];
-        DWORD size = sizeof name;
-        ASSERT_TRUE(GetDefaultPrinterA(name, &size) && std::string(name) == PdfQueue) << "the printer is missing";
+        ASSERT_TRUE(PdfQueueIsDefault()) << NoPdfQueue;
         folder_ = MakeTempFolder();
         ASSERT_NE(Start(), nullptr);
     }
 
     PdfCatcher Print(const PrintChoice& choice)
     {
-        PdfCatcher catcher(folder_);
+        PdfCatcher catcher(folder_, main_);
         ExpectModal("Print", [choice](HWND dialog) { ChoosePrint(dialog, choice); });
         SendCommand(CMD_PRINT);
         return catcher;
@@ -142,7 +140,7 @@ TEST_F(PrintToPdf, RangesCopiesSelectionAndFile)
         PressButton(dialog, IDOK);
     });
     SendCommand(CMD_PRINT);
-    EXPECT_EQ(Read(PdfCatcher(folder_).Pages(file)).numbers, "-4-");
+    EXPECT_EQ(Read(PdfCatcher(folder_, main_).Pages(file)).numbers, "-4-");
 }
 
 TEST_F(PrintToPdf, MarginsInsetTheTextAnInchUnlessTheSheetIsTooSmall)

@@ -1,6 +1,7 @@
 #include "printer_support.h"
 
 #include <gtest/gtest.h>
+#include <winspool.h>
 #include <dlgs.h>
 
 #include "coding/unicode_tables.h"
@@ -19,6 +20,17 @@ std::string UnixPath(const std::string& windowsPath)
     HeapFree(GetProcessHeap(), 0, unix);
     return path;
 }
+
+// The queue writes the PDF into the submitting user's ~/PDF as TITLE...-job_ID.pdf while it
+// lists the job; once it does not, the PDF is whole and is taken into the folder.
+constexpr char TakeJobPdf[] = "pdfs=$(getent passwd $(id -un) | cut -d: -f6)/PDF\n"
+                              "for i in $(seq 300); do\n"
+                              "  f=$(find $pdfs -maxdepth 1 -name \"*$title*-job_*.pdf\" | head -n1)\n"
+                              "  id=${f##*-job_}\n"
+                              "  [ -n \"$f\" ] && ! lpstat -o $queue | grep -q \"^$queue-${id%.pdf} \" && break\n"
+                              "  sleep 0.1\n"
+                              "done\n"
+                              "mv \"$f\" job.pdf || echo \"no PDF of the job titled $title in $pdfs\"";
 
 }   // namespace
 
@@ -39,26 +51,27 @@ std::string RunShell(const std::string& folder, const std::string& script)
     return ReadFileBytes(output);
 }
 
-PdfCatcher::PdfCatcher(const std::string& folder) : folder_(folder)
+bool PdfQueueIsDefault()
 {
-    RunShell(folder_, "touch job.marker");
+    char name[64];
+    DWORD size = sizeof name;
+    return GetDefaultPrinterA(name, &size) && std::string(name) == PdfQueue;
+}
+
+PdfCatcher::PdfCatcher(const std::string& folder, HWND program) : folder_(folder)
+{
+    // A job's title is the program's caption, and the queue writes the PDF under the title and
+    // the job's number: a title no other run can have (runs may share the queue) finds this job's PDF.
+    title_ = RunShell(folder_, "mktemp -u verko-XXXXXXXXXX | tr -d '\\n'");
+    SetWindowTextA(program, ("[" + title_ + "]-VERKO").c_str());
 }
 
 void PdfCatcher::Fetch(const std::string& postScript)
 {
     if (fetched_) return;
     fetched_ = true;
-    // The queue writes the job's PDF into the submitting user's ~/PDF once it is done.
-    EXPECT_EQ(RunShell(folder_,
-                       postScript.empty() ? "pdf=$(getent passwd $(id -un) | cut -d: -f6)/PDF\n"
-                                            "for i in $(seq 300); do\n"
-                                            "  f=$(find $pdf -name '*.pdf' -newer job.marker)\n"
-                                            "  [ -z \"$(lpstat -o)\" ] && [ -n \"$f\" ] && break\n"
-                                            "  sleep 0.1\n"
-                                            "done\n"
-                                            "mv \"$f\" job.pdf"
-                                          : "ps2pdf " + UnixPath(postScript) + " job.pdf"),
-              "");
+    const std::string job = "title=" + title_ + " queue=" + PdfQueue + "\n" + TakeJobPdf;
+    EXPECT_EQ(RunShell(folder_, postScript.empty() ? job : "ps2pdf " + UnixPath(postScript) + " job.pdf"), "");
 }
 
 std::vector<std::string> PdfCatcher::Pages(const std::string& postScript)

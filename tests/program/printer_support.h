@@ -7,13 +7,19 @@
 
 constexpr char PdfQueue[] = "VerkoPDF";
 
+// Whether the PDF queue is the default printer; the printing tests say why they fail when it is not.
+bool PdfQueueIsDefault();
+constexpr char NoPdfQueue[] = "no printer: the printing tests need the print scheduler (CUPS) with the PDF queue "
+                              "VerkoPDF as the default printer, as scripts/printer.sh sets them up";
+
 // Runs a shell script in the folder on the Unix side; what it printed.
 std::string RunShell(const std::string& folder, const std::string& script);
 
-// Catches the PDF of the next job the queue finishes.
+// Catches the PDF of the program's next print job: the job is titled with a
+// name of its own (the program's caption) and its PDF moved into the folder.
 class PdfCatcher {
 public:
-    explicit PdfCatcher(const std::string& folder);
+    PdfCatcher(const std::string& folder, HWND program);
     // Each page's text in Windows-1251, of the job or of a PostScript file.
     std::vector<std::string> Pages(const std::string& postScript = "");
     // Page 1 in points: "width height left top right bottom numbered", the ink
@@ -25,6 +31,7 @@ private:
     // Waits for the job and takes its PDF, or makes one of the PostScript file.
     void Fetch(const std::string& postScript = "");
     std::string folder_;
+    std::string title_;
     bool fetched_ = false;
 };
 

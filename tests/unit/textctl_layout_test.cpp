@@ -139,14 +139,17 @@ TEST(ColourRuns, RandomEditsMatchAColourPerByte)
     std::vector<uint32_t> model(200, 0);   // 0: no run
     ColourRuns runs;
     uint32_t seed = 99;
-    auto next = [&seed](uint32_t limit) { return (seed = seed * 1103515245u + 12345u) >> 8 & 0xFFFF % limit; };
+    auto next = [&seed](uint32_t limit) { return ((seed = seed * 1103515245u + 12345u) >> 8 & 0xFFFF) % limit; };
+    size_t ran[3] = {};   // each operation, so the mix cannot silently collapse to one
     for (int step = 0; step < 3000; ++step) {
-        size_t pos = next(static_cast<uint32_t>(model.size() + 1)) % (model.size() + 1);
-        size_t count = next(20) % 20;
-        switch (next(3) % 3) {
+        size_t pos = next(static_cast<uint32_t>(model.size() + 1));
+        size_t count = next(20);
+        uint32_t operation = next(3);
+        ++ran[operation];
+        switch (operation) {
         case 0: {
             size_t end = std::min(model.size(), pos + count);
-            uint32_t colour = 1 + next(5) % 5;
+            uint32_t colour = 1 + next(5);
             runs.Set(pos, end, colour);
             for (size_t i = pos; i < end; ++i) model[i] = colour;
             break;
@@ -176,4 +179,5 @@ TEST(ColourRuns, RandomEditsMatchAColourPerByte)
         }
         ASSERT_EQ(drawn, model) << "step " << step;
     }
+    for (size_t count : ran) EXPECT_GT(count, 800u);
 }

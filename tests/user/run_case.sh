@@ -10,6 +10,8 @@ name=$2
 export WINEPREFIX="$(dirname "$exe")/wineprefix"
 loader=$(wine_loader "$([ "$(basename "$(dirname "$exe")")" = win32 ] && echo win32 || echo win64)")
 command -v xdotool >/dev/null || { echo "xdotool is missing (scripts/setup.sh installs it)"; exit 1; }
+# Keys go to the tests' own display only (scripts/test.sh starts one); elsewhere the case is skipped.
+on_test_display || { echo "SKIPPED $name: ${DISPLAY:-no display} is not the tests' own display"; exit 77; }
 
 line=$(grep -m1 "^$name | " "$ROOT/tests/user/cases.txt") || { echo "no case $name"; exit 1; }
 IFS='|' read -r _ bytes steps <<<"$line"
