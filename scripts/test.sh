@@ -71,6 +71,7 @@ emulated)
   rc=1
   ;;
 esac
+bash "$ROOT/tests/user/run_screenshot.sh" || rc=1
 
 passed=0 failed=0
 while read -r p f; do passed=$((passed + p)) failed=$((failed + f)); done < <(
