@@ -31,6 +31,8 @@ cat > "$BUILD/shot.sh" <<SH
 "$(wine_loader "$arch")" "$exe" ${args[@]+"${args[@]@Q}"} &
 for i in \$(seq 1 120); do
   xwininfo -root -tree 2>/dev/null | grep -q -- '-VERKO"' && break
+  # The program ended without a window (Wine could not open one): say so, no black picture.
+  kill -0 \$! 2>/dev/null || { echo "run.sh: Verko ended without showing its window" >&2; exit 1; }
   sleep 0.5
 done
 last="$BUILD/shot-last.png"; now="$BUILD/shot-now.png"

@@ -29,6 +29,6 @@ menu=$(light "${w}x18+$x+$((y + 1))")
 check "a menu bar: light, with letters" 'v > 0.75 && v < 0.99' "$menu"
 # The client area under the toolbar: a light page with the file's letters on it.
 text=$(light "$((w - 40))x$((h - 150))+$((x + 8))+$((y + 55))")
-check "text in the client area: light, with letters" 'v > 0.6 && v < 0.98' "$text"
+check "text in the client area: light, with letters" 'v > 0.6 && v < 0.995' "$text"
 [ "$fail" -eq 0 ] && echo "run.sh --screenshot: the window with its text"
 exit "$fail"
