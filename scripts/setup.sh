@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what building and testing Verko needs on Debian 12; quick when all is there. Where
-# the kernel cannot run 32-bit code, it also has the kernel start i386 programs with qemu.
+# Installs what building and testing Verko needs on Debian 12, and the packages named as
+# arguments (what packaging needs); quick when all is there. Where the kernel cannot run
+# 32-bit code, it also has the kernel start i386 programs with qemu.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -26,7 +27,7 @@ install_missing() {
 install_missing cmake ninja-build g++ googletest xdotool g++-mingw-w64-i686-posix binutils-mingw-w64-i686 \
   wine wine32:i386 wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
   xvfb xauth x11-utils x11-xserver-utils fonts-dejavu-core imagemagick clang \
-  cups printer-driver-cups-pdf poppler-utils ghostscript libcups2:i386
+  cups printer-driver-cups-pdf poppler-utils ghostscript libcups2:i386 "$@"
 mode=$(i386_mode)
 [ "$mode" = native ] && exit 0
 install_missing qemu-user-static
