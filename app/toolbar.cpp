@@ -31,8 +31,8 @@ void AddExtraImages()
     std::wstring path = PathBesideProgram(App.BigButtons ? L"largebar.bmp" : L"toolbar2.bmp");
     if (path.empty()) return;
     // Its greys become the system's 3D colours, so the button face shows through.
-    strip = static_cast<HBITMAP>(LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
-                                            LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_LOADMAP3DCOLORS));
+    strip = static_cast<HBITMAP>(
+        LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_LOADMAP3DCOLORS));
     if (strip) AddImages(nullptr, reinterpret_cast<UINT_PTR>(strip), ExtraImageCount);
 }
 

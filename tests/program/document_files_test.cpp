@@ -95,8 +95,9 @@ TEST_F(DocumentFiles, FileLargerThanTheTextLimitIsRefused)
     ExpectMessageBox("VERKO", IDOK, &error);
     EXPECT_FALSE(LoadDocument(L"Z:\\dev\\zero"));
     VerifyModalsSeen();
-    EXPECT_EQ(error, "Z:\\dev\\zero\nis too large for VERKO: reading it went past the limit, and VERKO opens files "
-                     "of up to 1000 bytes (half of the memory this program sees).");
+    EXPECT_EQ(error,
+              "Z:\\dev\\zero\nis too large for VERKO: reading it went past the limit, and VERKO opens files "
+              "of up to 1000 bytes (half of the memory this program sees).");
 }
 
 TEST_F(DocumentFiles, ReadFailingPartWayCannotOverwriteTheFileOpenBefore)
