@@ -3,7 +3,7 @@
 ; The 64-bit program on 64-bit Windows, the 32-bit one elsewhere, into Program Files\Verko;
 ; a Start menu shortcut, an "Open with" entry for .txt that leaves the default program alone,
 ; and an entry in the list of installed programs. The uninstaller takes all of that away and
-; leaves the user's settings (HKCU\Software\Quarnet) where they are.
+; leaves the user's settings (HKCU\Software\Quarnet\Dovido) where they are.
 Unicode true
 !include x64.nsh
 

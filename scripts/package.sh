@@ -28,7 +28,7 @@ Verko $version - a text editor for Russian text in the old Cyrillic codings
 
 Start verko.exe; toolbar2.bmp and largebar.bmp hold pictures of the toolbar and
 stand beside it. help.txt is the text the Help command shows.
-Settings are kept in the registry under HKEY_CURRENT_USER\\Software\\Quarnet.
+Settings are kept in the registry under HKEY_CURRENT_USER\\Software\\Quarnet\\Dovido.
 TXT
   windows_text "$to/readme.txt" "$to/readme.tmp" && mv "$to/readme.tmp" "$to/readme.txt"
   if [ -f "$ROOT/LICENSE" ]; then
