@@ -7,17 +7,17 @@
 
 namespace {
 
-constexpr char HelpFileName[] = "VERKO.HLP";
+constexpr wchar_t HelpFileName[] = L"VERKO.HLP";
 constexpr char HelpClassName[] = "VerkoHelp";
 constexpr char HelpTitle[] = "Verko Help";
 constexpr DWORD HelpTextStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY;
 constexpr int HelpWidth = 640;
 constexpr int HelpHeight = 520;
 
-bool HelpFileExists(char (&path)[MAX_PATH + 1])
+bool HelpFileExists(const std::wstring& path)
 {
-    if (!PathBesideProgram(HelpFileName, path)) return false;
-    DWORD attributes = GetFileAttributesA(path);
+    if (path.empty()) return false;
+    DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -105,9 +105,9 @@ void ShowHelpWindow()
 
 void ShowHelp()
 {
-    char path[MAX_PATH + 1];
+    std::wstring path = PathBesideProgram(HelpFileName);
     if (HelpFileExists(path))
-        WinHelpA(App.MainWindow, path, HELP_CONTENTS, 0);
+        WinHelpW(App.MainWindow, path.c_str(), HELP_CONTENTS, 0);
     else
         ShowHelpWindow();
 }

@@ -1,13 +1,18 @@
 #include "app/program_folder.h"
-#include <cstring>
+#include <windows.h>
 
-bool PathBesideProgram(const char* name, char (&path)[MAX_PATH + 1])
+namespace {
+
+constexpr DWORD LongestPath = 32768;   // in characters, with the \\?\ form
+
+}
+
+std::wstring PathBesideProgram(const wchar_t* name)
 {
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (length == 0 || length >= sizeof path) return false;
-    char* folderEnd = std::strrchr(path, '\\');
-    char* nameStart = folderEnd ? folderEnd + 1 : path;
-    if (static_cast<size_t>(nameStart - path) + std::strlen(name) >= sizeof path) return false;
-    std::strcpy(nameStart, name);
-    return true;
+    std::wstring path(LongestPath, L'\0');
+    DWORD length = GetModuleFileNameW(nullptr, &path[0], LongestPath);
+    if (length == 0 || length >= LongestPath) return {};
+    path.resize(length);
+    path.resize(path.find_last_of(L'\\') + 1);   // npos + 1 leaves no folder at all
+    return path + name;
 }

@@ -1,6 +1,7 @@
 // Files that stand beside the program's own file.
 #pragma once
-#include <windows.h>
+#include <string>
 
-// The path of a file of that name in the program's folder; false when it would not fit.
-bool PathBesideProgram(const char* name, char (&path)[MAX_PATH + 1]);
+// The path of a file of that name in the program's folder (wide, so a folder with any
+// name works); empty when the program's own path cannot be had.
+std::wstring PathBesideProgram(const wchar_t* name);

@@ -103,6 +103,10 @@ void InitializeApplication(const wchar_t* commandLine)
     memory.dwLength = sizeof memory;
     GlobalMemoryStatus(&memory);
     Editor.TextLimit = ComputeTextLimit(memory.dwTotalPhys);
+    MEMORYSTATUSEX computer{};
+    computer.dwLength = sizeof computer;
+    if (!GlobalMemoryStatusEx(&computer)) computer.ullTotalPhys = memory.dwTotalPhys;
+    SetTextLimitBasis(TextLimitBasis(memory.dwTotalPhys, computer.ullTotalPhys));
     GiveMenuItemsBitmaps(menu);
     MakeRecentItemsOwnerDrawn(menu);
     InitializeCommonControls();

@@ -28,11 +28,11 @@ void AddExtraImages()
     HBITMAP& strip = App.ShellBitmaps[ExtraImageSlot];
     if (strip) DeleteObject(strip);
     strip = nullptr;
-    char path[MAX_PATH + 1];
-    if (!PathBesideProgram(App.BigButtons ? "largebar.bmp" : "toolbar2.bmp", path)) return;
+    std::wstring path = PathBesideProgram(App.BigButtons ? L"largebar.bmp" : L"toolbar2.bmp");
+    if (path.empty()) return;
     // Its greys become the system's 3D colours, so the button face shows through.
     strip = static_cast<HBITMAP>(
-        LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_LOADMAP3DCOLORS));
+        LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_LOADMAP3DCOLORS));
     if (strip) AddImages(nullptr, reinterpret_cast<UINT_PTR>(strip), ExtraImageCount);
 }
 

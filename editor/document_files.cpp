@@ -18,6 +18,8 @@
 
 namespace {
 
+const wchar_t* LimitBasis = L"half of this computer's memory";
+
 // Switches the view to the coding guessed from the beginning of the text.
 void FollowGuessedViewCoding()
 {
@@ -44,7 +46,7 @@ void ForgetInterruptedLoad()
 std::wstring TooLargeNotice(const wchar_t* name, const std::wstring& why)
 {
     return std::wstring(name) + L"\nis too large for VERKO: " + why + L", and VERKO opens files of up to "
-        + std::to_wstring(Editor.TextLimit) + L" bytes (half of this computer's memory).";
+        + std::to_wstring(Editor.TextLimit) + L" bytes (" + LimitBasis + L").";
 }
 
 // The size of an open file that the editor can hold, or the refusal to say why not.
@@ -71,6 +73,11 @@ void ShowReadError(DWORD error, const wchar_t* name)
 }
 
 }   // namespace
+
+void SetTextLimitBasis(const wchar_t* basis)
+{
+    LimitBasis = basis;
+}
 
 bool LoadDocument(const wchar_t* name)
 {

@@ -5,6 +5,8 @@
 // loaded. A name too long to keep or a file too large to hold is refused with a notice;
 // a file that cannot be opened silently.
 bool LoadDocument(const wchar_t* name);
+// What Editor.TextLimit is half of, in the words of that refusal; set at start-up.
+void SetTextLimitBasis(const wchar_t* basis);
 // Streams a file in over the selection as one undo step; silent when it cannot be read.
 void InsertFileContents(const wchar_t* name);
 // Save: Save As while untitled. False when the file was not written, except when Save As was cancelled.

@@ -87,7 +87,10 @@ ensure_prefix() {
   fi
   # Under Xvfb no window manager answers, and Wine waits 2 s on each managed window it
   # hides; the program tests' windows are left unmanaged.
-  grep -q 'verko_program_tests.exe\\\\X11 Driver' "$WINEPREFIX/user.reg" 2>/dev/null ||
-    "$(wine_loader "$arch")" reg add 'HKCU\Software\Wine\AppDefaults\verko_program_tests.exe\X11 Driver' \
-      /v Managed /d N /f >/dev/null 2>&1 || true
+  grep -q 'verko_program_tests.exe\\\\X11 Driver' "$WINEPREFIX/user.reg" 2>/dev/null && return
+  "$(wine_loader "$arch")" reg add 'HKCU\Software\Wine\AppDefaults\verko_program_tests.exe\X11 Driver' \
+    /v Managed /d N /f >/dev/null 2>&1 || true
+  # Wine's tools run here without a display; a program started before their wineserver ends
+  # would join it and find no display to open a window on.
+  wineserver -w 2>/dev/null || true
 }

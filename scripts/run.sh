@@ -9,11 +9,16 @@ file=${1:-}
 
 bash "$ROOT/scripts/setup.sh"
 arch=$(runnable_arch)
-build_windows "$arch" OFF >/dev/null
+# A build folder made by the test command keeps its tests.
+tests=OFF
+grep -q '^VERKO_PROGRAM_TESTS:BOOL=ON' "$BUILD/$arch/CMakeCache.txt" 2>/dev/null && tests=ON
+build_windows "$arch" "$tests" >/dev/null
 ensure_prefix "$arch"
 exe="$BUILD/$arch/verko.exe"
 args=()
-[ -n "$file" ] && args=("$(winepath -w "$(realpath "$file")" 2>/dev/null || realpath "$file")")
+# The Windows name of the file without winepath: a Wine tool started here, with no display,
+# would leave a wineserver that the program then joins and cannot open a window on.
+[ -n "$file" ] && { path=$(realpath "$file"); args=("Z:${path//\//\\}"); }
 
 if [ -z "$shot" ]; then
   if [ -n "${DISPLAY:-}" ]; then exec "$(wine_loader "$arch")" "$exe" "${args[@]}"; fi
@@ -26,6 +31,8 @@ cat > "$BUILD/shot.sh" <<SH
 "$(wine_loader "$arch")" "$exe" ${args[@]+"${args[@]@Q}"} &
 for i in \$(seq 1 120); do
   xwininfo -root -tree 2>/dev/null | grep -q -- '-VERKO"' && break
+  # The program ended without a window (Wine could not open one): say so, no black picture.
+  kill -0 \$! 2>/dev/null || { echo "run.sh: Verko ended without showing its window" >&2; exit 1; }
   sleep 0.5
 done
 last="$BUILD/shot-last.png"; now="$BUILD/shot-now.png"

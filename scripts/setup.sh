@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing Verko needs on Debian 12, and the packages named as
-# arguments; quick when all is there. Where the kernel cannot run 32-bit code, it also has
-# the kernel start i386 programs with qemu.
+# arguments (what packaging needs); quick when all is there. Where the kernel cannot run
+# 32-bit code, it also has the kernel start i386 programs with qemu.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 

@@ -77,6 +77,7 @@ emulated)
   rc=1
   ;;
 esac
+bash "$ROOT/tests/user/run_screenshot.sh" || rc=1
 
 # CTest counts a skipped test among the passed ones and names it "(Skipped)".
 native_skipped=$(grep -c '^[[:space:]]*[0-9]* - .* (Skipped)$' "$native_log")

@@ -68,6 +68,7 @@ TEST_F(DocumentFiles, FileLargerThanTheTextLimitIsRefused)
     std::string large = CopyOfData("prose_cp866.txt");
     OpenThroughDialog(small);
     Editor.TextLimit = static_cast<uint32_t>(ReadFileBytes(large).size() - 1);
+    SetTextLimitBasis(L"half of the memory this program sees");   // as in a 32-bit process on 8 GB
 
     std::string error;
     ExpectFileDialog("Open", large);
@@ -77,7 +78,7 @@ TEST_F(DocumentFiles, FileLargerThanTheTextLimitIsRefused)
     EXPECT_EQ(error,
               large + "\nis too large for VERKO: it has " + std::to_string(Editor.TextLimit + 1)
                   + " bytes, and VERKO opens files of up to " + std::to_string(Editor.TextLimit)
-                  + " bytes (half of this computer's memory).");
+                  + " bytes (half of the memory this program sees).");
     ExpectFileDialog("Open", large);
     SendCommand(CMD_INSERT_FILE);   // refused without a word
     VerifyModalsSeen();
@@ -94,8 +95,9 @@ TEST_F(DocumentFiles, FileLargerThanTheTextLimitIsRefused)
     ExpectMessageBox("VERKO", IDOK, &error);
     EXPECT_FALSE(LoadDocument(L"Z:\\dev\\zero"));
     VerifyModalsSeen();
-    EXPECT_EQ(error, "Z:\\dev\\zero\nis too large for VERKO: reading it went past the limit, and VERKO opens files "
-                     "of up to 1000 bytes (half of this computer's memory).");
+    EXPECT_EQ(error,
+              "Z:\\dev\\zero\nis too large for VERKO: reading it went past the limit, and VERKO opens files "
+              "of up to 1000 bytes (half of the memory this program sees).");
 }
 
 TEST_F(DocumentFiles, ReadFailingPartWayCannotOverwriteTheFileOpenBefore)

@@ -1,5 +1,6 @@
 // Refusals that say what is wrong.
 #include "document_test_support.h"
+#include "editor/document_files.h"
 #include "editor/message_box.h"
 
 namespace {
@@ -25,6 +26,7 @@ TEST_F(DocumentNames, RefusalsSayWhatIsWrong)
     size.QuadPart = 20LL << 30;
     ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file));
     CloseHandle(file);
+    SetTextLimitBasis(L"half of this computer's memory");   // as on a machine of up to 4 GB
     ExpectFileDialog("Open", huge);
     ExpectMessageBox("VERKO", IDOK, &said);
     SendCommand(CMD_OPEN);

@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "print/printer.h"
 #include "res/resource.h"
+#include "verko_version.h"
 
 namespace {
 
@@ -109,15 +110,23 @@ TEST_F(SpineStartup, ExitClosesWithCodeZero)
     EXPECT_EQ(ExitCode(), 0);
 }
 
-TEST_F(SpineStartup, AboutShowsTheShellBoxWithTheProgramsName)
+TEST_F(SpineStartup, AboutShowsTheShellBoxWithTheProgramsNameAndVersion)
 {
     ASSERT_NE(Start(), nullptr);
-    std::string caption;
-    ExpectModalCaptionStart("About VERKO", [&caption](HWND box) {
+    std::string caption, texts;
+    ExpectModalCaptionStart("About VERKO", [&](HWND box) {
         caption = WindowText(box);
+        EnumChildWindows(
+            box,
+            [](HWND child, LPARAM all) {
+                *reinterpret_cast<std::string*>(all) += WindowText(child) + "\n";
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&texts));
         PressButton(box, IDOK);
     });
     SendCommand(CMD_ABOUT);
     VerifyModalsSeen();
     EXPECT_EQ(caption.compare(0, 11, "About VERKO"), 0) << caption;
+    EXPECT_NE(texts.find("Verko " VERKO_VERSION_TEXT ": Cyrillic text"), std::string::npos) << texts;
 }

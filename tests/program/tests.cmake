@@ -5,6 +5,8 @@ add_executable(verko_program_tests ${PROGRAM_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/r
 target_link_libraries(verko_program_tests verko_win GTest::gtest)
 verko_images_beside(verko_program_tests)
 target_compile_definitions(verko_program_tests PRIVATE VERKO_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/tests/program/spine_startup_test.cpp
+             APPEND PROPERTY INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/generated)
 
 set(VERKO_WINE_EXEC "" CACHE FILEPATH "Runs a Windows program under Wine")
 # One CTest entry per test suite. They run one at a time: they share the Wine

@@ -71,6 +71,20 @@ TEST(StartupRules, TextLimitIsHalfTheMemoryWithLowBitsSet)
     EXPECT_EQ(ComputeTextLimit(uint64_t(16) << 30), 0x7FFFFFFFu);   // 16 GB does not wrap
 }
 
+TEST(StartupRules, TextLimitRefusalSaysWhatTheLimitIsHalfOf)
+{
+    const struct {
+        uint64_t seen, computer;
+        const wchar_t* basis;
+    } cases[] = {
+        {1u << 30, 1u << 30, L"half of this computer's memory"},
+        {0x7FFFFFFFu, uint64_t(8) << 30, L"half of the memory this program sees"},   // 32-bit, 2 GB
+        {0xFFFFFFFFu, uint64_t(8) << 30, L"half of the memory this program sees"},   // large-address-aware
+        {uint64_t(8) << 30, uint64_t(8) << 30, L"half of 4 GB, the most memory this program counts"},
+    };
+    for (const auto& c : cases) EXPECT_STREQ(TextLimitBasis(c.seen, c.computer), c.basis) << c.seen;
+}
+
 TEST(StartupRules, PlacementTrackedOnlyForNormalStartsWithRestoreSize)
 {
     EXPECT_TRUE(IsPlacementTracked(true, 1));
