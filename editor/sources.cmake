@@ -17,6 +17,7 @@ set(EDITOR_WIN32
   editor/memory_stream.cpp
   editor/ole_callback.cpp
   editor/save_document.cpp
+  editor/stream_io.cpp
   editor/text_fields.cpp
   editor/message_box.cpp
   editor/modal_dialog.cpp

@@ -1,7 +1,7 @@
 // Loading, saving and inserting files through the File commands and dialogs.
 #include "document_test_support.h"
 #include "editor/document_files.h"
-#include "editor/file_streams.h"
+#include "tests/program/stream_faults.h"
 #include "textctl/textctl.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The save-changes question, the read-only question and saves that fail.
 #include "document_test_support.h"
-#include "editor/file_streams.h"
+#include "tests/program/stream_faults.h"
 #include "editor/undo.h"
 
 namespace {
