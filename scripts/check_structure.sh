@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when the program's sources break a house rule the compiler does not
 # check: an include that points up the layers, a message sent to the editor
-# window outside its typed calls, a file-level static instead of an anonymous
+# window outside its typed calls, a registry call outside the settings store,
+# a file-level static instead of an anonymous
 # namespace.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$ROOT" || exit 1
@@ -32,6 +33,10 @@ done
 found=$(grep -rnE 'SendEditor\(|(Send|Post)Message[AW]?\(\s*Editor\.Window|SetWindowText[AW]?\(\s*Editor\.Window' \
           $folders | grep -vE '^editor/editor_calls\.(h|cpp):')
 report "a raw message to the editor window outside editor/editor_calls.h:" "$found"
+
+# Only the settings store touches the registry.
+found=$(grep -rnE '\bReg[A-Z][A-Za-z]*(Ex)?[AW]?\s*\(' $folders | grep -vE '^settings/')
+report "a registry call outside settings/:" "$found"
 
 # File-private functions and data live in an anonymous namespace.
 found=$(grep -rnE '^static ' $folders)
