@@ -1,13 +1,14 @@
-// Loading, inserting and the New and Save commands of the document.
+// Loading a file as the document, and inserting one into it.
 #pragma once
 
-// Replaces the text with the file's bytes and takes its name; false when it was not
-// loaded. A name too long to keep or a file too large to hold is refused with a notice;
-// a file that cannot be opened silently.
-bool LoadDocument(const wchar_t* name);
+enum class LoadResult {
+    Loaded,
+    Refused,   // with a notice: a name too long to keep, a file too large to hold, a read that failed
+    Missing,   // silently: the file could not be opened (gone, or not readable)
+};
+
+// Replaces the text with the file's bytes and takes its name, with the caret
+// the recent-files list keeps for it.
+LoadResult LoadDocument(const wchar_t* name);
 // Streams a file in over the selection as one undo step; silent when it cannot be read.
 void InsertFileContents(const wchar_t* name);
-// Save: Save As while untitled. False when the file was not written, except when Save As was cancelled.
-bool SaveCommand();
-// New: the save-changes question, then an empty untitled document.
-void NewDocument();

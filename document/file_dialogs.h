@@ -1,11 +1,10 @@
-// The open and save dialogs, sharing one record, and the commands that show them.
+// The open and save dialogs, sharing one record. They only ask for a name.
 #pragma once
+#include <windows.h>
 
-// Start-up: the shared file dialog record and its filter list.
+// Start-up: the shared record and its filter list.
 void InitializeFileDialogRecord();
-// Open: the save-changes question, then the open dialog.
-void OpenDocument();
-// Insert: the open dialog, then the file over the selection.
-void InsertFile();
-// Save As. False only when a name was chosen and writing the file failed.
-bool SaveDocumentAs();
+// The open dialog over name, which holds PathCapacity + 1 characters; true when a name was chosen.
+bool AskOpenName(wchar_t* name);
+// The save dialog, starting from the name already in it; true when a name was chosen.
+bool AskSaveName(wchar_t* name);

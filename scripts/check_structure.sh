@@ -2,27 +2,27 @@
 # Fails when the program's sources break a house rule the compiler does not
 # check: an include that points up the layers, a message sent to the editor
 # window outside its typed calls, a raw text-control message to any instance,
-# a registry call outside the settings store,
-# a file-level static instead of an anonymous
-# namespace.
+# a registry call outside the settings store, a file-level static instead of
+# an anonymous namespace.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$ROOT" || exit 1
 failed=0
 report() { [ -n "$2" ] && { echo "check_structure: $1"; echo "$2"; failed=1; }; }
 
 # Each folder includes only from itself and the folders below it:
-# app -> codingui, search, tools, print -> editor -> textctl -> coding, and editor, app -> settings.
-folders="app codingui search tools print editor textctl coding settings"
+# app -> document, codingui, search, tools, print -> editor -> textctl -> coding, and editor and all above it -> settings.
+folders="app document codingui search tools print editor textctl coding settings"
 declare -A below=(
   [coding]=""
   [settings]=""
   [textctl]="coding"
   [editor]="textctl coding settings"
+  [document]="editor textctl coding settings res"
   [codingui]="editor textctl coding settings res"
   [search]="editor textctl coding settings res"
   [tools]="editor textctl coding settings res"
   [print]="editor textctl coding settings res"
-  [app]="codingui search tools print editor textctl coding settings res"
+  [app]="document codingui search tools print editor textctl coding settings res"
 )
 for dir in "${!below[@]}"; do
   allowed=$(echo "$dir ${below[$dir]}" | sed 's/ *$//; s/ /|/g')
