@@ -10,11 +10,11 @@
 #include "codingui/font_dialog.h"
 #include "codingui/font_size_commands.h"
 #include "codingui/transform_selection.h"
+#include "document/document_commands.h"
+#include "document/save_commands.h"
 #include "editor/clipboard_commands.h"
 #include "editor/date_time.h"
-#include "editor/document_files.h"
 #include "editor/editor_control.h"
-#include "editor/file_dialogs.h"
 #include "editor/undo.h"
 #include "editor/view_coding.h"
 #include "print/page_count.h"
@@ -26,7 +26,11 @@
 #include "tools/byte_editor.h"
 #include "tools/colour_commands.h"
 #include "tools/html_colours.h"
+#include "app/toolbar_commands.h"
+#include <array>
 #include <iterator>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -41,42 +45,43 @@ void RefuseKey()
     MessageBeep(0);
 }
 
-constexpr Command CommandTable[] = {
+// One row per command, except the ranges that follow; the toolbar's list is the rows with an image, in this order.
+constexpr Command SingleCommands[] = {
     {CMD_VIEW_ANSI, [] { ViewCodingCommand(CodingAnsi); }},
     {CMD_VIEW_OEM, [] { ViewCodingCommand(CodingOem); }},
     {CMD_VIEW_KOI8, [] { ViewCodingCommand(CodingKoi8); }},
-    {CMD_CUT, CutCommand, Enable::Selection, Enable::Selection},
-    {CMD_COPY, CopyCommand, Enable::Selection, Enable::Selection},
-    {CMD_FIND, FindTextCommand},
-    {CMD_HELP, ShowHelp},
-    {CMD_NEW, NewDocument},
-    {CMD_OPEN, OpenDocument},
-    {CMD_UNDO, UndoCommand, Enable::Undo, Enable::Undo},
-    {CMD_PASTE, PasteCommand, Enable::ClipboardText, Enable::ClipboardText},
-    {CMD_SAVE, [] { SaveCommand(); }, Enable::Modified, Enable::Dirty},
-    {CMD_PRINT, PrintDocument},
-    {CMD_PREVIEW, ShowPreview},
-    {CMD_PAGE_NUMBERS, CountPages},
-    {CMD_PAGE_SETUP, PageSetup},
-    {CMD_DELETE, DeleteCommand, Enable::Selection, Enable::Selection},
-    {CMD_WORD_WRAP, ToggleWordWrap},
-    {CMD_CHAR_MAP, CharMapCommand},
-    {CMD_SAVE_AS, [] { SaveDocumentAs(); }},
-    {CMD_SEARCH_AGAIN, SearchAgainCommand},
-    {CMD_REPLACE, ReplaceCommand},
-    {CMD_TO_ANSI, TransformCommand<CMD_TO_ANSI>},
-    {CMD_TO_OEM, TransformCommand<CMD_TO_OEM>},
-    {CMD_TO_KOI8, TransformCommand<CMD_TO_KOI8>},
-    {CMD_TO_FIDO, TransformCommand<CMD_TO_FIDO>},
-    {CMD_TRANSLIT, TransformCommand<CMD_TRANSLIT>},
-    {CMD_RTF_TO_ANSI, TransformCommand<CMD_RTF_TO_ANSI>},
-    {CMD_QP_DECODE, TransformCommand<CMD_QP_DECODE>},
-    {CMD_LINE_BREAK, TransformCommand<CMD_LINE_BREAK>},
-    {CMD_JUSTIFY, TransformCommand<CMD_JUSTIFY>},
-    {CMD_CENTER, TransformCommand<CMD_CENTER>},
-    {CMD_LEFT, TransformCommand<CMD_LEFT>},
-    {CMD_RIGHT, TransformCommand<CMD_RIGHT>},
-    {CMD_CODING_DIALOG, CodingDialogCommand},
+    {CMD_CUT, CutCommand, ImageCut, Enable::Selection, Enable::Selection},
+    {CMD_COPY, CopyCommand, ImageCopy, Enable::Selection, Enable::Selection},
+    {CMD_FIND, FindTextCommand, ImageFind},
+    {CMD_HELP, ShowHelp, ImageHelp},
+    {CMD_NEW, NewDocument, ImageNew},
+    {CMD_OPEN, OpenDocument, ImageOpen},
+    {CMD_UNDO, UndoCommand, ImageUndo, Enable::Undo, Enable::Undo},
+    {CMD_PASTE, PasteCommand, ImagePaste, Enable::ClipboardText, Enable::ClipboardText},
+    {CMD_SAVE, [] { SaveCommand(); }, ImageSave, Enable::Modified, Enable::Dirty},
+    {CMD_PRINT, PrintDocument, ImagePrint},
+    {CMD_PREVIEW, ShowPreview, ImagePreview},
+    {CMD_PAGE_NUMBERS, CountPages, ImageProperties},
+    {CMD_PAGE_SETUP, PageSetup, ImageProperties},
+    {CMD_DELETE, DeleteCommand, ImageDelete, Enable::Selection, Enable::Selection},
+    {CMD_WORD_WRAP, ToggleWordWrap, ImageProperties},
+    {CMD_CHAR_MAP, CharMapCommand, ImageProperties},
+    {CMD_SAVE_AS, [] { SaveDocumentAs(); }, ImageSave},
+    {CMD_SEARCH_AGAIN, SearchAgainCommand, ImageFind},
+    {CMD_REPLACE, ReplaceCommand, ImageReplace},
+    {CMD_TO_ANSI, TransformCommand<Transformation::ToAnsi>, ImageToAnsi},
+    {CMD_TO_OEM, TransformCommand<Transformation::ToOem>, ImageToOem},
+    {CMD_TO_KOI8, TransformCommand<Transformation::ToKoi8>, ImageToKoi8},
+    {CMD_TO_FIDO, TransformCommand<Transformation::ToFido>, ImageTransform},
+    {CMD_TRANSLIT, TransformCommand<Transformation::Transliterate>, ImageTransform},
+    {CMD_RTF_TO_ANSI, TransformCommand<Transformation::RtfToAnsi>, ImageTransform},
+    {CMD_QP_DECODE, TransformCommand<Transformation::DecodeQuotedPrintable>, ImageTransform},
+    {CMD_LINE_BREAK, TransformCommand<Transformation::CompleteLineBreaks>, ImageTransform},
+    {CMD_JUSTIFY, TransformCommand<Transformation::Justify>, ImageJustify},
+    {CMD_CENTER, TransformCommand<Transformation::Center>, ImageTransform},
+    {CMD_LEFT, TransformCommand<Transformation::Left>, ImageTransform},
+    {CMD_RIGHT, TransformCommand<Transformation::Right>, ImageTransform},
+    {CMD_CODING_DIALOG, CodingDialogCommand, ImageTransform},
     {CMD_OPTIONS, ShowOptionsDialog},
     {CMD_INSERT_FILE, InsertFile},
     {CMD_DATE_TIME, InsertDateTime},
@@ -94,36 +99,53 @@ constexpr Command CommandTable[] = {
     {CMD_SIZE_DOWN, FontSizeDownCommand},
     {CMD_SIZE_UP, FontSizeUpCommand},
     {CMD_ABOUT, ShowAboutBox},
-    {CMD_BEEP_DOWN, RefuseKey},
-    {CMD_BEEP_UP, RefuseKey},
-    {CMD_BEEP_LEFT, RefuseKey},
-    {CMD_BEEP_RIGHT, RefuseKey},
-    {CMD_BEEP_SHIFT_DOWN, RefuseKey},
-    {CMD_BEEP_SHIFT_UP, RefuseKey},
-    {CMD_BEEP_SHIFT_LEFT, RefuseKey},
-    {CMD_BEEP_SHIFT_RIGHT, RefuseKey},
-    {CMD_RECENT_0, [] { OpenRecentFile(0); }},
-    {CMD_RECENT_1, [] { OpenRecentFile(1); }},
-    {CMD_RECENT_2, [] { OpenRecentFile(2); }},
-    {CMD_RECENT_3, [] { OpenRecentFile(3); }},
-    {CMD_RECENT_4, [] { OpenRecentFile(4); }},
-    {CMD_RECENT_5, [] { OpenRecentFile(5); }},
-    {CMD_RECENT_6, [] { OpenRecentFile(6); }},
-    {CMD_RECENT_7, [] { OpenRecentFile(7); }},
-    {CMD_RECENT_8, [] { OpenRecentFile(8); }},
-    {CMD_RECENT_9, [] { OpenRecentFile(9); }},
 };
+
+constexpr int ButtonRows()
+{
+    int count = 0;
+    for (const Command& command : SingleCommands) count += command.image != NoImage;
+    return count;
+}
+static_assert(ButtonRows() == ToolbarButtonCount, "the Customize dialog offers every button");
+
+constexpr int RecentRowCount = CMD_RECENT_LAST - CMD_RECENT_FIRST + 1;
+
+// Each recent-file item opens the file at its position of the list.
+template <size_t... Position>
+constexpr std::array<CommandHandler, sizeof...(Position)> RecentHandlers(std::index_sequence<Position...>)
+{
+    return {[] { OpenRecentFile(Position); }...};
+}
+
+// The single rows, then the keys that only beep and the recent-file items, a row for each id of their range.
+std::vector<Command> MakeCommandTable()
+{
+    std::vector<Command> table(std::begin(SingleCommands), std::end(SingleCommands));
+    for (WORD id = CMD_BEEP_FIRST; id <= CMD_BEEP_LAST; ++id) table.push_back({id, RefuseKey});
+    constexpr auto recent = RecentHandlers(std::make_index_sequence<RecentRowCount>());
+    for (int position = 0; position < RecentRowCount; ++position)
+        table.push_back({static_cast<WORD>(CMD_RECENT_FIRST + position), recent[position]});
+    return table;
+}
+
+const std::vector<Command>& CommandTable()
+{
+    static const std::vector<Command> table = MakeCommandTable();
+    return table;
+}
 
 }   // namespace
 
 CommandList Commands()
 {
-    return {std::begin(CommandTable), std::end(CommandTable)};
+    const std::vector<Command>& table = CommandTable();
+    return {table.data(), table.data() + table.size()};
 }
 
 const Command* FindCommand(WORD id)
 {
-    for (const Command& command : CommandTable)
+    for (const Command& command : Commands())
         if (command.id == id) return &command;
     return nullptr;
 }

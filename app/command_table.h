@@ -1,8 +1,12 @@
 // The one table of the program's commands. A row gives a command's id, the
-// procedure that carries it out and when its menu item and its toolbar button are enabled; dispatch and both
-// enabling passes are read from it, so a new command is one row.
+// procedure that carries it out (with what it works on: a view coding, a
+// transformation), the image of its toolbar button and when its menu item and
+// its button are enabled; dispatch, both enabling passes and the toolbar's
+// list of buttons are read from it, so a new command is one row.
 #pragma once
 #include <windows.h>
+
+#include "app/toolbar_buttons.h"
 
 // When a command can act. Menu and toolbar may differ: the Save item follows
 // the modify flag alone, the Save button only a change that counts.
@@ -21,6 +25,7 @@ using CommandHandler = void (*)();
 struct Command {
     WORD id;
     CommandHandler run;
+    ToolbarImage image = NoImage;     // its button's; NoImage: it has none
     Enable menu = Enable::Always;     // the item, in the File and Edit menus
     Enable button = Enable::Always;   // the toolbar button
 };

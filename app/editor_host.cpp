@@ -2,6 +2,8 @@
 #include "app/app_state.h"
 #include "app/recent_files.h"
 #include "app/status_bar.h"
+#include "document/document_commands.h"
+#include "document/document_host.h"
 #include "editor/editor_host.h"
 #include "res/resource.h"
 
@@ -61,9 +63,19 @@ void HostMarkWordWrap(bool wrapped)
     CheckMenuItem(GetMenu(App.MainWindow), CMD_WORD_WRAP, MF_BYCOMMAND | (wrapped ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void HostRecordRecentFile(const wchar_t* name, bool restoreCaret)
+void HostOpenDroppedFile(const wchar_t* name)
 {
-    RecordRecentFile(name, restoreCaret);
+    OpenNamedDocument(name);
+}
+
+void HostRecordRecentFile(const wchar_t* name)
+{
+    RecordRecentFile(name);
+}
+
+LONG HostRememberedCaret(const wchar_t* name)
+{
+    return RecentCaret(name);
 }
 
 void HostRememberCaret(const wchar_t* name, LONG caret)

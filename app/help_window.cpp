@@ -3,6 +3,7 @@
 #include "app/program_folder.h"
 #include "res/resource.h"
 #include "textctl/textctl.h"
+#include "textctl/textctl_calls.h"
 #include <string>
 
 namespace {
@@ -52,8 +53,8 @@ bool CreateHelpText(HWND helpWindow)
     HWND text = CreateWindowExA(0, TextControlClassName, "", HelpTextStyle, 0, 0, 0, 0, helpWindow, nullptr,
                                 App.Instance, nullptr);
     if (!text) return false;
-    SendMessageA(text, EM_EXLIMITTEXT, 0, 0);
-    SendMessageA(text, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(HelpText().c_str()));
+    SetControlTextLimit(text, 0);
+    SetControlText(text, HelpText().c_str());
     SetWindowLongPtrA(text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HelpTextProc));
     return true;
 }

@@ -8,7 +8,7 @@
 #include "app/toolbar.h"
 #include "app/toolbar_notify.h"
 #include "app/window_placement.h"
-#include "editor/confirm_discard.h"
+#include "document/confirm_discard.h"
 #include "editor/undo.h"
 #include "print/printer.h"
 #include "res/resource.h"

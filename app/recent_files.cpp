@@ -1,9 +1,8 @@
 #include "app/recent_files.h"
 #include "app/app_state.h"
 #include "app/recent_list.h"
-#include "editor/confirm_discard.h"
-#include "editor/document_files.h"
-#include "editor/editor_calls.h"
+#include "document/confirm_discard.h"
+#include "document/document_files.h"
 #include "editor/file_access.h"
 #include "res/resource.h"
 #include "settings/settings.h"
@@ -44,15 +43,20 @@ bool MayBeRecorded(const wchar_t* name)
     return name[0] && GetDriveTypeW(root) == DRIVE_FIXED && !std::wcschr(name, L'$');
 }
 
-void RestoreCaret(char slot)
+// The slot that holds the file; 0 when none does.
+char SlotOf(const wchar_t* name)
 {
-    auto caret = static_cast<LONG>(ReadSettingNumber(SlotValue(SettingName::RecentCaret, slot).c_str()));
-    if (caret >= 0) SelectEditorRange(caret, caret);
+    for (int index = 0; index < RecentSlotCount; ++index) {
+        char slot = static_cast<char>('0' + index);
+        std::wstring path = SlotPath(slot);
+        if (!path.empty() && SameFileName(path.c_str(), name)) return slot;
+    }
+    return 0;
 }
 
 }   // namespace
 
-void RecordRecentFile(const wchar_t* name, bool restoreCaret)
+void RecordRecentFile(const wchar_t* name)
 {
     if (!MayBeRecorded(name)) return;
     std::string list = RecentOrder();
@@ -63,7 +67,6 @@ void RecordRecentFile(const wchar_t* name, bool restoreCaret)
             slots[slot - '0'] = SameFileName(path.c_str(), name) ? SlotHolds::ThisFile : SlotHolds::OtherFile;
     }
     RecentPlace place = PlaceRecentFile(list, slots);
-    if (place.listed && restoreCaret) RestoreCaret(place.slot);
     if (!place.listed) {
         WriteSettingNumber(SlotValue(SettingName::RecentCaret, place.slot).c_str(), 0);
         WriteSettingWideText(SlotValue(SettingName::RecentFile, place.slot).c_str(), name);
@@ -73,15 +76,17 @@ void RecordRecentFile(const wchar_t* name, bool restoreCaret)
     RefreshRecentMenu();
 }
 
+LONG RecentCaret(const wchar_t* name)
+{
+    char slot = MayBeRecorded(name) ? SlotOf(name) : 0;
+    if (!slot) return -1;
+    return static_cast<LONG>(ReadSettingNumber(SlotValue(SettingName::RecentCaret, slot).c_str()));
+}
+
 void RememberRecentCaret(const wchar_t* name, LONG caret)
 {
-    for (int index = 0; index < RecentSlotCount; ++index) {
-        char slot = static_cast<char>('0' + index);
-        std::wstring path = SlotPath(slot);
-        if (path.empty() || !SameFileName(path.c_str(), name)) continue;
+    if (char slot = SlotOf(name))
         WriteSettingNumber(SlotValue(SettingName::RecentCaret, slot).c_str(), static_cast<uint32_t>(caret));
-        return;
-    }
 }
 
 std::wstring RecentItemLabel(int position, std::wstring& path)
@@ -99,13 +104,8 @@ void OpenRecentFile(int position)
     std::string list = RecentOrder();
     if (position >= static_cast<int>(list.size())) return;
     std::wstring path = SlotPath(list[position]);
-    if (path.empty() || LoadDocument(path.c_str())) return;
     // A file too large or unreadable was refused with a box and keeps its place.
-    HANDLE file = OpenFileForReading(path.c_str());
-    if (file != INVALID_HANDLE_VALUE) {
-        CloseHandle(file);
-        return;
-    }
+    if (path.empty() || LoadDocument(path.c_str()) != LoadResult::Missing) return;
     WriteSettingWideText(SlotValue(SettingName::RecentFile, list[position]).c_str(), L"");
     RefreshRecentMenu();
 }

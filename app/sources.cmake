@@ -23,6 +23,7 @@ set(APP_WIN32
   app/startup.cpp
   app/status_bar.cpp
   app/toolbar.cpp
+  app/toolbar_commands.cpp
   app/toolbar_notify.cpp
   app/window_placement.cpp
 )

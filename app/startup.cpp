@@ -7,9 +7,9 @@
 #include "app/status_bar.h"
 #include "app/toolbar.h"
 #include "app/window_placement.h"
-#include "editor/document_files.h"
+#include "document/document_commands.h"
+#include "document/document_files.h"
 #include "editor/editor_control.h"
-#include "editor/file_dialogs.h"
 #include "editor/message_box.h"
 #include "print/printer.h"
 #include "res/resource.h"
@@ -96,8 +96,7 @@ void InitializeApplication(const wchar_t* commandLine)
     if (Editor.WordWrapStyle == 0) CheckMenuItem(menu, CMD_WORD_WRAP, MF_BYCOMMAND | MF_CHECKED);
     Editor.SingleLevelUndo = ReadSettingNumber(SettingName::SingleLevelUndo) != 0;
     Editor.SingleLevelUsed = Editor.SingleLevelUndo;
-    InitializeFileDialogRecord();
-    lstrcpynW(Editor.CurrentFileName, UntitledName, PathCapacity);
+    StartDocument();
     InitializePrinting();
     MEMORYSTATUS memory{};
     memory.dwLength = sizeof memory;
@@ -159,9 +158,9 @@ HWND StartApplication(HINSTANCE instance, const wchar_t* commandLine, int showCo
     Editor = EditorState{};
     App.Instance = instance;
     if (!RegisterMainWindowClass(instance)) return nullptr;
-    std::wstring title = std::wstring(L"[") + UntitledName + L"]-" + ProgramNameW;
+    // The document writes the title.
     App.MainWindow =
-        CreateWindowExW(0, ProgramNameW, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+        CreateWindowExW(0, ProgramNameW, ProgramNameW, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     if (!App.MainWindow) return nullptr;
     InitializeApplication(commandLine);

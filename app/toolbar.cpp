@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/program_folder.h"
 #include "app/toolbar_buttons.h"
+#include "app/toolbar_commands.h"
 #include "settings/settings.h"
 #include <commctrl.h>
 

@@ -1,18 +1,35 @@
-// The buttons that may stand on the toolbar, their images, and the layout the
-// toolbar starts with when none was saved.
+// The toolbar's images and the layout it starts with when none was saved. Which
+// command a button carries, with which image, is its row of the command table.
 #pragma once
 #include <vector>
 
-// Position i of the button list carries command i + FirstToolbarCommand.
-constexpr int FirstToolbarCommand = 4;
-constexpr int ToolbarButtonCount = 32;
-// The common controls' standard images come first; the extra image file adds five.
+// The standard images in the common controls' order, then the five of the extra image file.
+enum ToolbarImage {
+    NoImage = -1,   // the command has no button
+    ImageCut,
+    ImageCopy,
+    ImagePaste,
+    ImageUndo,
+    ImageRedo,
+    ImageDelete,
+    ImageNew,
+    ImageOpen,
+    ImageSave,
+    ImagePreview,
+    ImageProperties,
+    ImageHelp,
+    ImageFind,
+    ImageReplace,
+    ImagePrint,
+    ImageToAnsi,
+    ImageToOem,
+    ImageToKoi8,
+    ImageJustify,
+    ImageTransform,   // the other coding and alignment commands
+};
 constexpr int StandardImageCount = 15;
 constexpr int ExtraImageCount = 5;
+static_assert(ImageToAnsi == StandardImageCount && ImageTransform + 1 == StandardImageCount + ExtraImageCount);
 
-// The image of the button at a position of the list; -1 for a position outside it.
-int ToolbarButtonImage(int position);
-// The image of a command's button; -1 for a command that has no button.
-int ToolbarCommandImage(int command);
 // The commands of the default layout in order, 0 standing for a separator.
 std::vector<int> DefaultToolbarLayout();

@@ -1,7 +1,7 @@
 #include "app/toolbar_notify.h"
 #include "app/app_state.h"
 #include "app/toolbar.h"
-#include "app/toolbar_buttons.h"
+#include "app/toolbar_commands.h"
 #include "res/resource.h"
 #include <commctrl.h>
 
@@ -31,7 +31,7 @@ void TooltipText(NMTTDISPINFOA& request)
 LRESULT DescribeButton(NMTOOLBARA& request)
 {
     if (ToolbarButtonImage(request.iItem) < 0) return 0;   // past the list
-    request.tbButton = ToolbarButton(request.iItem + FirstToolbarCommand);
+    request.tbButton = ToolbarButton(ToolbarButtonCommand(request.iItem));
     CopyMenuText(request.tbButton.idCommand, request.pszText, request.cchText);
     return 1;
 }

@@ -25,13 +25,7 @@ bool UsablePlacement(const WINDOWPLACEMENT& placement)
 // one would leave the show command zero, which hides the window.
 bool ReadPlacement(WINDOWPLACEMENT& placement)
 {
-    HKEY key = OpenSettingsKey();
-    if (!key) return false;
-    DWORD length = PlacementSize;
-    LONG result =
-        RegQueryValueExA(key, SettingName::Placement, nullptr, nullptr, reinterpret_cast<BYTE*>(&placement), &length);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS && length == PlacementSize && placement.length == PlacementSize
+    return ReadSettingBytes(SettingName::Placement, &placement, PlacementSize) && placement.length == PlacementSize
         && UsablePlacement(placement);
 }
 
@@ -47,12 +41,9 @@ int RestoreWindowPlacement(HWND window, int showCommand)
 
 void SaveWindowPlacement(HWND window)
 {
-    HKEY key = OpenSettingsKey();
-    if (!key) return;
+    // Only beside settings already stored: a first run that changed nothing leaves no key.
+    if (!SettingsStored()) return;
     WINDOWPLACEMENT placement{};
     placement.length = PlacementSize;
-    if (GetWindowPlacement(window, &placement))
-        RegSetValueExA(key, SettingName::Placement, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&placement),
-                       PlacementSize);
-    RegCloseKey(key);
+    if (GetWindowPlacement(window, &placement)) WriteSettingBytes(SettingName::Placement, &placement, PlacementSize);
 }

@@ -1,9 +1,9 @@
 // Opening and saving a 100 MB document, and the memory it takes with one undo snapshot.
 #include "app/app_state.h"
 #include "win_bench_program.h"
-#include "editor/document_files.h"
+#include "document/document_files.h"
 #include "editor/editor_calls.h"
-#include "editor/save_document.h"
+#include "document/save_document.h"
 #include "editor/undo.h"
 #include "win_bench_support.h"
 #include <cstdio>
@@ -44,7 +44,7 @@ int main()
     SIZE_T before = PrivateBytes();
 
     Stopwatch opening;
-    bool loaded = LoadDocument(name) && EditorTextLength() == LONG(FileSize);
+    bool loaded = LoadDocument(name) == LoadResult::Loaded && EditorTextLength() == LONG(FileSize);
     UpdateWindow(App.MainWindow);
     UpdateWindow(Editor.Window);
     const double opened = opening.Cpu();

@@ -13,6 +13,7 @@
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "textctl/textctl.h"
+#include "textctl/textctl_calls.h"
 
 namespace {
 
@@ -21,10 +22,9 @@ using Picked = char[CharMapTextLength + 1];
 // The grid's selected codes, with the line breaks between rows; 0 when nothing is selected.
 LONG ReadPicked(HWND grid, Picked& bytes)
 {
-    CHARRANGE selection = {};
-    SendMessageA(grid, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    CHARRANGE selection = ControlSelection(grid);
     if (selection.cpMin >= selection.cpMax) return 0;
-    return static_cast<LONG>(SendMessageA(grid, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes)));
+    return ReadControlSelection(grid, bytes);
 }
 
 // In place of the editor's selection, as one undo step. The control refuses an
@@ -115,11 +115,10 @@ void LayOut(HWND dialog, int width, int height)
 void FillGrid(HWND dialog)
 {
     HWND grid = GetDlgItem(dialog, IDC_CHARMAP_GRID);
-    SendMessageA(grid, TCM_SETVIEWCODING, Editor.ViewCoding, 0);
-    CHARFORMATA format = EditorSelectionFormat();
-    SendMessageA(grid, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
-    SendMessageA(grid, EM_SETBKGNDCOLOR, 0, ReadSettingNumber(SettingName::Background));
-    SendMessageA(grid, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(MakeCharMapText().data()));
+    SetControlViewCoding(grid, Editor.ViewCoding);
+    SetControlCharFormat(grid, SCF_ALL, EditorSelectionFormat());
+    SetControlBackground(grid, ReadSettingNumber(SettingName::Background));
+    SetControlText(grid, MakeCharMapText().data());
     GridProc =
         reinterpret_cast<WNDPROC>(SetWindowLongPtrA(grid, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GridCopyProc)));
     // Focused by the dialog the grid would be wholly selected, ready to insert it all.

@@ -11,6 +11,7 @@
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "textctl/textctl.h"
+#include "textctl/textctl_calls.h"
 
 namespace {
 
@@ -104,17 +105,17 @@ void UpdatePreview(HWND dialog)
     format.bCharSet = static_cast<BYTE>(chosen.characterSet);
     lstrcpynA(format.szFaceName, chosen.face, LF_FACESIZE);
     format.bPitchAndFamily = chosen.face[0] ? 0 : FF_MODERN;
-    SendItem(dialog, IDC_FONT_PREVIEW, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    SetControlCharFormat(GetDlgItem(dialog, IDC_FONT_PREVIEW), SCF_ALL, format);
 }
 
 // The picture in the coding being edited, in that coding's font and the editor's colours.
 void ShowPreview(HWND dialog)
 {
-    SendItem(dialog, IDC_FONT_PREVIEW, TCM_SETVIEWCODING, State.coding);
-    CHARFORMATA format = ViewCodingFormat(State.coding);
-    SendItem(dialog, IDC_FONT_PREVIEW, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
-    SendItem(dialog, IDC_FONT_PREVIEW, EM_SETBKGNDCOLOR, 0, ReadSettingNumber(SettingName::Background));
-    SendItem(dialog, IDC_FONT_PREVIEW, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FontPreviewFor(State.coding).data()));
+    HWND preview = GetDlgItem(dialog, IDC_FONT_PREVIEW);
+    SetControlViewCoding(preview, State.coding);
+    SetControlCharFormat(preview, SCF_ALL, ViewCodingFormat(State.coding));
+    SetControlBackground(preview, ReadSettingNumber(SettingName::Background));
+    SetControlText(preview, FontPreviewFor(State.coding).data());
 }
 
 INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)

@@ -1,5 +1,4 @@
 #include "codingui/transform_rules.h"
-#include "res/resource.h"
 
 const char* ConversionCodingName(int coding)
 {
@@ -11,12 +10,32 @@ int DialogEntry(uint32_t stored, int fallback)
     return stored < uint32_t(ConversionCodingCount) ? int(stored) : fallback;
 }
 
-Coding RecodeTarget(int command)
+RangeRule RangeOf(Transformation transformation)
 {
-    switch (command) {
-    case CMD_TO_ANSI:
+    if (transformation == Transformation::RtfToAnsi) return RangeRule::WholeText;
+    return transformation >= Transformation::Justify ? RangeRule::WholeLines : RangeRule::Selection;
+}
+
+AlignMode AlignModeOf(Transformation transformation)
+{
+    switch (transformation) {
+    case Transformation::Center:
+        return AlignCenter;
+    case Transformation::Left:
+        return AlignLeft;
+    case Transformation::Right:
+        return AlignRight;
+    default:
+        return AlignJustify;
+    }
+}
+
+Coding RecodeTarget(Transformation recoding)
+{
+    switch (recoding) {
+    case Transformation::ToAnsi:
         return CodingAnsi;
-    case CMD_TO_KOI8:
+    case Transformation::ToKoi8:
         return CodingKoi8;
     default:   // ->OEM and Fido
         return CodingOem;

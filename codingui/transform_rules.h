@@ -5,8 +5,32 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "coding/align.h"
 #include "coding/coding_tables.h"
 #include "coding/utf8.h"
+
+// What a command of the Coding or Align menu does; its row in the command table names it.
+enum class Transformation {
+    ToAnsi,
+    ToOem,
+    ToKoi8,
+    ToFido,   // OEM, then Fido's substitutions
+    Transliterate,
+    RtfToAnsi,
+    DecodeQuotedPrintable,
+    CompleteLineBreaks,
+    Justify,
+    Center,
+    Left,
+    Right,
+};
+
+// The stretch a transformation takes when something is selected: the selection,
+// the selection widened to whole lines, or the whole text regardless.
+enum class RangeRule { Selection, WholeLines, WholeText };
+RangeRule RangeOf(Transformation transformation);
+// The paragraph alignment of Justify, Center, Left and Right.
+AlignMode AlignModeOf(Transformation transformation);
 
 // The Coding dialog's entries: the five codings in index order, then UTF-8.
 constexpr int ConversionCodingCount = CodingUtf8 + 1;
@@ -20,9 +44,9 @@ constexpr bool IsConversionCoding(int coding)
 // A stored dialog choice names its entry; anything else gets the fallback entry.
 int DialogEntry(uint32_t stored, int fallback);
 
-// The coding a menu recoding command writes (->ANSI, ->OEM, ->KOI8; Fido
-// writes OEM bytes), which a whole-text recoding also makes the view.
-Coding RecodeTarget(int command);
+// The coding a recoding writes (->ANSI, ->OEM, ->KOI8; Fido writes OEM
+// bytes), which a whole-text recoding also makes the view.
+Coding RecodeTarget(Transformation recoding);
 
 // The view after a dialog conversion: UTF-8 cannot be a view, so a whole text
 // decoded from it into ANSI, OEM or KOI8 is shown in that coding; otherwise

@@ -23,7 +23,6 @@
 #include "editor/undo.h"
 #include "editor/view_coding.h"
 #include "editor/wait_cursor.h"
-#include "res/resource.h"
 #include "settings/settings.h"
 
 namespace {
@@ -59,11 +58,6 @@ void ReportTooLong()
     ShowNotice(L"The result would be longer than VERKO can hold.");
 }
 
-bool IsAlignCommand(WORD command)
-{
-    return command >= CMD_JUSTIFY && command <= CMD_RIGHT;
-}
-
 CHARRANGE WidenedToLines(CHARRANGE selection)
 {
     const LONG startLine = EditorLineStart(EditorLineOf(selection.cpMin));
@@ -82,15 +76,15 @@ LONG OffLineBreakMiddle(LONG position, LONG step)
 }
 
 // Chooses and selects the range.
-Range TakeRange(WORD command)
+Range TakeRange(RangeRule rule)
 {
     Range r{EditorSelection(), {}, false, 0, nullptr};
-    r.wholeText = r.starting.cpMin == r.starting.cpMax || command == CMD_RTF_TO_ANSI;
+    r.wholeText = r.starting.cpMin == r.starting.cpMax || rule == RangeRule::WholeText;
     if (r.wholeText) {
         r.range = {0, EditorTextLength()};
     } else {
         r.starting = {OffLineBreakMiddle(r.starting.cpMin, -1), OffLineBreakMiddle(r.starting.cpMax, 1)};
-        r.range = IsAlignCommand(command) ? WidenedToLines(r.starting) : r.starting;
+        r.range = rule == RangeRule::WholeLines ? WidenedToLines(r.starting) : r.starting;
     }
     SelectEditorRange(r.range.cpMin, r.range.cpMax);
     return r;
@@ -138,11 +132,11 @@ void SelectResult(const Range& r, size_t count)
 
 // ->ANSI, ->OEM, ->KOI8 and Fido. A whole text takes a snapshot that also
 // keeps the view, and is shown in the coding it now has.
-void Recode(WORD command, Range& r)
+void Recode(Transformation recoding, Range& r)
 {
-    const Coding target = RecodeTarget(command);
+    const Coding target = RecodeTarget(recoding);
     ConvertCoding(r.bytes.get(), r.length, Editor.ViewCoding, target);
-    if (command == CMD_TO_FIDO) FidoSubstitute(r.bytes.get(), r.length);
+    if (recoding == Transformation::ToFido) FidoSubstitute(r.bytes.get(), r.length);
     if (r.wholeText) {
         RecordUndo(UndoWholeText, static_cast<int32_t>(r.length));
         Editor.ViewCoding = target;
@@ -155,14 +149,14 @@ void Recode(WORD command, Range& r)
 }
 
 // Transliteration, quoted-printable decoding and line-break completion: at most two bytes per byte.
-void Rewrite(WORD command, Range& r)
+void Rewrite(Transformation rewriting, Range& r)
 {
     Buffer out = Allocate(TransformOutputCapacity(r.length));
     if (!out) return ReportNoMemory();
     const uint8_t* in = r.bytes.get();
-    size_t count = command == CMD_TRANSLIT ? Transliterate(in, r.length, Editor.ViewCoding, out.get())
-        : command == CMD_QP_DECODE         ? DecodeQuotedPrintable(in, r.length, out.get())
-                                           : CompleteLineBreaks(in, r.length, out.get());
+    size_t count = rewriting == Transformation::Transliterate ? Transliterate(in, r.length, Editor.ViewCoding, out.get())
+        : rewriting == Transformation::DecodeQuotedPrintable  ? DecodeQuotedPrintable(in, r.length, out.get())
+                                                              : CompleteLineBreaks(in, r.length, out.get());
     if (count > Room(r)) return ReportTooLong();
     PutBack(r, out.get(), count);
     SelectResult(r, count);
@@ -181,9 +175,8 @@ AlignParams ReadAlignParams(size_t outputLimit)
 
 // Justify, Center, Left and Right; the caret goes to the start of the range,
 // or for a whole text where it was.
-void Align(WORD command, Range& r)
+void Align(AlignMode mode, Range& r)
 {
-    const AlignMode mode = static_cast<AlignMode>(AlignJustify + (command - CMD_JUSTIFY));
     std::vector<uint8_t> out;
     switch (AlignParagraphs(r.bytes.get(), r.length, mode, ReadAlignParams(Room(r)), out)) {
     case AlignOutcome::Aligned:
@@ -228,16 +221,26 @@ void RtfToAnsi(Range& r)
     RemakeEditor();
 }
 
-void Transform(WORD command, Range& r)
+void Transform(Transformation transformation, Range& r)
 {
-    if (command >= CMD_TO_ANSI && command <= CMD_TO_FIDO)
-        Recode(command, r);
-    else if (command == CMD_TRANSLIT || command == CMD_QP_DECODE || command == CMD_LINE_BREAK)
-        Rewrite(command, r);
-    else if (command == CMD_RTF_TO_ANSI)
-        RtfToAnsi(r);
-    else if (IsAlignCommand(command))
-        Align(command, r);
+    switch (transformation) {
+    case Transformation::ToAnsi:
+    case Transformation::ToOem:
+    case Transformation::ToKoi8:
+    case Transformation::ToFido:
+        return Recode(transformation, r);
+    case Transformation::Transliterate:
+    case Transformation::DecodeQuotedPrintable:
+    case Transformation::CompleteLineBreaks:
+        return Rewrite(transformation, r);
+    case Transformation::RtfToAnsi:
+        return RtfToAnsi(r);
+    case Transformation::Justify:
+    case Transformation::Center:
+    case Transformation::Left:
+    case Transformation::Right:
+        return Align(AlignModeOf(transformation), r);
+    }
 }
 
 // The same length in and out: the buffer is recoded in place.
@@ -276,11 +279,11 @@ void ConvertUtf8(Range& r, int from, int to)
 
 // Switches redrawing off, takes the range and, when there is one, runs the
 // step; then the editor is repainted once.
-template <typename Step> void RunFrame(WORD command, Step step)
+template <typename Step> void RunFrame(RangeRule rule, Step step)
 {
     WaitCursor wait;
     SetEditorRedraw(false);
-    Range r = TakeRange(command);
+    Range r = TakeRange(rule);
     if (r.range.cpMax > r.range.cpMin) {
         if (ReadRange(r))
             step(r);
@@ -293,15 +296,15 @@ template <typename Step> void RunFrame(WORD command, Step step)
 
 }   // namespace
 
-void TransformSelection(WORD command)
+void TransformSelection(Transformation transformation)
 {
-    RunFrame(command, [command](Range& r) { Transform(command, r); });
+    RunFrame(RangeOf(transformation), [transformation](Range& r) { Transform(transformation, r); });
 }
 
 void ConvertSelection(int from, int to)
 {
     if (!IsConversionCoding(from) || !IsConversionCoding(to)) return;
-    RunFrame(CMD_CODING_DIALOG, [from, to](Range& r) {
+    RunFrame(RangeRule::Selection, [from, to](Range& r) {
         if (from == CodingUtf8 || to == CodingUtf8)
             ConvertUtf8(r, from, to);
         else

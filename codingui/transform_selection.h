@@ -5,17 +5,16 @@
 // out, transformed and streamed back in one step that one Undo takes back,
 // with the editor repainted once.
 #pragma once
-#include <windows.h>
+#include "codingui/transform_rules.h"
 
-// A command of the Coding or Align menu, CMD_TO_ANSI to CMD_RIGHT; any other does nothing.
-void TransformSelection(WORD command);
+void TransformSelection(Transformation transformation);
 // The Coding dialog's conversion from one entry to another (0..4 a Coding, 5
 // UTF-8); the view stays, except that a whole text decoded from UTF-8 is shown
 // in the coding it became. Entries outside 0..5 do nothing.
 void ConvertSelection(int from, int to);
 
 // The command table's procedure of a transformation command.
-template <WORD Command> void TransformCommand()
+template <Transformation Kind> void TransformCommand()
 {
-    TransformSelection(Command);
+    TransformSelection(Kind);
 }

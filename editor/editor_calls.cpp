@@ -3,9 +3,7 @@
 
 CHARRANGE EditorSelection()
 {
-    CHARRANGE selection = {0, 0};
-    SendEditor(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-    return selection;
+    return ControlSelection(Editor.Window);
 }
 
 void SelectEditorRange(LONG start, LONG end)

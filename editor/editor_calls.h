@@ -2,7 +2,8 @@
 // Queries are named for what they answer (EditorModified), changes for what
 // they do (SetEditorModified); positions are LONG byte positions in which a
 // line break counts two. Nothing else sends to the editor window: a message
-// the program needs gets its one-line call here first.
+// the program needs gets its one-line call here first. Messages that other
+// instances of the text control take too go through textctl/textctl_calls.h.
 #pragma once
 #include <windows.h>
 #include <richedit.h>
@@ -10,11 +11,12 @@
 #include "coding/coding_tables.h"
 #include "editor/editor_state.h"
 #include "textctl/textctl.h"
+#include "textctl/textctl_calls.h"
 
 // Only for the calls of this header and its source.
 inline LRESULT SendEditor(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
-    return SendMessageA(Editor.Window, message, wParam, lParam);
+    return SendControl(Editor.Window, message, wParam, lParam);
 }
 
 // --- Text and selection ---
@@ -29,7 +31,7 @@ inline LONG ReadEditorText(char* buffer, LONG capacity)
 }
 inline void SetEditorText(const char* text)
 {
-    SendEditor(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    SetControlText(Editor.Window, text);
 }
 CHARRANGE EditorSelection();
 void SelectEditorRange(LONG start, LONG end);
@@ -44,7 +46,7 @@ inline bool EditorHasSelection()
 // The selected bytes into buffer, which holds the selection's length + 1; returns their number.
 inline LONG ReadEditorSelection(char* buffer)
 {
-    return static_cast<LONG>(SendEditor(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(buffer)));
+    return ReadControlSelection(Editor.Window, buffer);
 }
 // Copies start..end (clipped to the text) into buffer, which holds end - start + 1
 // bytes; returns the number of bytes read.
@@ -153,12 +155,12 @@ inline void KeepEditorSelectionVisible(bool visible)
 }
 inline void SetEditorViewCoding(Coding coding)
 {
-    SendEditor(TCM_SETVIEWCODING, coding);
+    SetControlViewCoding(Editor.Window, coding);
 }
 // scope: SCF_SELECTION, SCF_ALL or both.
 inline void SetEditorCharFormat(DWORD scope, const CHARFORMATA& format)
 {
-    SendEditor(EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
+    SetControlCharFormat(Editor.Window, scope, format);
 }
 // The colour of all the text, the automatic colour off; the colours of ranges go.
 void SetEditorTextColour(COLORREF colour);
@@ -180,31 +182,27 @@ inline CHARFORMATA EditorSelectionFormat()
 }
 inline void SetEditorBackground(COLORREF colour)
 {
-    SendEditor(EM_SETBKGNDCOLOR, 0, colour);
+    SetControlBackground(Editor.Window, colour);
 }
 inline void SetEditorTextLimit(uint32_t bytes)
 {
-    SendEditor(EM_EXLIMITTEXT, 0, bytes);
+    SetControlTextLimit(Editor.Window, bytes);
 }
 inline void SetEditorOleCallback(void* callback)
 {
     SendEditor(EM_SETOLECALLBACK, 0, reinterpret_cast<LPARAM>(callback));
 }
 
-// --- Pages ---
-// Lays out one page of range.chrg into range.rc for range.hdcTarget, drawing
-// it on range.hdc as well when render; returns the first position of the next page.
+// --- Pages (see textctl/textctl_calls.h) ---
 inline LONG FormatEditorPage(const FORMATRANGE& range, bool render)
 {
-    return static_cast<LONG>(SendEditor(EM_FORMATRANGE, render, reinterpret_cast<LPARAM>(&range)));
+    return FormatControlPage(Editor.Window, range, render);
 }
-// Forgets the page laid out last and the widths measured for it.
 inline void ReleaseEditorPages()
 {
-    SendEditor(EM_FORMATRANGE);
+    ReleaseControlPages(Editor.Window);
 }
-// Draws the page laid out last into the rectangle, in twips of its device.
 inline void DrawEditorBand(const RECT& twips)
 {
-    SendEditor(EM_DISPLAYBAND, 0, reinterpret_cast<LPARAM>(&twips));
+    DrawControlBand(Editor.Window, twips);
 }

@@ -25,8 +25,5 @@ void HostInsertModeChanged();
 void HostShowViewCoding(Coding coding);
 // The check mark of "&Word Wrap".
 void HostMarkWordWrap(bool wrapped);
-// A document was loaded or saved under a new name: the head of the recent-files list,
-// with restoreCaret the caret stored for it.
-void HostRecordRecentFile(const wchar_t* name, bool restoreCaret);
-// The document's file is being left with the caret there: the recent-files list keeps it.
-void HostRememberCaret(const wchar_t* name, LONG caret);
+// A file was dropped on the editor: the save-changes question, then that file.
+void HostOpenDroppedFile(const wchar_t* name);

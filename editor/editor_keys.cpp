@@ -4,8 +4,6 @@
 #include <shellapi.h>
 
 #include "coding/coding_tables.h"
-#include "editor/confirm_discard.h"
-#include "editor/document_files.h"
 #include "editor/editor_calls.h"
 #include "editor/editor_control.h"
 #include "editor/editor_host.h"
@@ -218,7 +216,7 @@ LRESULT HandleDrop(HWND window, WPARAM wParam, LPARAM lParam)
     std::wstring name(length, L'\0');
     DragQueryFileW(drop, 0, &name[0], length + 1);
     DragFinish(drop);
-    if (ConfirmDiscard()) LoadDocument(name.c_str());
+    HostOpenDroppedFile(name.c_str());
     return Consumed;
 }
 

@@ -31,16 +31,7 @@ struct EditorState {
     UndoRecord* UndoHead;   // the multilevel history, newest first
     bool SingleLevelUndo;   // the control's own undo serves instead of the history
     bool SingleLevelUsed;   // the control's own undo has served during this run
-
-    // Documents.
-    wchar_t CurrentFileName[PathCapacity];
-    OPENFILENAMEW FileDialogRecord;
-    DWORD LastFilterIndex;
 };
 
 extern EditorState Editor;
 
-inline bool DocumentUntitled()
-{
-    return std::wcscmp(Editor.CurrentFileName, UntitledName) == 0;
-}

@@ -2,7 +2,6 @@
 #pragma once
 #include <windows.h>
 #include <richedit.h>
-#include <cstdint>
 
 // The EDITSTREAM cookie: the open file and the system error that ended the stream.
 struct FileStream {
@@ -18,8 +17,3 @@ DWORD StreamFileIn(HANDLE file, DWORD flags);
 // Streams the whole text out into the open file; 0 or the error that ended it.
 DWORD StreamFileOut(HANDLE file);
 
-// Fault injection for tests: file writes fail with ERROR_DISK_FULL once this
-// many more bytes have been written. Unlimited in normal runs.
-extern uint64_t FileWriteBudget;
-// Likewise reads fail with ERROR_READ_FAULT once this many more bytes have been read.
-extern uint64_t FileReadBudget;

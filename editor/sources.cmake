@@ -4,23 +4,19 @@ set(EDITOR_PORTABLE
 )
 set(EDITOR_WIN32
   editor/clipboard_commands.cpp
-  editor/confirm_discard.cpp
   editor/date_time.cpp
-  editor/document_files.cpp
   editor/editor_calls.cpp
   editor/editor_control.cpp
   editor/editor_keys.cpp
   editor/file_access.cpp
   editor/file_backup.cpp
-  editor/file_dialogs.cpp
   editor/file_streams.cpp
   editor/memory_stream.cpp
   editor/ole_callback.cpp
-  editor/save_document.cpp
+  editor/stream_io.cpp
   editor/text_fields.cpp
   editor/message_box.cpp
   editor/modal_dialog.cpp
   editor/undo.cpp
   editor/view_coding.cpp
-  editor/window_title.cpp
 )

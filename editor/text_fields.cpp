@@ -22,11 +22,6 @@ std::string ReadFieldText(HWND field)
     return bytes;
 }
 
-void WriteFieldText(HWND field, const std::string& bytes)
-{
-    SetWindowTextW(field, Widen(bytes).c_str());
-}
-
 void InsertComboText(HWND combo, int index, const std::string& bytes)
 {
     SendMessageW(combo, CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Widen(bytes).c_str()));

@@ -8,6 +8,5 @@
 
 // The field's text as Windows-1251 bytes; a character that coding lacks becomes '?'.
 std::string ReadFieldText(HWND field);
-void WriteFieldText(HWND field, const std::string& bytes);
 // Puts Windows-1251 text into a combo box's list at index (-1: at the end).
 void InsertComboText(HWND combo, int index, const std::string& bytes);

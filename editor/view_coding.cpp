@@ -19,26 +19,13 @@ constexpr COLORREF DefaultTextColor = 8;
 constexpr LONG DefaultHeight = 200;   // twips: 10 points
 
 // Overwrites value only when the setting exists as a number it may hold.
-template <typename T> void QueryNumber(HKEY key, const char* name, T& value)
+template <typename T> void ReadNumber(const char* name, T& value)
 {
-    DWORD number = 0, type = 0, size = sizeof number;
-    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&number), &size) == ERROR_SUCCESS
-        && type == REG_DWORD && size == sizeof number && SettingAllows(name, number))
-        value = static_cast<T>(number);
-}
-
-void QueryFace(HKEY key, const char* name, char (&face)[LF_FACESIZE])
-{
-    char text[LF_FACESIZE + 1] = {};   // a face of 31 characters fills LF_FACESIZE with its zero
-    DWORD type = 0, size = LF_FACESIZE;
-    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) == ERROR_SUCCESS
-        && type == REG_SZ)
-        lstrcpynA(face, text, LF_FACESIZE);
+    value = static_cast<T>(ReadSettingNumber(name, static_cast<uint32_t>(value)));
 }
 
 }   // namespace
 
-// All read with one opening of the settings key.
 CHARFORMATA ViewCodingFormat(Coding coding)
 {
     CHARFORMATA format = {};
@@ -47,14 +34,11 @@ CHARFORMATA ViewCodingFormat(Coding coding)
     format.yHeight = DefaultHeight;
     format.crTextColor = DefaultTextColor;
     format.bCharSet = DefaultCharacterSet[coding];
-    if (HKEY key = OpenSettingsKey()) {
-        QueryNumber(key, SettingName::TextColour, format.crTextColor);
-        QueryNumber(key, SettingName::FontSize[coding], format.yHeight);
-        QueryNumber(key, SettingName::FontCharacterSet[coding], format.bCharSet);
-        QueryNumber(key, SettingName::FontEffects[coding], format.dwEffects);
-        QueryFace(key, SettingName::FontFace[coding], format.szFaceName);
-        RegCloseKey(key);
-    }
+    ReadNumber(SettingName::TextColour, format.crTextColor);
+    ReadNumber(SettingName::FontSize[coding], format.yHeight);
+    ReadNumber(SettingName::FontCharacterSet[coding], format.bCharSet);
+    ReadNumber(SettingName::FontEffects[coding], format.dwEffects);
+    ReadSettingText(SettingName::FontFace[coding], format.szFaceName, LF_FACESIZE);
     // An empty face lets the system pick a fixed-pitch font of the character set.
     format.bPitchAndFamily = format.szFaceName[0] ? 0 : FF_MODERN;
     return format;

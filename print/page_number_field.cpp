@@ -7,6 +7,7 @@
 #include "print/printer.h"
 #include "settings/settings.h"
 #include "textctl/textctl.h"
+#include "textctl/textctl_calls.h"
 
 namespace {
 
@@ -36,18 +37,18 @@ void StylePageNumberField(HWND field)
     CHARFORMATA format = EditorSelectionFormat();
     format.dwMask = CFM_BOLD | CFM_ITALIC | CFM_CHARSET | CFM_FACE | CFM_COLOR | CFM_SIZE;
     format.yHeight = 0;
-    SendMessageA(field, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
-    SendMessageA(field, EM_SETBKGNDCOLOR, 0, ReadSettingNumber(SettingName::Background));
+    SetControlCharFormat(field, SCF_ALL, format);
+    SetControlBackground(field, ReadSettingNumber(SettingName::Background));
 }
 
 RECT FormatPageNumber(HWND field, HDC dc, HDC printer, const PageLayout& layout, unsigned page, bool render)
 {
     std::string number = PageNumberText(page);
-    SetWindowTextA(field, number.c_str());
+    SetControlText(field, number.c_str());
     SIZE size = NumberSize(printer, number);
     RECT place = ToRect(PageNumberBox(layout, size.cx, size.cy));
     FORMATRANGE range = {dc, printer, place, ToRect(layout.page), {0, NumberRangeEnd}};
-    SendMessageA(field, EM_FORMATRANGE, 0, 0);
-    SendMessageA(field, EM_FORMATRANGE, render, reinterpret_cast<LPARAM>(&range));
+    ReleaseControlPages(field);
+    FormatControlPage(field, range, render);
     return place;
 }

@@ -9,6 +9,7 @@
 #include "editor/wait_cursor.h"
 #include "print/page_number_field.h"
 #include "print/printer.h"
+#include "textctl/textctl_calls.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ bool SendPage(const PrintJob& job, const RECT& numberPlace, unsigned copies)
 {
     for (unsigned copy = 0; copy < copies; ++copy) {
         if (StartPage(job.printer) <= 0) return false;
-        if (job.numberField) SendMessageA(job.numberField, EM_DISPLAYBAND, 0, reinterpret_cast<LPARAM>(&numberPlace));
+        if (job.numberField) DrawControlBand(job.numberField, numberPlace);
         DrawEditorBand(ToRect(job.layout.text));
         if (EndPage(job.printer) <= 0) return false;
     }

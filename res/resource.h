@@ -70,6 +70,8 @@
 #define CMD_BEEP_SHIFT_UP   205
 #define CMD_BEEP_SHIFT_LEFT 206
 #define CMD_BEEP_SHIFT_RIGHT 207
+#define CMD_BEEP_FIRST      CMD_BEEP_DOWN
+#define CMD_BEEP_LAST       CMD_BEEP_SHIFT_RIGHT
 /* The recent-file items, by position in the list. */
 #define CMD_RECENT_0        900
 #define CMD_RECENT_1        901

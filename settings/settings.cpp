@@ -12,6 +12,21 @@ std::wstring WideName(const char* name)
     return std::wstring(name, name + std::strlen(name));
 }
 
+// Opens SettingsKey for reading or writing without creating it; null when it does not exist.
+HKEY OpenSettingsKey()
+{
+    HKEY key;
+    return RegOpenKeyA(HKEY_CURRENT_USER, SettingsKey, &key) == ERROR_SUCCESS ? key : nullptr;
+}
+
+// The registry type of a value the table knows; 0 for any other name.
+DWORD StoredType(const char* name)
+{
+    const SettingInfo* setting = FindSetting(name);
+    if (!setting) return 0;
+    return setting->type == SettingType::Number ? REG_DWORD : setting->type == SettingType::Text ? REG_SZ : REG_BINARY;
+}
+
 // Narrow texts pass through the system's code page both ways, so their bytes come back as stored.
 enum class Text { Narrow, Wide };
 
@@ -21,13 +36,14 @@ long QueryValue(const char* name, void* buffer, DWORD size, Text text = Text::Wi
 {
     HKEY key = OpenSettingsKey();
     if (!key) return -1;
-    DWORD length = size;
+    DWORD length = size, type = 0;
     auto* bytes = static_cast<BYTE*>(buffer);
     LONG result = text == Text::Narrow
-        ? RegQueryValueExA(key, name, nullptr, nullptr, bytes, &length)
-        : RegQueryValueExW(key, WideName(name).c_str(), nullptr, nullptr, bytes, &length);
+        ? RegQueryValueExA(key, name, nullptr, &type, bytes, &length)
+        : RegQueryValueExW(key, WideName(name).c_str(), nullptr, &type, bytes, &length);
     RegCloseKey(key);
-    return result == ERROR_SUCCESS ? static_cast<long>(length) : -1;
+    DWORD expected = StoredType(name);
+    return result == ERROR_SUCCESS && (!expected || type == expected) ? static_cast<long>(length) : -1;
 }
 
 void StoreValue(const char* name, DWORD type, const void* data, DWORD size, Text text = Text::Wide)
@@ -53,10 +69,11 @@ template <typename Char> void EndText(Char* buffer, size_t capacity, long bytes)
 
 }   // namespace
 
-HKEY OpenSettingsKey()
+bool SettingsStored()
 {
-    HKEY key;
-    return RegOpenKeyA(HKEY_CURRENT_USER, SettingsKey, &key) == ERROR_SUCCESS ? key : nullptr;
+    HKEY key = OpenSettingsKey();
+    if (key) RegCloseKey(key);
+    return key != nullptr;
 }
 
 uint32_t ReadSettingNumber(const char* name, uint32_t defaultValue)
@@ -99,4 +116,14 @@ void WriteSettingWideText(const char* name, const wchar_t* text)
 void WriteSettingNumber(const char* name, uint32_t value)
 {
     StoreValue(name, REG_DWORD, &value, sizeof value);
+}
+
+bool ReadSettingBytes(const char* name, void* record, size_t size)
+{
+    return QueryValue(name, record, static_cast<DWORD>(size)) == static_cast<long>(size);
+}
+
+void WriteSettingBytes(const char* name, const void* record, size_t size)
+{
+    StoreValue(name, REG_BINARY, record, static_cast<DWORD>(size));
 }

@@ -9,6 +9,7 @@
 
 constexpr char SettingsKey[] = "Software\\Quarnet\\Dovido";
 
+// A value stored with another type than the table gives its name reads as missing.
 // A value that is missing, shorter or longer than 4 bytes, or outside what the table
 // allows for its name, reads as the default.
 uint32_t ReadSettingNumber(const char* name, uint32_t defaultValue);
@@ -22,5 +23,8 @@ void WriteSettingWideText(const char* name, const wchar_t* text);
 
 // The number with the default of the table; the table's default for a name it lacks is 0.
 uint32_t ReadSettingNumber(const char* name);
-// Opens SettingsKey for reading or writing without creating it; null when it does not exist.
-HKEY OpenSettingsKey();
+// A byte record: true only when the stored one has exactly size bytes.
+bool ReadSettingBytes(const char* name, void* record, size_t size);
+void WriteSettingBytes(const char* name, const void* record, size_t size);
+// Whether anything has been stored yet (the key exists).
+bool SettingsStored();

@@ -23,11 +23,6 @@ inline int AdvanceX(const LayoutMetrics& metrics, uint8_t byte, int x)
 
 // x of position `pos` in the row starting at rowStart (pos >= rowStart).
 int XOfPosition(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t pos);
-// Width of the row [rowStart, rowEnd).
-inline int RowWidth(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t rowEnd)
-{
-    return XOfPosition(text, metrics, rowStart, rowEnd);
-}
 // The position in [rowStart, rowEnd] whose x is nearest to x.
 size_t PositionFromX(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t rowEnd, int x);
 // First position in [rowStart, rowEnd] whose x reaches x (the left end of the

@@ -1,7 +1,8 @@
 // Loading, saving and inserting files through the File commands and dialogs.
 #include "document_test_support.h"
-#include "editor/document_files.h"
-#include "editor/file_streams.h"
+#include "document/document_state.h"
+#include "document/document_files.h"
+#include "tests/program/stream_faults.h"
 #include "textctl/textctl.h"
 
 namespace {
@@ -52,13 +53,13 @@ TEST_F(DocumentFiles, TitleAndNameFollowLoadAndSaveAs)
     std::string path = CopyOfData("prose_cp866.txt");
     OpenThroughDialog(path);
     EXPECT_EQ(WindowText(main_), "[prose_cp866.txt]-VERKO");
-    EXPECT_EQ(Utf8(Editor.CurrentFileName), path);
+    EXPECT_EQ(Utf8(Document.FileName), path);
 
     std::string copy = ScratchPath("copy of prose.txt");
     ExpectFileDialog("Save As", copy);
     SendCommand(CMD_SAVE_AS);
     EXPECT_EQ(WindowText(main_), "[copy of prose.txt]-VERKO");
-    EXPECT_EQ(Utf8(Editor.CurrentFileName), copy);
+    EXPECT_EQ(Utf8(Document.FileName), copy);
     EXPECT_EQ(ReadFileBytes(copy), ReadFileBytes(path));
 }
 
@@ -83,7 +84,7 @@ TEST_F(DocumentFiles, FileLargerThanTheTextLimitIsRefused)
     SendCommand(CMD_INSERT_FILE);   // refused without a word
     VerifyModalsSeen();
     EXPECT_EQ(EditorBytes(), "small text");
-    EXPECT_EQ(Utf8(Editor.CurrentFileName), small);
+    EXPECT_EQ(Utf8(Document.FileName), small);
 
     Editor.TextLimit += 1;   // a file of exactly the limit is read
     OpenThroughDialog(large);
@@ -93,7 +94,7 @@ TEST_F(DocumentFiles, FileLargerThanTheTextLimitIsRefused)
     Editor.TextLimit = 1000;
     SendMessageA(Editor.Window, EM_EXLIMITTEXT, 0, Editor.TextLimit);
     ExpectMessageBox("VERKO", IDOK, &error);
-    EXPECT_FALSE(LoadDocument(L"Z:\\dev\\zero"));
+    EXPECT_NE(LoadDocument(L"Z:\\dev\\zero"), LoadResult::Loaded);
     VerifyModalsSeen();
     EXPECT_EQ(error,
               "Z:\\dev\\zero\nis too large for VERKO: reading it went past the limit, and VERKO opens files "
@@ -137,7 +138,7 @@ TEST_F(DocumentFiles, InsertPutsTheFileAtTheCaretAsOneUndoStep)
     VerifyModalsSeen();
     EXPECT_EQ(EditorBytes(), "abc" + ReadFileBytes(inserted) + "def");
     EXPECT_EQ(Editor.ViewCoding, coding) << "inserting guesses no coding";
-    EXPECT_EQ(Utf8(Editor.CurrentFileName), host);
+    EXPECT_EQ(Utf8(Document.FileName), host);
     EXPECT_EQ(WindowText(main_), "[host.txt]-VERKO");
     SendCommand(CMD_UNDO);
     EXPECT_EQ(EditorBytes(), "abcdef");
@@ -179,7 +180,7 @@ protected:
 
 TEST_F(DocumentCommandLine, FileNamedAtStartIsOpenedWithItsCoding)
 {
-    EXPECT_EQ(Utf8(Editor.CurrentFileName), ScratchPath("my prose.txt"));
+    EXPECT_EQ(Utf8(Document.FileName), ScratchPath("my prose.txt"));
     EXPECT_EQ(EditorBytes(), ReadFileBytes(DataFile("prose_koi8r.txt")));
     EXPECT_EQ(WindowText(main_), "[my prose.txt]-VERKO");
     EXPECT_EQ(Editor.ViewCoding, 2);

@@ -1,6 +1,6 @@
 // Refusals that say what is wrong.
 #include "document_test_support.h"
-#include "editor/document_files.h"
+#include "document/document_files.h"
 #include "editor/message_box.h"
 
 namespace {

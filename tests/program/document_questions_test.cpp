@@ -1,6 +1,7 @@
 // The save-changes question, the read-only question and saves that fail.
 #include "document_test_support.h"
-#include "editor/file_streams.h"
+#include "document/document_state.h"
+#include "tests/program/stream_faults.h"
 #include "editor/undo.h"
 
 namespace {
@@ -53,7 +54,7 @@ TEST_F(DocumentQuestions, CancelAtTheSaveChangesQuestionKeepsTheDocument)
     EXPECT_TRUE(IsWindow(main_));
     EXPECT_EQ(EditorBytes(), edited);
     EXPECT_TRUE(EditorModified());
-    EXPECT_EQ(Utf8(Editor.CurrentFileName), path);
+    EXPECT_EQ(Utf8(Document.FileName), path);
     ExpectMessageBox("VERKO", IDNO);
     EXPECT_TRUE(Close());
 }
@@ -135,7 +136,7 @@ TEST_F(DocumentQuestions, WriteFailingPartWayLeavesTheFileAndKeepsTheDocumentMod
     SendCommand(CMD_NEW);
     VerifyModalsSeen();
     EXPECT_EQ(EditorBytes(), edited);
-    EXPECT_EQ(Utf8(Editor.CurrentFileName), path);
+    EXPECT_EQ(Utf8(Document.FileName), path);
     EXPECT_EQ(ReadFileBytes(path), original);
 
     FileWriteBudget = UINT64_MAX;   // room again: the same Save now goes through

@@ -1,5 +1,6 @@
 // Typing, keys, the context menu, dropped files and Word Wrap in the editor.
 #include "tests/program/editor_test_support.h"
+#include "document/document_state.h"
 
 #include <shellapi.h>
 #include <shlobj.h>
@@ -117,7 +118,7 @@ TEST_F(EditorInput, DroppedFilesOpenTheFirstOnceTheQuestionAllowsIt)
     SendMessageA(Editor.Window, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(files)), 0);
     VerifyModalsSeen();
     EXPECT_EQ(EditorBytes(), "first\r\n");
-    EXPECT_EQ(Utf8(Editor.CurrentFileName), files[0]);
+    EXPECT_EQ(Utf8(Document.FileName), files[0]);
 }
 
 TEST_F(EditorInput, WordWrapTwiceKeepsTextSelectionAndModifyFlag)

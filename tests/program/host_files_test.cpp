@@ -3,8 +3,9 @@
 // tests/program/host_files.sh prepares them, runs this suite and then checks
 // with the host's own tools that each saved file kept its identity.
 #include "document_test_support.h"
+#include "document/document_state.h"
 #include "app/recent_files.h"
-#include "editor/document_files.h"
+#include "document/document_files.h"
 #include <cstdlib>
 
 namespace {
@@ -29,14 +30,14 @@ protected:
 
     void EditAndSave(const std::string& name)
     {
-        ASSERT_TRUE(LoadDocument(Wide(ScratchPath(name)).c_str()));
+        ASSERT_EQ(LoadDocument(Wide(ScratchPath(name)).c_str()), LoadResult::Loaded);
         TypeText(u"new ");
         SendCommand(CMD_SAVE);
     }
 
     void ExpectOpened(const std::string& name)
     {
-        EXPECT_EQ(Utf8(Editor.CurrentFileName), ScratchPath(name));
+        EXPECT_EQ(Utf8(Document.FileName), ScratchPath(name));
         EXPECT_EQ(WindowText(main_), "[" + name + "]-VERKO");
         EXPECT_EQ(EditorBytes(), Text);
     }
@@ -69,7 +70,7 @@ TEST_F(HostFiles, SavesOnAFullDiskKeepTheFile)
     // The new text does not fit on the disk: the file keeps its bytes and no copy stays.
     std::string full = ScratchPath("disk\\full.txt");
     std::string original = ReadFileBytes(full);
-    ASSERT_TRUE(LoadDocument(Wide(full).c_str()));
+    ASSERT_EQ(LoadDocument(Wide(full).c_str()), LoadResult::Loaded);
     std::string more(100000, 'm');
     SendMessageA(Editor.Window, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(more.c_str()));
     std::string error;

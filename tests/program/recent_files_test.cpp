@@ -1,5 +1,6 @@
 // The recent files of the File menu: newest first with their icons, reopened at their caret.
 #include "document_test_support.h"
+#include "document/document_state.h"
 #include "app/recent_files.h"
 #include "pictures.h"
 
@@ -68,13 +69,13 @@ TEST_F(RecentFiles, NewestFirstWithIconsReopenedAtTheirCaret)
     HMENU fileMenu = GetSubMenu(GetMenu(main_), 0);
     SendMessageW(main_, WM_MENUCHAR, MAKEWPARAM('1', MF_POPUP), reinterpret_cast<LPARAM>(fileMenu));
     Pump();
-    EXPECT_EQ(Utf8(Editor.CurrentFileName), files[1]);
+    EXPECT_EQ(Utf8(Document.FileName), files[1]);
     EXPECT_EQ(SendMessageA(Editor.Window, EM_GETSEL, 0, 0), MAKELRESULT(4, 4));
 
     // A file that is gone empties its slot, whose item then takes no room.
     DeleteFileW(Wide(files[0]).c_str());
     SendCommand(CMD_RECENT_2);
-    EXPECT_EQ(Utf8(Editor.CurrentFileName), files[1]);
+    EXPECT_EQ(Utf8(Document.FileName), files[1]);
     EXPECT_EQ(Label(2), "");
     EXPECT_EQ(DrawnItem(2, 0).width, 40);
 

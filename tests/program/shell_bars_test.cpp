@@ -2,6 +2,8 @@
 #include "tests/program/harness.h"
 #include "tests/program/pictures.h"
 #include "app/app_state.h"
+#include "app/toolbar_buttons.h"
+#include "app/toolbar_commands.h"
 #include "res/resource.h"
 #include <commctrl.h>
 
@@ -175,4 +177,16 @@ TEST_F(ShellBars, TooltipsAndButtonListAnswerWithMenuTexts)
         EXPECT_EQ(answer, position < 32) << position;
         EXPECT_EQ(std::string(text), position == 0 ? "Cu&t" : position == 31 ? "Other ..." : "") << position;
     }
+}
+
+TEST(ToolbarButtons, ImagesAndDefaultLayout)
+{
+    EXPECT_EQ(ToolbarButtonImage(-1), -1);
+    EXPECT_EQ(ToolbarButtonImage(ToolbarButtonCount), -1);
+    EXPECT_EQ(ToolbarCommandImage(CMD_OPTIONS), -1);
+    const int images[][2] = {{CMD_CUT, 0},      {CMD_HELP, 11},    {CMD_PRINT, 14},   {CMD_SAVE_AS, 8},
+                             {CMD_TO_ANSI, 15}, {CMD_TO_KOI8, 17}, {CMD_JUSTIFY, 18}, {CMD_CODING_DIALOG, 19}};
+    for (const auto& image : images) EXPECT_EQ(ToolbarCommandImage(image[0]), image[1]) << image[0];
+    std::vector<int> expected = {CMD_NEW, CMD_OPEN, CMD_SAVE, 0, CMD_CUT, CMD_COPY, CMD_PASTE, 0, CMD_UNDO};
+    EXPECT_EQ(DefaultToolbarLayout(), expected);
 }

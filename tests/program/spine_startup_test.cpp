@@ -1,5 +1,6 @@
 // Start-up, the command line, exit codes and the commands the shell carries out itself.
 #include "tests/program/harness.h"
+#include "document/document_state.h"
 #include "app/app_state.h"
 #include "app/startup.h"
 #include "print/printer.h"
@@ -39,7 +40,7 @@ TEST_F(SpineStartup, NoArgumentGivesAnUntitledWindowAndNoBox)
     ASSERT_NE(Start(), nullptr);
     PumpFor(200);   // long enough for any box start-up might show to be caught
     EXPECT_EQ(WindowText(main_), "[NoName]-VERKO");
-    EXPECT_EQ(Utf8(Editor.CurrentFileName), "NoName");
+    EXPECT_EQ(Utf8(Document.FileName), "NoName");
     EXPECT_TRUE(IsWindowVisible(main_));
     EXPECT_FALSE(QuitSeen());
     EXPECT_NE(App.AcceleratorTable, nullptr);

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "codingui/transform_selection.h"
-#include "editor/document_files.h"
+#include "document/document_files.h"
+#include "document/save_document.h"
 #include "editor/file_streams.h"
-#include "editor/save_document.h"
 #include "search/search_commands.h"
 #include "search/search_state.h"
 #include "tests/program/editor_test_support.h"

@@ -2,7 +2,8 @@
 // identity: permissions, owner, links and the target of a symbolic link. A copy
 // of the old bytes is kept until the new ones are on the disk and is put back
 // when anything fails, so a failed save never harms the file.
-#include "editor/save_document.h"
+#include "document/save_document.h"
+#include "document/document_state.h"
 #include "editor/editor_calls.h"
 #include "editor/editor_state.h"
 #include "editor/file_access.h"
@@ -80,7 +81,7 @@ bool RewriteFile(const wchar_t* name, DWORD attributes)
 
 bool SaveDocument()
 {
-    const wchar_t* name = Editor.CurrentFileName;
+    const wchar_t* name = Document.FileName;
     DWORD attributes = GetFileAttributesW(name);
     bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY) && !AllowOverwriteReadOnly(name)) return false;

@@ -1,14 +1,12 @@
-// The one file dialog record shared by Open, Insert and Save As.
-#include "editor/file_dialogs.h"
-#include "editor/confirm_discard.h"
-#include "editor/document_files.h"
+// The one file dialog record shared by Open, Insert and Save As; the type
+// chosen last is the document's and is offered next time.
+#include "document/file_dialogs.h"
+#include "document/document_state.h"
 #include "editor/editor_host.h"
-#include "editor/editor_state.h"
-#include "editor/save_document.h"
-#include "editor/undo.h"
-#include "editor/window_title.h"
 
 namespace {
+
+OPENFILENAMEW Record;
 
 const wchar_t FileFilterList[] = L"Text Files (*.txt,*.diz,*.rtf)\0*.txt;*.diz;*.rtf\0"
                                  L"All Files (*.*)\0*.*\0"
@@ -29,8 +27,8 @@ constexpr DWORD SaveDialogFlags =
 // Follows the record's filter index; any other index keeps the extension as it was.
 void SetDefaultExtension()
 {
-    DWORD index = Editor.FileDialogRecord.nFilterIndex;
-    if (index >= 1 && index <= FilterCount) Editor.FileDialogRecord.lpstrDefExt = FilterExtensions[index - 1];
+    DWORD index = Record.nFilterIndex;
+    if (index >= 1 && index <= FilterCount) Record.lpstrDefExt = FilterExtensions[index - 1];
 }
 
 // When the user picks another file type, a name typed without extension gets that type's.
@@ -39,7 +37,7 @@ UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lPara
     if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_TYPECHANGE) {
         SetDefaultExtension();
         // The open dialog keeps its own copy of the extension; tell it the new one.
-        const wchar_t* extension = Editor.FileDialogRecord.lpstrDefExt;
+        const wchar_t* extension = Record.lpstrDefExt;
         SendMessageW(GetParent(dialog), CDM_SETDEFEXT, 0, reinterpret_cast<LPARAM>(extension ? extension : L""));
     }
     return 0;
@@ -48,13 +46,12 @@ UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lPara
 // Shows the record's dialog over `name` (PathCapacity + 1 characters); true when confirmed.
 bool RunFileDialog(wchar_t* name, DWORD flags, BOOL(WINAPI* dialog)(LPOPENFILENAMEW))
 {
-    OPENFILENAMEW& record = Editor.FileDialogRecord;
-    record.lpstrFile = name;
-    record.nFilterIndex = Editor.LastFilterIndex;
-    record.Flags = flags;
+    Record.lpstrFile = name;
+    Record.nFilterIndex = Document.FilterIndex;
+    Record.Flags = flags;
     SetDefaultExtension();
-    if (!dialog(&record)) return false;
-    Editor.LastFilterIndex = record.nFilterIndex;
+    if (!dialog(&Record)) return false;
+    Document.FilterIndex = Record.nFilterIndex;
     return true;
 }
 
@@ -62,41 +59,20 @@ bool RunFileDialog(wchar_t* name, DWORD flags, BOOL(WINAPI* dialog)(LPOPENFILENA
 
 void InitializeFileDialogRecord()
 {
-    OPENFILENAMEW& record = Editor.FileDialogRecord;
-    ZeroMemory(&record, sizeof record);
-    record.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
-    record.hwndOwner = HostWindow();
-    record.lpstrFilter = FileFilterList;
-    record.nMaxFile = PathCapacity;
-    record.lpfnHook = FileDialogHook;
-    Editor.LastFilterIndex = 1;
+    ZeroMemory(&Record, sizeof Record);
+    Record.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+    Record.hwndOwner = HostWindow();
+    Record.lpstrFilter = FileFilterList;
+    Record.nMaxFile = PathCapacity;
+    Record.lpfnHook = FileDialogHook;
 }
 
-void OpenDocument()
+bool AskOpenName(wchar_t* name)
 {
-    if (!ConfirmDiscard()) return;
-    wchar_t name[PathCapacity + 1] = L"";
-    if (RunFileDialog(name, ReadDialogFlags, GetOpenFileNameW)) LoadDocument(name);
+    return RunFileDialog(name, ReadDialogFlags, GetOpenFileNameW);
 }
 
-void InsertFile()
+bool AskSaveName(wchar_t* name)
 {
-    wchar_t name[PathCapacity + 1] = L"";
-    if (RunFileDialog(name, ReadDialogFlags, GetOpenFileNameW)) InsertFileContents(name);
-}
-
-bool SaveDocumentAs()
-{
-    // The dialog works on a copy: a failing dialog may scribble over its buffer.
-    wchar_t name[PathCapacity + 1];
-    lstrcpynW(name, Editor.CurrentFileName, PathCapacity);
-    if (!RunFileDialog(name, SaveDialogFlags, GetSaveFileNameW)) return false;
-    lstrcpynW(Editor.CurrentFileName, name, PathCapacity);
-    bool saved = SaveDocument();
-    if (saved) {
-        HostRecordRecentFile(Editor.CurrentFileName, false);
-        FreeUndoHistory();
-    }
-    UpdateWindowTitle();
-    return saved;
+    return RunFileDialog(name, SaveDialogFlags, GetSaveFileNameW);
 }

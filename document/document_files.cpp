@@ -1,18 +1,16 @@
-#include "editor/document_files.h"
+#include "document/document_files.h"
 #include "coding/detect.h"
-#include "editor/confirm_discard.h"
+#include "document/document_host.h"
+#include "document/document_state.h"
+#include "document/window_title.h"
 #include "editor/editor_calls.h"
-#include "editor/editor_host.h"
 #include "editor/editor_state.h"
 #include "editor/file_access.h"
-#include "editor/file_dialogs.h"
 #include "editor/file_streams.h"
 #include "editor/message_box.h"
-#include "editor/save_document.h"
 #include "editor/undo.h"
 #include "editor/view_coding.h"
 #include "editor/wait_cursor.h"
-#include "editor/window_title.h"
 #include "textctl/textctl.h"
 #include <string>
 
@@ -38,7 +36,7 @@ void FollowGuessedViewCoding()
 void ForgetInterruptedLoad()
 {
     FreeUndoHistory();
-    lstrcpynW(Editor.CurrentFileName, UntitledName, PathCapacity);
+    lstrcpynW(Document.FileName, UntitledName, PathCapacity);
     SetEditorModified(true);
     UpdateWindowTitle();
 }
@@ -72,6 +70,13 @@ void ShowReadError(DWORD error, const wchar_t* name)
         ShowSystemErrorCode(error, std::wstring(L"VERKO could not read ") + name);
 }
 
+// The caret last used in the file, when the recent-files list keeps one.
+void RestoreRememberedCaret()
+{
+    LONG caret = HostRememberedCaret(Document.FileName);
+    if (caret >= 0) SelectEditorRange(caret, caret);
+}
+
 }   // namespace
 
 void SetTextLimitBasis(const wchar_t* basis)
@@ -79,20 +84,20 @@ void SetTextLimitBasis(const wchar_t* basis)
     LimitBasis = basis;
 }
 
-bool LoadDocument(const wchar_t* name)
+LoadResult LoadDocument(const wchar_t* name)
 {
     size_t length = std::wcslen(name);
     if (length >= PathCapacity) {
         ShowNotice(L"This file name is too long for VERKO: it has " + std::to_wstring(length)
                    + L" characters, and VERKO takes names of up to " + std::to_wstring(PathCapacity - 1) + L".\n\n"
                    + name);
-        return false;
+        return LoadResult::Refused;
     }
     HANDLE file = OpenFileForReading(name);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE) return LoadResult::Missing;
     if (!FitsTextLimit(file, name)) {
         CloseHandle(file);
-        return false;
+        return LoadResult::Refused;
     }
     WaitCursor wait;
     DWORD error = StreamFileIn(file, SF_TEXT);
@@ -100,15 +105,16 @@ bool LoadDocument(const wchar_t* name)
     if (error) {
         ShowReadError(error, name);
         ForgetInterruptedLoad();
-        return false;
+        return LoadResult::Refused;
     }
     FreeUndoHistory();
     SetEditorModified(false);
-    if (name != Editor.CurrentFileName) lstrcpynW(Editor.CurrentFileName, name, PathCapacity);
-    HostRecordRecentFile(Editor.CurrentFileName, true);
+    if (name != Document.FileName) lstrcpynW(Document.FileName, name, PathCapacity);
+    RestoreRememberedCaret();
+    HostRecordRecentFile(Document.FileName);
     UpdateWindowTitle();
     FollowGuessedViewCoding();
-    return true;
+    return LoadResult::Loaded;
 }
 
 void InsertFileContents(const wchar_t* name)
@@ -126,19 +132,4 @@ void InsertFileContents(const wchar_t* name)
         MessageBeep(0);   // the stream would stop at the text limit with part of the file in
     }
     CloseHandle(file);
-}
-
-bool SaveCommand()
-{
-    return DocumentUntitled() ? SaveDocumentAs() : SaveDocument();
-}
-
-void NewDocument()
-{
-    if (!ConfirmDiscard()) return;
-    SetEditorText("");
-    FreeUndoHistory();
-    SetEditorModified(false);
-    lstrcpynW(Editor.CurrentFileName, UntitledName, PathCapacity);
-    UpdateWindowTitle();
 }

@@ -1,0 +1,3 @@
+#include "document/document_state.h"
+
+DocumentState Document;
