@@ -9,10 +9,10 @@
 #include "codingui/transform_selection.h"
 #include "document/document_files.h"
 #include "document/save_document.h"
-#include "editor/file_streams.h"
 #include "search/search_commands.h"
 #include "search/search_state.h"
 #include "tests/program/editor_test_support.h"
+#include "tests/program/stream_faults.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ TEST_F(LongWork, ShowsTheWaitCursorAndAfterItTheCursorShownBefore)
         {"load", EM_STREAMIN, [&file] { LoadDocument(file.c_str()); }},
         {"save", EM_STREAMOUT, [] { SaveDocument(); }},
         {"failed save", EM_STREAMOUT, failingSave},
-        {"recode", EM_STREAMIN, [] { Select(0, 0), TransformSelection(CMD_TO_OEM); }},
+        {"recode", EM_STREAMIN, [] { Select(0, 0), TransformSelection(Transformation::ToOem); }},
         {"replace all", EM_STREAMIN, replaceAll},
     };
     for (const auto& c : cases) {
