@@ -6,6 +6,7 @@ set(CODING_PORTABLE
   coding/transform.cpp
   coding/unicode_tables.cpp
   coding/utf8.cpp
+  coding/utf8_chars.cpp
 )
 set(CODING_WIN32
 )

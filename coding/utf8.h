@@ -6,9 +6,6 @@
 #include <cstdint>
 #include "coding/coding_tables.h"
 
-// The conversion index of UTF-8, after the five Coding indices.
-constexpr int CodingUtf8 = CodingCount;
-
 // An output of this many bytes always holds the result: a byte of a coding
 // becomes at most three bytes of UTF-8, and decoding never lengthens the text.
 constexpr size_t ConvertedCapacity(size_t length)

@@ -2,6 +2,7 @@
 set(TEXTCTL_PORTABLE
   textctl/text_buffer.cpp
   textctl/word_break.cpp
+  textctl/utf8_text.cpp
   textctl/find_text.cpp
   textctl/wrap_layout.cpp
   textctl/colour_runs.cpp

@@ -10,6 +10,7 @@
 #include "coding/detect.h"
 #include "coding/transform.h"
 #include "coding/utf8.h"
+#include "coding/utf8_chars.h"
 
 namespace {
 
@@ -94,6 +95,24 @@ void CheckUtf8Decoding(const uint8_t* text, size_t length, Coding coding, const 
     Check(o == out.size());
 }
 
+// The UTF-8 view's characters agree with the reference: every position inside
+// a character finds its start and its end, and the count is theirs.
+void CheckUtf8Characters(const uint8_t* text, size_t length)
+{
+    size_t count = 0;
+    for (size_t i = 0; i < length; ++count) {
+        const size_t len = ValidLength(text + i, length - i);
+        const size_t end = i + (len ? len : 1);
+        const Utf8Char ch = Utf8CharAt(text + i, length - i);
+        char16_t units[2];
+        Check(ch.length == end - i && ch.valid == (len > 0) && DrawnUnits(ch, units) <= ch.length);
+        for (size_t pos = i; pos < end; ++pos)
+            Check(Utf8CharStart(text, length, pos) == i && Utf8NextStop(text, length, pos) == end);
+        i = end;
+    }
+    Check(Utf8CharCount(text, length) == count && Utf8CharStart(text, length, length) == length);
+}
+
 }   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -125,6 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::vector<uint8_t> utf8 = Converted(text, length, coding, CodingUtf8, limit);
     Check(Converted(utf8.data(), utf8.size(), CodingUtf8, coding, limit) == std::vector<uint8_t>(text, text + length));
     CheckUtf8Decoding(text, length, coding, Converted(text, length, CodingUtf8, coding, limit));
+    CheckUtf8Characters(text, length);
 
     const bool wide = flags & 0x80;
     AlignParams params;
