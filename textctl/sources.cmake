@@ -20,6 +20,7 @@ set(TEXTCTL_WIN32
   textctl/textctl_paint.cpp
   textctl/textctl_format.cpp
   textctl/textctl_input.cpp
+  textctl/textctl_chars.cpp
   textctl/textctl_clipboard.cpp
   textctl/textctl_print.cpp
 )
