@@ -7,6 +7,7 @@ set(CODING_PORTABLE
   coding/unicode_tables.cpp
   coding/utf8.cpp
   coding/utf8_chars.cpp
+  coding/utf16.cpp
 )
 set(CODING_WIN32
 )

@@ -10,6 +10,7 @@
 #include "coding/detect.h"
 #include "coding/transform.h"
 #include "coding/utf8.h"
+#include "coding/utf16.h"
 #include "coding/utf8_chars.h"
 
 namespace {
@@ -100,17 +101,25 @@ void CheckUtf8Decoding(const uint8_t* text, size_t length, Coding coding, const 
 void CheckUtf8Characters(const uint8_t* text, size_t length)
 {
     size_t count = 0;
+    bool valid = true;
     for (size_t i = 0; i < length; ++count) {
         const size_t len = ValidLength(text + i, length - i);
         const size_t end = i + (len ? len : 1);
         const Utf8Char ch = Utf8CharAt(text + i, length - i);
         char16_t units[2];
         Check(ch.length == end - i && ch.valid == (len > 0) && DrawnUnits(ch, units) <= ch.length);
+        valid &= ch.valid;
         for (size_t pos = i; pos < end; ++pos)
             Check(Utf8CharStart(text, length, pos) == i && Utf8NextStop(text, length, pos) == end);
         i = end;
     }
     Check(Utf8CharCount(text, length) == count && Utf8CharStart(text, length, length) == length);
+    // Through UTF-16 and back: valid text unchanged, in the room promised.
+    std::vector<char16_t> wide(length + 1);
+    const size_t units = Utf8ToUtf16(text, length, wide.data());
+    std::vector<uint8_t> back(3 * units + 1);
+    const size_t n = Utf16ToUtf8(wide.data(), units, back.data());
+    Check(units <= length && n <= 3 * units && (!valid || (n == length && std::equal(text, text + length, back.data()))));
 }
 
 }   // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "coding/utf16.h"
 #include "coding/utf8_chars.h"
 #include "textctl/text_buffer.h"
 #include "textctl/utf8_text.h"
@@ -167,4 +168,31 @@ TEST(Utf8Chars, EncodingGivesTheShortestSequenceOfEachLength)
         EXPECT_EQ(encoded, c.bytes) << std::hex << c.code;
         EXPECT_EQ(Utf8CharAt(bytes, encoded.size()).code, c.code);
     }
+}
+
+TEST(Utf8Chars, ClipboardTextConvertsBothWaysWithReplacementsForWhatCannotBe)
+{
+    const struct {
+        std::string utf8;
+        std::u16string utf16;
+        std::string back;   // empty: utf8 itself
+    } cases[] = {
+        {"a\xD0\x96\xE2\x82\xAC", u"aЖ€", ""},
+        {"\xF0\x9F\x98\x80", u"\U0001F600", ""},
+        {"\x80z\xC0\xAF", u"\xFFFDz\xFFFD\xFFFD", "\xEF\xBF\xBDz\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\xF0\x9F\x98", u"\xFFFD\xFFFD\xFFFD", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+    };
+    for (const auto& c : cases) {
+        std::u16string utf16(c.utf8.size(), u'\0');
+        utf16.resize(Utf8ToUtf16(Bytes(c.utf8), c.utf8.size(), &utf16[0]));
+        EXPECT_EQ(utf16, c.utf16) << c.utf8;
+        std::string back(3 * utf16.size(), '\0');
+        back.resize(Utf16ToUtf8(utf16.data(), utf16.size(), reinterpret_cast<uint8_t*>(&back[0])));
+        EXPECT_EQ(back, c.back.empty() ? c.utf8 : c.back) << c.utf8;
+    }
+    // Lone halves of a pair cannot be spelled in UTF-8.
+    const std::u16string halves = u"\xDE00x\xD83D";
+    std::string bytes(9, '\0');
+    bytes.resize(Utf16ToUtf8(halves.data(), halves.size(), reinterpret_cast<uint8_t*>(&bytes[0])));
+    EXPECT_EQ(bytes, "\xEF\xBF\xBDx\xEF\xBF\xBD");
 }
