@@ -4,10 +4,15 @@
 #include <cstddef>
 #include <cstdint>
 
-enum Coding : int { CodingAnsi = 0, CodingOem = 1, CodingKoi8 = 2, CodingIso = 3, CodingMac = 4 };
-constexpr int CodingCount = 5;
+// UTF-8 comes after the five one-byte codings: it has no recode table.
+enum Coding : int { CodingAnsi = 0, CodingOem = 1, CodingKoi8 = 2, CodingIso = 3, CodingMac = 4, CodingUtf8 = 5 };
+constexpr int CodingCount = 5;   // the one-byte codings, which have tables
 constexpr int ViewCodingCount = 3;   // ANSI, OEM and KOI8 can be shown
 extern const char* const CodingName[CodingCount];
+constexpr bool IsViewCoding(int coding)
+{
+    return (coding >= 0 && coding < ViewCodingCount) || coding == CodingUtf8;
+}
 
 enum RecodeSlot : int {
     SlotOemToAnsi = 0,

@@ -3,7 +3,7 @@
 #include "coding/detect.h"
 #include "coding/russian_model.h"
 #include "coding/unicode_tables.h"
-#include "coding/utf8.h"
+#include "coding/utf8_chars.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 constexpr size_t DetectSampleLimit = 4092;
 
 // The coding whose reading of the sample reads most like Russian: `coding` is
-// a Coding or CodingUtf8 (utf8.h), `view` the best of the view codings. A
+// a Coding (CodingUtf8 included), `view` the best of the view codings. A
 // sample with no byte >= 0x80, or a tie, gives CodingAnsi.
 struct CodingGuess {
     int coding;

@@ -8,6 +8,8 @@ set(CODING_PORTABLE
   coding/transform.cpp
   coding/unicode_tables.cpp
   coding/utf8.cpp
+  coding/utf8_chars.cpp
+  coding/utf16.cpp
 )
 set(CODING_WIN32
 )

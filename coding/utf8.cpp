@@ -3,6 +3,7 @@
 // Windows-1251) stands for the control character of the same number, as on
 // Windows, so it survives the way to UTF-8 and back.
 #include "coding/utf8.h"
+#include "coding/utf8_chars.h"
 #include "coding/unicode_tables.h"
 
 #include <algorithm>
@@ -61,11 +62,6 @@ bool IsCoding(int coding)
     return coding >= 0 && coding < CodingCount;
 }
 
-bool InRange(const uint8_t* p, size_t k, size_t left, uint8_t low, uint8_t high)
-{
-    return k < left && p[k] >= low && p[k] <= high;
-}
-
 // The byte for the sequence of n bytes at p; an invalid byte (n = 0) is itself.
 uint8_t DecodeSequence(const uint8_t* p, size_t n, Coding to)
 {
@@ -100,8 +96,7 @@ size_t DecodeRun(const uint8_t* in, size_t& i, size_t stop, size_t length, Codin
 
 size_t DecodeUtf8(const uint8_t* in, size_t length, Coding to, uint8_t* out, size_t outputLimit)
 {
-    const bool byteOrderMark = length >= 3 && in[0] == 0xEF && in[1] == 0xBB && in[2] == 0xBF;
-    size_t i = byteOrderMark ? 3 : 0, o = 0;
+    size_t i = StartsWithByteOrderMark(in, length) ? Utf8ByteOrderMarkLength : 0, o = 0;
     while (i < length) {
         const size_t room = outputLimit - o;
         if (room == 0) return ConvertedTooLong;
@@ -134,19 +129,6 @@ size_t EncodeUtf8(const uint8_t* in, size_t length, Coding from, uint8_t* out, s
 
 }   // namespace
 
-size_t Utf8SequenceLength(const uint8_t* p, size_t left)
-{
-    const uint8_t b = p[0];
-    if (b < 0x80) return 1;
-    if (b < 0xC2 || b > 0xF4) return 0;
-    if (b < 0xE0) return InRange(p, 1, left, 0x80, 0xBF) ? 2 : 0;
-    if (b < 0xF0) {
-        const bool second = InRange(p, 1, left, b == 0xE0 ? 0xA0 : 0x80, b == 0xED ? 0x9F : 0xBF);
-        return second && InRange(p, 2, left, 0x80, 0xBF) ? 3 : 0;
-    }
-    const bool second = InRange(p, 1, left, b == 0xF0 ? 0x90 : 0x80, b == 0xF4 ? 0x8F : 0xBF);
-    return second && InRange(p, 2, left, 0x80, 0xBF) && InRange(p, 3, left, 0x80, 0xBF) ? 4 : 0;
-}
 
 size_t ConvertText(const uint8_t* in, size_t length, int from, int to, uint8_t* out, size_t outputLimit)
 {

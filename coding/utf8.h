@@ -6,9 +6,6 @@
 #include <cstdint>
 #include "coding/coding_tables.h"
 
-// The conversion index of UTF-8, after the five Coding indices.
-constexpr int CodingUtf8 = CodingCount;
-
 // An output of this many bytes always holds the result: a byte of a coding
 // becomes at most three bytes of UTF-8, and decoding never lengthens the text.
 constexpr size_t ConvertedCapacity(size_t length)
@@ -27,6 +24,3 @@ constexpr size_t ConvertedTooLong = SIZE_MAX;
 // UTF-8, or an index outside 0..5, copies the bytes; two codings go through OEM.
 size_t ConvertText(const uint8_t* in, size_t length, int from, int to, uint8_t* out, size_t outputLimit);
 
-// The length of the valid UTF-8 sequence at p (left bytes readable), 0 for
-// none: overlong forms, surrogates and code points past U+10FFFF are not valid.
-size_t Utf8SequenceLength(const uint8_t* p, size_t left);

@@ -8,7 +8,7 @@ void WriteClipboardBytesHeader(uint8_t* record, uint32_t count, Coding coding)
 
 bool ReadClipboardBytes(const uint8_t* record, size_t recordSize, ClipboardBytes& read)
 {
-    if (recordSize < ClipboardBytesHeader || record[4] >= ViewCodingCount) return false;
+    if (recordSize < ClipboardBytesHeader || !IsViewCoding(record[4])) return false;
     uint32_t count = 0;
     for (int i = 0; i < 4; ++i) count |= static_cast<uint32_t>(record[i]) << (8 * i);
     if (count > recordSize - ClipboardBytesHeader) return false;

@@ -1,6 +1,7 @@
 // Cut, Copy, Paste, Delete and Select All. Text travels as ANSI text in the
 // ANSI view and as OEM text in the OEM and KOI8 views, together with Unicode
-// made from the program's own tables, so no system code page touches it.
+// made from the program's own tables, so no system code page touches it; in
+// the UTF-8 view as Unicode alone.
 // Beside them the exact bytes go in Verko's own format, which Paste prefers.
 #include "editor/clipboard_commands.h"
 
@@ -9,6 +10,8 @@
 
 #include "coding/coding_tables.h"
 #include "coding/unicode_tables.h"
+#include "coding/utf8.h"
+#include "coding/utf16.h"
 #include "editor/clipboard_bytes.h"
 #include "editor/editor_calls.h"
 #include "editor/editor_host.h"
@@ -30,14 +33,19 @@ void* NewLockedBlock(SIZE_T bytes, HGLOBAL& block)
     return memory;
 }
 
-// The letters the view's bytes stand for.
+// The letters the view's bytes stand for; an invalid byte of the UTF-8 view
+// has none and goes as U+FFFD (the exact bytes travel beside).
 HGLOBAL UnicodeBlock(const uint8_t* bytes, LONG length)
 {
     HGLOBAL block;
     auto* text = static_cast<WCHAR*>(NewLockedBlock((static_cast<SIZE_T>(length) + 1) * sizeof(WCHAR), block));
     if (!text) return nullptr;
-    const char16_t* letters = ByteToUnicodeTable(Editor.ViewCoding);
-    for (LONG i = 0; i < length; ++i) text[i] = letters[bytes[i]];
+    if (Editor.ViewCoding == CodingUtf8) {
+        Utf8ToUtf16(bytes, static_cast<size_t>(length), reinterpret_cast<char16_t*>(text));
+    } else {
+        const char16_t* letters = ByteToUnicodeTable(Editor.ViewCoding);
+        for (LONG i = 0; i < length; ++i) text[i] = letters[bytes[i]];
+    }
     GlobalUnlock(block);
     return block;
 }
@@ -85,10 +93,10 @@ void HandOver(HGLOBAL exact, uint8_t* record, LONG length)
 {
     uint8_t* bytes = record + ClipboardBytesHeader;
     WriteClipboardBytesHeader(record, static_cast<uint32_t>(length), Editor.ViewCoding);
-    ClipboardBlock blocks[] = {
-        {Editor.ViewCoding == CodingAnsi ? UINT(CF_TEXT) : UINT(CF_OEMTEXT), TextBlock(bytes, length)},
-        {CF_UNICODETEXT, UnicodeBlock(bytes, length)},
-        {ExactBytesFormat(), exact}};
+    // UTF-8 text is Unicode text: the system makes the narrow formats from it.
+    ClipboardBlock narrow = {Editor.ViewCoding == CodingAnsi ? UINT(CF_TEXT) : UINT(CF_OEMTEXT), nullptr};
+    if (Editor.ViewCoding != CodingUtf8) narrow.block = TextBlock(bytes, length);
+    ClipboardBlock blocks[] = {narrow, {CF_UNICODETEXT, UnicodeBlock(bytes, length)}, {ExactBytesFormat(), exact}};
     GlobalUnlock(exact);
     PutOnClipboard(blocks);
 }
@@ -113,28 +121,43 @@ bool IsLowSurrogate(wchar_t unit)
     return (unit & 0xFC00) == 0xDC00;
 }
 
+// Unicode text as bytes of the view coding; returns their number.
+LONG UnicodeToView(const wchar_t* wide, LONG length, uint8_t* bytes)
+{
+    if (Editor.ViewCoding == CodingUtf8)
+        return static_cast<LONG>(Utf16ToUtf8(reinterpret_cast<const char16_t*>(wide), static_cast<size_t>(length), bytes));
+    LONG count = 0;
+    for (LONG i = 0; i < length; ++i) {
+        // A character past the 16-bit range is one character the coding lacks, not two.
+        if (i > 0 && IsLowSurrogate(wide[i]) && IsHighSurrogate(wide[i - 1])) continue;
+        bytes[count++] = UnicodeToByte(Editor.ViewCoding, static_cast<char16_t>(wide[i]));
+    }
+    return count;
+}
+
 // The clipboard text of the given format as bytes of the view coding: length
-// bytes in a zero-filled block of length + 1, or null when memory runs out.
+// bytes in a zero-filled block, or null when memory runs out.
 uint8_t* ViewBytesFromClipboard(UINT format, const void* data, SIZE_T dataSize, LONG& length)
 {
     bool unicode = format == CF_UNICODETEXT;
     auto* wide = static_cast<const wchar_t*>(data);
     auto* narrow = static_cast<const char*>(data);
     length = static_cast<LONG>(unicode ? wcsnlen(wide, dataSize / sizeof(wchar_t)) : strnlen(narrow, dataSize));
-    auto* bytes = static_cast<uint8_t*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(length) + 1));
+    // A character takes up to three bytes of UTF-8 (a pair of halves four).
+    SIZE_T room = static_cast<SIZE_T>(length) * (Editor.ViewCoding == CodingUtf8 ? 3 : 1);
+    auto* bytes = static_cast<uint8_t*>(GlobalAlloc(GPTR, room + 1));
     if (!bytes) return nullptr;
     if (unicode) {
-        LONG count = 0;
-        for (LONG i = 0; i < length; ++i) {
-            // A character past the 16-bit range is one character the coding lacks, not two.
-            if (i > 0 && IsLowSurrogate(wide[i]) && IsHighSurrogate(wide[i - 1])) continue;
-            bytes[count++] = UnicodeToByte(Editor.ViewCoding, static_cast<char16_t>(wide[i]));
-        }
-        length = count;
+        length = UnicodeToView(wide, length, bytes);
+        return bytes;
+    }
+    Coding written = format == CF_TEXT ? CodingAnsi : CodingOem;
+    if (Editor.ViewCoding == CodingUtf8) {
+        length = static_cast<LONG>(
+            ConvertText(reinterpret_cast<const uint8_t*>(narrow), length, written, CodingUtf8, bytes, room));
         return bytes;
     }
     memcpy(bytes, narrow, length);
-    Coding written = format == CF_TEXT ? CodingAnsi : CodingOem;
     if (written != Editor.ViewCoding) ConvertCoding(bytes, length, written, Editor.ViewCoding);
     return bytes;
 }
@@ -159,12 +182,16 @@ uint8_t* ExactBytesFromClipboard(LONG& length)
     if (!record) return nullptr;
     ClipboardBytes read;
     uint8_t* bytes = nullptr;
-    if (ReadClipboardBytes(record, GlobalSize(data), read))
-        bytes = static_cast<uint8_t*>(GlobalAlloc(GPTR, read.count + 1));
-    if (bytes) {
+    size_t room = 0;
+    if (ReadClipboardBytes(record, GlobalSize(data), read)) {
+        room = read.coding != Editor.ViewCoding ? ConvertedCapacity(read.count) : read.count;
+        bytes = static_cast<uint8_t*>(GlobalAlloc(GPTR, room + 1));
+    }
+    if (bytes && read.coding == Editor.ViewCoding) {
         memcpy(bytes, read.bytes, read.count);
         length = static_cast<LONG>(read.count);
-        if (read.coding != Editor.ViewCoding) ConvertCoding(bytes, read.count, read.coding, Editor.ViewCoding);
+    } else if (bytes) {
+        length = static_cast<LONG>(ConvertText(read.bytes, read.count, read.coding, Editor.ViewCoding, bytes, room));
     }
     GlobalUnlock(data);
     return bytes;

@@ -156,10 +156,11 @@ void InsertOemSmallA()
     ReplaceEditorSelection(text);
 }
 
-// A typed character arrives as Windows-1251; the control gets the view coding's byte.
+// A typed character arrives as Windows-1251; the control gets the view coding's
+// byte, or in the UTF-8 view the character, which it spells itself.
 WPARAM ToViewCoding(WPARAM code)
 {
-    if (Editor.ViewCoding == CodingAnsi || code < 0x80 || code > 0xFF) return code;
+    if (Editor.ViewCoding == CodingAnsi || Editor.ViewCoding == CodingUtf8 || code < 0x80 || code > 0xFF) return code;
     uint8_t byte = RecodeTable[SlotAnsiToOem][code - 0x80];
     if (Editor.ViewCoding == CodingKoi8 && byte >= 0x80) byte = RecodeTable[SlotOemToKoi8][byte - 0x80];
     return byte;

@@ -1,4 +1,5 @@
 #include "search/search_text.h"
+#include "coding/utf8.h"
 
 namespace {
 
@@ -13,6 +14,15 @@ int HexDigit(char ch)
 void Recode(std::string& text, int slot)
 {
     RecodeBytes(reinterpret_cast<uint8_t*>(&text[0]), text.size(), slot);
+}
+
+// Between Windows-1251 and UTF-8, whose text may be up to three times longer.
+void Convert(std::string& text, int from, int to)
+{
+    std::string out(ConvertedCapacity(text.size()), '\0');
+    out.resize(ConvertText(reinterpret_cast<const uint8_t*>(text.data()), text.size(), from, to,
+                           reinterpret_cast<uint8_t*>(&out[0]), out.size()));
+    text.swap(out);
 }
 
 }   // namespace
@@ -38,6 +48,10 @@ std::string PickedWord(const char* bytes, size_t count, Coding view)
     std::string word;
     for (size_t i = 0; i < count && i < SearchTextLength && bytes[i] != 0; ++i)
         if (static_cast<uint8_t>(bytes[i]) > ' ') word += bytes[i];
+    if (view == CodingUtf8) {
+        Convert(word, CodingUtf8, CodingAnsi);
+        return word;
+    }
     if (view == CodingKoi8) Recode(word, SlotKoi8ToOem);
     if (view != CodingAnsi) Recode(word, SlotOemToAnsi);
     return word;
@@ -46,6 +60,7 @@ std::string PickedWord(const char* bytes, size_t count, Coding view)
 void TypedToView(std::string& text, Coding view)
 {
     if (view == CodingAnsi) return;
+    if (view == CodingUtf8) return Convert(text, CodingAnsi, CodingUtf8);
     Recode(text, SlotAnsiToOem);
     if (view == CodingKoi8) Recode(text, SlotOemToKoi8);
 }

@@ -16,10 +16,12 @@ char16_t SmallLetter(char16_t ch)
     return ch;
 }
 
+// In UTF-8 only the Latin letters are single bytes; the others stay exact.
 void BuildFoldTable(Coding coding, uint8_t* table)
 {
-    for (int b = 0; b < 256; ++b) {
-        table[b] = static_cast<uint8_t>(b);
+    const int end = coding == CodingUtf8 ? 0x80 : 0x100;
+    for (int b = 0; b < 256; ++b) table[b] = static_cast<uint8_t>(b);
+    for (int b = 0; b < end; ++b) {
         char16_t ch = ByteToUnicode(coding, static_cast<uint8_t>(b));
         char16_t small = SmallLetter(ch);
         if (small == ch) continue;
@@ -101,9 +103,9 @@ bool IsWholeWord(const TextBuffer& text, size_t pos, size_t length)
 
 const uint8_t* CaseFoldTable(Coding coding)
 {
-    static uint8_t tables[CodingCount][256];
-    static bool built[CodingCount];
-    int index = coding >= 0 && coding < CodingCount ? coding : CodingAnsi;
+    static uint8_t tables[CodingUtf8 + 1][256];
+    static bool built[CodingUtf8 + 1];
+    int index = coding >= 0 && coding <= CodingUtf8 ? coding : CodingAnsi;
     if (!built[index]) {
         BuildFoldTable(static_cast<Coding>(index), tables[index]);
         built[index] = true;

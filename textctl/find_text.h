@@ -3,6 +3,8 @@
 // Without FindMatchCase, letters fold by the coding the bytes are shown in:
 // Latin A-Z and the Cyrillic capitals and small letters of that coding
 // (Ё and ё included), by the program's own tables, never by the system locale.
+// In UTF-8 only Latin letters fold for now: no byte of a longer sequence is
+// taken for another's.
 #pragma once
 #include <cstddef>
 #include <cstdint>

@@ -2,6 +2,7 @@
 set(TEXTCTL_PORTABLE
   textctl/text_buffer.cpp
   textctl/word_break.cpp
+  textctl/utf8_text.cpp
   textctl/find_text.cpp
   textctl/wrap_layout.cpp
   textctl/colour_runs.cpp
@@ -19,6 +20,7 @@ set(TEXTCTL_WIN32
   textctl/textctl_paint.cpp
   textctl/textctl_format.cpp
   textctl/textctl_input.cpp
+  textctl/textctl_chars.cpp
   textctl/textctl_clipboard.cpp
   textctl/textctl_print.cpp
 )

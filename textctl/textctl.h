@@ -26,6 +26,18 @@
 // selected one shows as a selected blank. The font's character set only chooses the
 // font: it never changes which character a byte stands for.
 //
+// The UTF-8 view (TCM_SETVIEWCODING CodingUtf8) draws each valid UTF-8
+// sequence as its one character (past U+FFFF from its surrogate pair), and
+// each other byte as a character of its own: its two hex digits in a box.
+// Bytes below 0x80 are drawn as in the other views; a byte-order mark takes no
+// room. Keys and the mouse stop only between characters and never before a
+// byte-order mark at the start; Delete, Backspace and overwrite take one whole
+// character (an invalid byte is one). WM_CHAR 0x80..0xFF is a Windows-1251
+// character there, and WM_UNICHAR (wParam a code point, or one half of a
+// surrogate pair: the first waits for the second) any character; both go in as
+// their UTF-8 bytes. In the other views WM_UNICHAR inserts the coding's byte
+// ('?' when it lacks the character). Positions stay byte offsets.
+//
 // Word wrap is on when neither WS_HSCROLL nor ES_AUTOHSCROLL is in the
 // style: rows break after the last blank that fits the window, or inside a
 // word longer than the window.
@@ -124,7 +136,7 @@ constexpr char TextControlClassName[] = "VerkoText";
 // Registers the window class; false when the system refuses.
 bool RegisterTextControl(HINSTANCE instance);
 
-// wParam: the coding the bytes are drawn in, 0 ANSI, 1 OEM, 2 KOI8; lParam 0.
+// wParam: the coding the bytes are drawn in, 0 ANSI, 1 OEM, 2 KOI8, 5 UTF-8; lParam 0.
 // Returns the previous coding. Any other wParam is ignored (returns the current one).
 constexpr UINT TCM_SETVIEWCODING = WM_APP + 0x100;
 // Returns the coding the bytes are drawn in.

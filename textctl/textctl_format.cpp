@@ -115,7 +115,7 @@ LRESULT SetBackground(TextControl& c, WPARAM useSystem, LPARAM colour)
 LRESULT SetViewCoding(TextControl& c, WPARAM coding)
 {
     LRESULT previous = c.viewCoding;
-    if (coding >= static_cast<WPARAM>(ViewCodingCount)) return previous;
+    if (coding > static_cast<WPARAM>(CodingUtf8) || !IsViewCoding(static_cast<int>(coding))) return previous;
     c.viewCoding = static_cast<Coding>(coding);
     RebuildFont(c);
     return previous;

@@ -14,35 +14,23 @@ bool KeyDown(int key)
     return GetKeyState(key) < 0;
 }
 
-size_t CharLeft(const TextControl& c, size_t pos)
-{
-    if (pos == 0) return 0;
-    return IsBreakMiddle(c, pos - 1) ? pos - 2 : pos - 1;
-}
-
-size_t CharRight(const TextControl& c, size_t pos)
-{
-    if (pos >= c.text.Length()) return c.text.Length();
-    return IsBreakMiddle(c, pos + 1) ? pos + 2 : pos + 1;
-}
-
 void MoveCaret(TextControl& c, size_t pos, bool extend)
 {
-    if (IsBreakMiddle(c, pos)) --pos;
+    pos = CaretStop(c, pos);
     SetSelection(c, extend ? c.anchor : pos, pos);
 }
 
 // The end of a row as the caret may reach it: a wrapped row ends before its
-// last byte, since the wrap point itself is drawn on the next row.
-size_t RowCaretEnd(const Row& row)
+// last character, since the wrap point itself is drawn on the next row.
+size_t RowCaretEnd(const TextControl& c, const Row& row)
 {
-    return row.lastOfLine || row.end == row.start ? row.end : row.end - 1;
+    return row.lastOfLine || row.end == row.start ? row.end : CharStop(c, row.end - 1);
 }
 
 size_t PositionInRow(TextControl& c, const Row& row, int x)
 {
     size_t pos = PositionFromX(c.text, c.metrics, row.start, row.end, x);
-    return std::min(pos, RowCaretEnd(row));
+    return std::min(pos, RowCaretEnd(c, row));
 }
 
 // Up, Down, Page Up and Page Down: rows away, at the remembered x.
@@ -76,14 +64,17 @@ void DeleteForward(TextControl& c, bool word)
 {
     if (IsReadOnly(c)) return;
     size_t start = SelectionStart(c), end = SelectionEnd(c);
-    if (start == end) end = word ? WordRight(c, start) : CharRight(c, start);
+    if (start == end) {
+        start = CharStop(c, start);
+        end = word ? WordRight(c, start) : CharRight(c, start);
+    }
     ReplaceRange(c, start, end, nullptr, 0);
 }
 
 void DeleteBackward(TextControl& c, bool word)
 {
     size_t start = SelectionStart(c), end = SelectionEnd(c);
-    if (start == end) start = word ? WordLeft(c, end) : CharLeft(c, end);
+    if (start == end) start = CharStop(c, word ? WordLeft(c, end) : CharLeft(c, end));
     ReplaceRange(c, start, end, nullptr, 0);
 }
 
@@ -137,7 +128,7 @@ void KeyPressed(TextControl& c, WPARAM key)
         MoveCaret(c, control ? 0 : RowOfPosition(c, c.caret).start, shift);
         break;
     case VK_END:
-        MoveCaret(c, control ? c.text.Length() : RowCaretEnd(RowOfPosition(c, c.caret)), shift);
+        MoveCaret(c, control ? c.text.Length() : RowCaretEnd(c, RowOfPosition(c, c.caret)), shift);
         break;
     case VK_DELETE:
         if (shift && !control)
@@ -159,11 +150,11 @@ void KeyPressed(TextControl& c, WPARAM key)
     }
 }
 
-// Typed bytes: the program has already turned the character into the byte of
-// the coding shown.
-void CharTyped(TextControl& c, WPARAM code)
+// Typed characters: the program has already turned a character message into
+// the byte of the coding shown, except in the UTF-8 view.
+void CharTyped(TextControl& c, WPARAM code, bool unicode)
 {
-    if (IsReadOnly(c) || code > 0xFF) return;
+    if (IsReadOnly(c) || (!unicode && code > 0xFF)) return;
     size_t start = SelectionStart(c), end = SelectionEnd(c);
     if (code == 8 || code == 0x7F) {
         DeleteBackward(c, code == 0x7F);
@@ -175,10 +166,13 @@ void CharTyped(TextControl& c, WPARAM code)
         return;
     }
     if (code < 0x20 && code != '\t') return;
-    uint8_t byte = static_cast<uint8_t>(code);
+    uint8_t bytes[4];
+    size_t count = TypedBytes(c, static_cast<uint32_t>(code), unicode, bytes);
+    if (count == 0) return;
+    if (start == end) start = end = CharStop(c, start);
     bool atLineEnd = end >= c.text.Length() || c.text.At(end) == '\r' || c.text.At(end) == '\n';
-    if (c.overwrite && start == end && !atLineEnd) ++end;
-    ReplaceRange(c, start, end, &byte, 1, true);
+    if (c.overwrite && start == end && !atLineEnd) end = CharRight(c, end);
+    ReplaceRange(c, start, end, bytes, count, true);
 }
 
 bool InSelectionBar(const TextControl& c, int x)
@@ -212,9 +206,7 @@ void ExtendDrag(TextControl& c, int x, int y)
             SetSelection(c, c.lineAnchorStart, end);
         return;
     }
-    size_t pos = PositionFromPoint(c, x, y);
-    if (IsBreakMiddle(c, pos)) --pos;
-    SetSelection(c, c.anchor, pos);
+    SetSelection(c, c.anchor, CaretStop(c, PositionFromPoint(c, x, y)));
 }
 
 void ButtonDown(TextControl& c, int x, int y, bool doubleClick)
@@ -227,11 +219,10 @@ void ButtonDown(TextControl& c, int x, int y, bool doubleClick)
         RowSpanAt(c, y, &c.lineAnchorStart, &c.lineAnchorEnd);
         SetSelection(c, shift ? c.anchor : c.lineAnchorStart, c.lineAnchorEnd);
     } else {
-        size_t pos = PositionFromPoint(c, x, y);
-        if (IsBreakMiddle(c, pos)) --pos;
+        size_t pos = CaretStop(c, PositionFromPoint(c, x, y));
         if (doubleClick) {
             WordRange word = WordAt(c.text, pos);
-            SetSelection(c, word.start, word.end);
+            SetSelection(c, CharStop(c, word.start), word.end);
         } else {
             SetSelection(c, shift ? c.anchor : pos, pos);
         }
@@ -275,7 +266,11 @@ bool InputMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LR
         KeyPressed(c, wParam);
         return true;
     case WM_CHAR:
-        CharTyped(c, wParam);
+        CharTyped(c, wParam, false);
+        return true;
+    case WM_UNICHAR:
+        if (wParam == UNICODE_NOCHAR) *result = TRUE;
+        else CharTyped(c, wParam, true);
         return true;
     case WM_LBUTTONDOWN:
         ButtonDown(c, x, y, false);

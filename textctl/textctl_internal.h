@@ -79,6 +79,8 @@ struct TextControl {
     LineRows caretRows;
     LineRows scratchRows;
 
+    char16_t pendingHalf = 0;   // the first half of a typed surrogate pair
+
     // Mouse.
     bool dragging = false;
     bool draggingLines = false;
@@ -90,6 +92,7 @@ struct TextControl {
     // Paint scratch, kept to avoid allocating per paint.
     std::vector<wchar_t> paintText;
     std::vector<int> paintAdvances;
+    std::vector<int> paintMarks;   // x of each invalid byte's box
 };
 
 TextControl* ControlOf(HWND window);
@@ -107,6 +110,18 @@ inline size_t SelectionEnd(const TextControl& c)
 void SetSelection(TextControl& c, size_t anchor, size_t caret);
 bool IsBreakMiddle(const TextControl& c, size_t pos);   // pos lies between CR and LF
 bool IsReadOnly(const TextControl& c);
+
+// Characters (textctl_chars.cpp). Keys and the mouse stop only where a
+// character starts: not between CR and LF (CaretStop), nor inside a valid
+// sequence of the UTF-8 view or before its byte-order mark (CharStop).
+size_t CharStop(const TextControl& c, size_t pos);
+size_t CaretStop(const TextControl& c, size_t pos);
+size_t CharLeft(const TextControl& c, size_t pos);
+size_t CharRight(const TextControl& c, size_t pos);
+// The bytes of a typed character (WM_CHAR: a byte, or in the UTF-8 view a
+// Windows-1251 character; unicode: a code point or one half of a pair) in
+// the view coding; 0 when there are none yet.
+size_t TypedBytes(TextControl& c, uint32_t code, bool unicode, uint8_t bytes[4]);
 
 // Editing (textctl_edit.cpp). Replaces [start, end) with bytes; false when the
 // limit refuses it or memory runs out. The caret ends after the new bytes.
@@ -148,8 +163,15 @@ void Repaint(TextControl& c);
 // Look (textctl_paint.cpp).
 // The font of a character format for a device of pixelsPerInch rows per inch.
 HFONT CreateFormatFont(const CHARFORMATA& format, int pixelsPerInch);
-// Widths of the 256 glyphs in the font selected into dc; returns its row height.
-int MeasureGlyphs(HDC dc, const wchar_t* glyphs, LayoutMetrics* metrics);
+// Widths of the 256 glyphs in the font selected into dc, and with utf8 of
+// the UTF-8 view's characters; returns its row height.
+int MeasureGlyphs(HDC dc, const wchar_t* glyphs, bool utf8, LayoutMetrics* metrics);
+// The glyphs a character is drawn from, whose advances add up to its width:
+// at most MaxGlyphsPerChar, none for a byte-order mark. An invalid byte of
+// the UTF-8 view is its two hex digits; the painter draws their box.
+constexpr size_t MaxGlyphsPerChar = 3;
+size_t GlyphsOf(const TextControl& c, const LayoutMetrics& metrics, const LayoutChar& ch, int width, wchar_t* glyphs,
+                int* advances);
 void RebuildFont(TextControl& c);
 void Paint(TextControl& c);
 COLORREF TextColour(const TextControl& c);

@@ -15,6 +15,9 @@ constexpr wchar_t ControlPictures[32] = {
     0x25AC, 0x21A8, 0x2191, 0x2193, 0x2192, 0x2190, 0x221F, 0x2194, 0x25B2, 0x25BC,
 };
 constexpr wchar_t DeletePicture = 0x2302;
+// An invalid byte's two hex digits sit in a box this much wider than they are.
+constexpr int MarkPadding = 5;
+constexpr int MarkInset = 2;
 
 wchar_t GlyphOf(Coding coding, uint8_t byte)
 {
@@ -23,11 +26,24 @@ wchar_t GlyphOf(Coding coding, uint8_t byte)
     return static_cast<wchar_t>(ByteToUnicode(coding, byte));
 }
 
-int GlyphWidth(HDC dc, wchar_t glyph)
+int GlyphWidth(HDC dc, const wchar_t* glyphs, int count = 1)
 {
     SIZE size = {};
-    GetTextExtentPoint32W(dc, &glyph, 1, &size);
+    GetTextExtentPoint32W(dc, glyphs, count, &size);
     return size.cx;
+}
+
+// The UTF-8 view's widths: every character up to U+FFFF, one for those past
+// it (all drawn from surrogate pairs), and the box of an invalid byte.
+void MeasureCharacters(HDC dc, LayoutMetrics* metrics)
+{
+    std::vector<INT> widths(0x10000, metrics->widths['x']);
+    GetCharWidth32W(dc, 0, 0xFFFF, widths.data());
+    metrics->unitWidths.assign(widths.begin(), widths.end());
+    metrics->unitWidths[0xFEFF] = 0;   // the byte-order mark is not drawn
+    const wchar_t emoji[2] = {0xD83D, 0xDE00};
+    metrics->astralWidth = GlyphWidth(dc, emoji, 2);
+    metrics->invalidWidth = 2 * metrics->widths['0'] + MarkPadding;
 }
 
 struct RowPainter {
@@ -66,30 +82,40 @@ struct RowPainter {
                     c.paintAdvances.data());
     }
 
-    // Draws [pos, end) of the row from screen x on; returns the x reached.
-    int DrawRun(size_t pos, size_t end, int x, COLORREF colour, bool selected, bool lastOnRow)
+    // Draws the characters from pos up to end of the row from screen x on;
+    // pos and the x returned are where drawing stopped.
+    int DrawRun(size_t& pos, size_t end, int x, COLORREF colour, bool selected, bool lastOnRow)
     {
         int rowX = x - TextLeft(c) + c.xOffset;
         int startX = x;
         size_t count = 0;
+        c.paintMarks.clear();
+        CharReader reader(c.text, c.metrics);
         while (pos < end && x < right) {
-            size_t available = 0;
-            const uint8_t* bytes = c.text.Span(pos, &available);
-            available = std::min(available, end - pos);
-            for (size_t i = 0; i < available && x < right; ++i, ++pos) {
-                if (count == c.paintText.size()) {
-                    c.paintText.resize(count * 2 + 256);
-                    c.paintAdvances.resize(count * 2 + 256);
-                }
-                int next = AdvanceX(c.metrics, bytes[i], rowX);
-                c.paintText[count] = bytes[i] == '\t' ? L' ' : c.glyphs[bytes[i]];
-                c.paintAdvances[count++] = next - rowX;
-                x += next - rowX;
-                rowX = next;
+            if (count + MaxGlyphsPerChar > c.paintText.size()) {
+                c.paintText.resize(count * 2 + 256);
+                c.paintAdvances.resize(count * 2 + 256);
             }
+            LayoutChar ch = reader.At(pos);
+            int next = AdvanceX(c.metrics, ch, rowX);
+            if (!ch.utf8.valid) c.paintMarks.push_back(x);
+            count += GlyphsOf(c, c.metrics, ch, next - rowX, &c.paintText[count], &c.paintAdvances[count]);
+            x += next - rowX;
+            rowX = next;
+            pos = ch.next;
         }
         DrawGlyphs(startX, lastOnRow ? right : x, colour, selected, count);
+        for (int markX : c.paintMarks)
+            if (markX >= TextLeft(c)) FrameMark(markX, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : colour);
         return x;
+    }
+
+    void FrameMark(int x, COLORREF colour)
+    {
+        RECT box = {x, y + 1, x + c.metrics.invalidWidth - 1, y + c.lineHeight - 1};
+        HBRUSH brush = CreateSolidBrush(colour);
+        FrameRect(dc, &box, brush);
+        DeleteObject(brush);
     }
 
     // A line break of any kind ends its line unseen, like in any editor for
@@ -120,7 +146,7 @@ struct RowPainter {
             COLORREF colour = LookAt(pos, row.end, &lookEnd);
             filled = lookEnd >= row.end && !breakShown;
             x = DrawRun(pos, lookEnd, x, colour, Selected(pos), filled);
-            pos = lookEnd;
+            pos = std::max(pos, lookEnd);
         }
         if (!WrapMode(c)) NoteWidth(row, pos, x);
         if (x >= right || filled) return;
@@ -164,12 +190,38 @@ HFONT CreateFormatFont(const CHARFORMATA& format, int pixelsPerInch)
     return CreateFontIndirectA(&font);
 }
 
-int MeasureGlyphs(HDC dc, const wchar_t* glyphs, LayoutMetrics* metrics)
+size_t GlyphsOf(const TextControl& c, const LayoutMetrics& metrics, const LayoutChar& ch, int width, wchar_t* glyphs,
+                int* advances)
+{
+    glyphs[0] = ch.lead == '\t' ? L' ' : c.glyphs[ch.lead];
+    advances[0] = width;
+    if (c.viewCoding != CodingUtf8 || ch.lead < 0x80) return 1;
+    if (!ch.utf8.valid) {
+        static const wchar_t hex[] = L"0123456789ABCDEF";
+        const wchar_t mark[3] = {L' ', hex[ch.lead >> 4], hex[ch.lead & 15]};
+        const int digit = metrics.widths['0'];
+        const int markAdvances[3] = {MarkInset, digit, width - MarkInset - digit};
+        std::copy(mark, mark + 3, glyphs);
+        std::copy(markAdvances, markAdvances + 3, advances);
+        return 3;
+    }
+    if (ch.utf8.code == 0xFEFF) return 0;
+    char16_t units[2];
+    size_t count = DrawnUnits(ch.utf8, units);
+    glyphs[0] = units[0];
+    glyphs[1] = units[1];
+    advances[1] = 0;
+    return count;
+}
+
+int MeasureGlyphs(HDC dc, const wchar_t* glyphs, bool utf8, LayoutMetrics* metrics)
 {
     TEXTMETRICW textMetrics = {};
     GetTextMetricsW(dc, &textMetrics);
-    for (int b = 0; b < 256; ++b) metrics->widths[b] = GlyphWidth(dc, glyphs[b]);
+    for (int b = 0; b < 256; ++b) metrics->widths[b] = GlyphWidth(dc, &glyphs[b]);
     metrics->tabWidth = std::max(1, 8 * metrics->widths[' ']);
+    metrics->unitWidths.clear();
+    if (utf8) MeasureCharacters(dc, metrics);
     return std::max(1, static_cast<int>(textMetrics.tmHeight));
 }
 
@@ -210,7 +262,7 @@ void RebuildFont(TextControl& c)
     }
     HGDIOBJ old = SelectObject(dc, c.font ? c.font : GetStockObject(SYSTEM_FIXED_FONT));
     for (int b = 0; b < 256; ++b) c.glyphs[b] = GlyphOf(c.viewCoding, static_cast<uint8_t>(b));
-    c.lineHeight = MeasureGlyphs(dc, c.glyphs, &c.metrics);
+    c.lineHeight = MeasureGlyphs(dc, c.glyphs, c.viewCoding == CodingUtf8, &c.metrics);
     c.breakGlyphWidth = std::max(c.metrics.widths['\n'], c.metrics.widths[' ']);
     SelectObject(dc, old);
     ReleaseDC(c.window, dc);

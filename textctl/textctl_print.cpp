@@ -60,7 +60,7 @@ void Measure(PageCache& cache, const TextControl& c, HDC target, Dpi dpi)
 {
     HFONT font = CreateFormatFont(c.format, dpi.y);
     HGDIOBJ old = SelectObject(target, font ? font : GetStockObject(SYSTEM_FIXED_FONT));
-    cache.lineHeight = MeasureGlyphs(target, c.glyphs, &cache.metrics);
+    cache.lineHeight = MeasureGlyphs(target, c.glyphs, c.viewCoding == CodingUtf8, &cache.metrics);
     SelectObject(target, old);
     if (font) DeleteObject(font);
     cache.target = target;
@@ -96,21 +96,23 @@ struct BandPainter {
         return box.top + MulDiv(static_cast<int>(row) * cache.lineHeight, dpi.y, cache.targetDpi.y);
     }
 
-    // Draws [pos, end) in one colour from target x on; returns the x reached.
-    int DrawRun(size_t pos, size_t end, int x, int y, COLORREF colour)
+    // Draws the characters from pos up to end in one colour from target x on;
+    // pos and the x returned are where drawing stopped.
+    int DrawRun(size_t& pos, size_t end, int x, int y, COLORREF colour)
     {
-        size_t count = end - pos;
-        if (c.paintText.size() < count) {
-            c.paintText.resize(count);
-            c.paintAdvances.resize(count);
-        }
+        size_t count = 0;
         int left = X(x);
-        for (size_t i = 0; i < count; ++i) {
-            uint8_t byte = c.text.At(pos + i);
-            int next = AdvanceX(cache.metrics, byte, x);
-            c.paintText[i] = byte == '\t' ? L' ' : c.glyphs[byte];
-            c.paintAdvances[i] = X(next) - X(x);
+        CharReader reader(c.text, cache.metrics);
+        while (pos < end) {
+            if (count + MaxGlyphsPerChar > c.paintText.size()) {
+                c.paintText.resize(count * 2 + 256);
+                c.paintAdvances.resize(count * 2 + 256);
+            }
+            LayoutChar ch = reader.At(pos);
+            int next = AdvanceX(cache.metrics, ch, x);
+            count += GlyphsOf(c, cache.metrics, ch, X(next) - X(x), &c.paintText[count], &c.paintAdvances[count]);
             x = next;
+            pos = ch.next;
         }
         SetTextColor(dc, colour);
         ExtTextOutW(dc, left, y, ETO_CLIPPED, &box, c.paintText.data(), static_cast<UINT>(count),
@@ -126,7 +128,7 @@ struct BandPainter {
             size_t runEnd = end;
             COLORREF colour = ColourRunAt(c, pos, end, &runEnd);
             x = DrawRun(pos, runEnd, x, Y(index), colour);
-            pos = runEnd;
+            pos = std::max(pos, runEnd);
         }
     }
 };

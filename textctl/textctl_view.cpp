@@ -271,7 +271,7 @@ size_t PositionFromPoint(TextControl& c, int x, int y)
     for (long i = 0; i > target && PreviousRow(c, row); --i) {}
     size_t pos = PositionFromX(c.text, c.metrics, row.start, row.end, x - TextLeft(c) + c.xOffset);
     // A wrap point belongs to the next row: stay on the row clicked.
-    if (pos == row.end && !row.lastOfLine && pos > row.start) --pos;
+    if (pos == row.end && !row.lastOfLine && pos > row.start) pos = CharStop(c, pos - 1);
     return pos;
 }
 

@@ -11,16 +11,28 @@ bool IsBlank(uint8_t byte)
     return byte == ' ' || byte == '\t';
 }
 
-// Calls visit(pos, byte) for each byte of [from, to) until it returns false.
-template <typename Visit> void ForEachByte(const TextBuffer& text, size_t from, size_t to, Visit visit)
+// Calls visit(pos, character) for each character of [from, to) until it
+// returns false; a character that would reach past `to` ends the walk.
+template <typename Visit>
+void ForEachChar(const TextBuffer& text, const LayoutMetrics& metrics, size_t from, size_t to, Visit visit)
 {
-    size_t pos = from;
-    while (pos < to) {
+    if (metrics.Utf8()) {
+        CharReader reader(text, metrics);
+        for (size_t pos = from; pos < to;) {
+            const LayoutChar ch = reader.At(pos);
+            if (ch.next > to || !visit(pos, ch)) return;
+            pos = ch.next;
+        }
+        return;
+    }
+    // One byte a character: the plain loop over each chunk.
+    for (size_t pos = from; pos < to;) {
         size_t available = 0;
         const uint8_t* bytes = text.Span(pos, &available);
         if (available > to - pos) available = to - pos;
         for (size_t i = 0; i < available; ++i)
-            if (!visit(pos + i, bytes[i])) return;
+            if (!visit(pos + i, LayoutChar{pos + i + 1, bytes[i], metrics.widths[bytes[i]], {1, bytes[i], true}}))
+                return;
         pos += available;
     }
 }
@@ -30,8 +42,8 @@ template <typename Visit> void ForEachByte(const TextBuffer& text, size_t from, 
 int XOfPosition(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t pos)
 {
     int x = 0;
-    ForEachByte(text, rowStart, pos, [&](size_t, uint8_t byte) {
-        x = AdvanceX(metrics, byte, x);
+    ForEachChar(text, metrics, rowStart, pos, [&](size_t, const LayoutChar& ch) {
+        x = AdvanceX(metrics, ch, x);
         return true;
     });
     return x;
@@ -41,10 +53,10 @@ size_t PositionFromX(const TextBuffer& text, const LayoutMetrics& metrics, size_
 {
     size_t found = rowEnd;
     int left = 0;
-    ForEachByte(text, rowStart, rowEnd, [&](size_t pos, uint8_t byte) {
-        int right = AdvanceX(metrics, byte, left);
+    ForEachChar(text, metrics, rowStart, rowEnd, [&](size_t pos, const LayoutChar& ch) {
+        int right = AdvanceX(metrics, ch, left);
         if (x < right) {
-            found = (x - left) * 2 < right - left ? pos : pos + 1;
+            found = (x - left) * 2 < right - left ? pos : ch.next;
             return false;
         }
         left = right;
@@ -58,8 +70,8 @@ size_t FirstPositionAtX(const TextBuffer& text, const LayoutMetrics& metrics, si
 {
     size_t found = rowEnd;
     int left = 0;
-    ForEachByte(text, rowStart, rowEnd, [&](size_t pos, uint8_t byte) {
-        int right = AdvanceX(metrics, byte, left);
+    ForEachChar(text, metrics, rowStart, rowEnd, [&](size_t pos, const LayoutChar& ch) {
+        int right = AdvanceX(metrics, ch, left);
         if (right > x) {
             found = pos;
             return false;
@@ -77,22 +89,22 @@ size_t WrapRowEnd(const TextBuffer& text, const LayoutMetrics& metrics, size_t r
     size_t afterBlank = 0;   // position after the last blank run that fit
     int x = 0;
     bool inBlanks = false;
-    ForEachByte(text, rowStart, lineEnd, [&](size_t pos, uint8_t byte) {
-        if (IsBlank(byte)) {
+    ForEachChar(text, metrics, rowStart, lineEnd, [&](size_t pos, const LayoutChar& ch) {
+        if (IsBlank(ch.lead)) {
             inBlanks = true;   // blanks may hang past the edge
-            x = AdvanceX(metrics, byte, x);
+            x = AdvanceX(metrics, ch, x);
             return true;
         }
         if (inBlanks) {
             afterBlank = pos;
             inBlanks = false;
         }
-        x = AdvanceX(metrics, byte, x);
+        x = AdvanceX(metrics, ch, x);
         if (x > width) {
             if (afterBlank > rowStart)
                 end = afterBlank;
             else
-                end = pos > rowStart ? pos : pos + 1;
+                end = pos > rowStart ? pos : ch.next;
             return false;
         }
         return true;

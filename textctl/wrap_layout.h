@@ -1,18 +1,27 @@
 // Layout arithmetic of the text control: where rows of a line wrap, and how
 // x coordinates map to byte positions within a row. No Windows header.
 //
-// A row starts at x = 0. Every byte advances x by its entry in the width
-// table, except Tab, which moves to the next multiple of the tab width.
+// A row starts at x = 0. Every character advances x by its width, except
+// Tab, which moves to the next multiple of the tab width. A character is a
+// byte, or in the UTF-8 view a valid sequence or an invalid byte: positions
+// found here are never inside a valid sequence.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-class TextBuffer;
+#include "textctl/text_buffer.h"
+#include "textctl/utf8_text.h"
 
 struct LayoutMetrics {
-    int widths[256] = {};
-    int tabWidth = 8;   // > 0
+    int widths[256] = {};   // per byte; in the UTF-8 view those below 0x80
+    int tabWidth = 8;       // > 0
+    // The UTF-8 view: characters up to U+FFFF by their width here (empty
+    // otherwise), those past it all as wide as astralWidth; an invalid byte's marker.
+    std::vector<uint16_t> unitWidths;
+    int astralWidth = 0;
+    int invalidWidth = 0;
+    bool Utf8() const { return !unitWidths.empty(); }
 };
 
 inline int AdvanceX(const LayoutMetrics& metrics, uint8_t byte, int x)
@@ -20,6 +29,53 @@ inline int AdvanceX(const LayoutMetrics& metrics, uint8_t byte, int x)
     if (byte == '\t') return (x / metrics.tabWidth + 1) * metrics.tabWidth;
     return x + metrics.widths[byte];
 }
+
+// One character as the layout sees it.
+struct LayoutChar {
+    size_t next;    // the position after it
+    uint8_t lead;   // its first byte
+    int width;      // a Tab's advance is AdvanceX's
+    Utf8Char utf8;  // in the UTF-8 view, what it is
+};
+
+inline int AdvanceX(const LayoutMetrics& metrics, const LayoutChar& ch, int x)
+{
+    return ch.lead == '\t' ? AdvanceX(metrics, ch.lead, x) : x + ch.width;
+}
+
+// Reads characters one after another, keeping the byte store's chunk at hand.
+class CharReader {
+public:
+    CharReader(const TextBuffer& text, const LayoutMetrics& metrics) : text_(text), metrics_(metrics) {}
+    LayoutChar At(size_t pos)   // pos < text length
+    {
+        if (pos < spanStart_ || pos - spanStart_ >= spanLength_) {
+            span_ = text_.Span(pos, &spanLength_);
+            spanStart_ = pos;
+        }
+        const uint8_t* p = span_ + (pos - spanStart_);
+        const size_t left = spanLength_ - (pos - spanStart_);
+        if (!metrics_.Utf8()) return {pos + 1, *p, metrics_.widths[*p], {1, *p, true}};
+        // A sequence may go on in the next chunk: then its bytes are copied.
+        const bool whole = left >= 4 || spanStart_ + spanLength_ >= text_.Length();
+        const Utf8Char ch = whole ? Utf8CharAt(p, left) : Utf8CharAt(text_, pos);
+        return {pos + ch.length, *p, Width(ch), ch};
+    }
+
+private:
+    int Width(const Utf8Char& ch) const
+    {
+        if (!ch.valid) return metrics_.invalidWidth;
+        if (ch.code < 0x80) return metrics_.widths[ch.code];
+        return ch.code < metrics_.unitWidths.size() ? metrics_.unitWidths[ch.code] : metrics_.astralWidth;
+    }
+
+    const TextBuffer& text_;
+    const LayoutMetrics& metrics_;
+    const uint8_t* span_ = nullptr;
+    size_t spanStart_ = 0;
+    size_t spanLength_ = 0;
+};
 
 // x of position `pos` in the row starting at rowStart (pos >= rowStart).
 int XOfPosition(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t pos);

@@ -10,6 +10,8 @@
 #include "coding/detect.h"
 #include "coding/transform.h"
 #include "coding/utf8.h"
+#include "coding/utf16.h"
+#include "coding/utf8_chars.h"
 
 namespace {
 
@@ -94,6 +96,32 @@ void CheckUtf8Decoding(const uint8_t* text, size_t length, Coding coding, const 
     Check(o == out.size());
 }
 
+// The UTF-8 view's characters agree with the reference: every position inside
+// a character finds its start and its end, and the count is theirs.
+void CheckUtf8Characters(const uint8_t* text, size_t length)
+{
+    size_t count = 0;
+    bool valid = true;
+    for (size_t i = 0; i < length; ++count) {
+        const size_t len = ValidLength(text + i, length - i);
+        const size_t end = i + (len ? len : 1);
+        const Utf8Char ch = Utf8CharAt(text + i, length - i);
+        char16_t units[2];
+        Check(ch.length == end - i && ch.valid == (len > 0) && DrawnUnits(ch, units) <= ch.length);
+        valid &= ch.valid;
+        for (size_t pos = i; pos < end; ++pos)
+            Check(Utf8CharStart(text, length, pos) == i && Utf8NextStop(text, length, pos) == end);
+        i = end;
+    }
+    Check(Utf8CharCount(text, length) == count && Utf8CharStart(text, length, length) == length);
+    // Through UTF-16 and back: valid text unchanged, in the room promised.
+    std::vector<char16_t> wide(length + 1);
+    const size_t units = Utf8ToUtf16(text, length, wide.data());
+    std::vector<uint8_t> back(3 * units + 1);
+    const size_t n = Utf16ToUtf8(wide.data(), units, back.data());
+    Check(units <= length && n <= 3 * units && (!valid || (n == length && std::equal(text, text + length, back.data()))));
+}
+
 }   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -125,6 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::vector<uint8_t> utf8 = Converted(text, length, coding, CodingUtf8, limit);
     Check(Converted(utf8.data(), utf8.size(), CodingUtf8, coding, limit) == std::vector<uint8_t>(text, text + length));
     CheckUtf8Decoding(text, length, coding, Converted(text, length, CodingUtf8, coding, limit));
+    CheckUtf8Characters(text, length);
 
     const bool wide = flags & 0x80;
     AlignParams params;

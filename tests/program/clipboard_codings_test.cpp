@@ -87,6 +87,59 @@ TEST_F(ClipboardCodings, PastedTextIsReadInTheFormatWrittenFirst)
     }
 }
 
+// The UTF-8 view, told to the editor and its control directly.
+void ShowUtf8()
+{
+    Editor.ViewCoding = CodingUtf8;
+    SendMessageA(Editor.Window, TCM_SETVIEWCODING, CodingUtf8, 0);
+}
+
+TEST_F(ClipboardCodings, Utf8ViewCopiesUnicodeBesideTheExactBytesAndPastesUtf8)
+{
+    const std::string utf8 = "\xD0\xA9\xD1\x83\x80 \xF0\x9F\x98\x80";   // Щу, an invalid byte, a face
+    SetDocument(utf8);
+    ShowUtf8();
+    SendCommand(CMD_SELECT_ALL);
+    PressKey('C', Ctrl);
+    EXPECT_EQ(FirstClipboardFormat(), static_cast<UINT>(CF_UNICODETEXT));
+    EXPECT_EQ(ClipboardUnicode(), u"Щу\xFFFD \U0001F600");
+    SendCommand(CMD_DELETE);
+    PressKey('V', Ctrl);
+    EXPECT_EQ(EditorBytes(), utf8);   // the invalid byte too
+    char caret[32] = "";
+    SendMessageA(App.StatusBarWindow, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(caret));
+    EXPECT_STREQ(caret, "   6:1");   // the column counts characters
+
+    const std::u16string text = u"Щука ё\U0001F600";
+    const struct {
+        UINT format;
+        std::string text;
+        std::string expected;
+    } cases[] = {
+        {CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(text.c_str()), text.size() * 2),
+         "\xD0\xA9\xD1\x83\xD0\xBA\xD0\xB0 \xD1\x91\xF0\x9F\x98\x80"},
+        {CF_TEXT, "\xD9\xF3 \xB8", "\xD0\xA9\xD1\x83 \xD1\x91"},
+        {CF_OEMTEXT, "\x99\xE3", "\xD0\xA9\xD1\x83"},
+    };
+    for (const auto& c : cases) {
+        PutOnClipboard(c.format, c.text.data(), c.text.size());
+        SetDocument("[]");
+        Select(1, 1);
+        PressKey(VK_INSERT, Shift);
+        EXPECT_EQ(EditorBytes(), "[" + c.expected + "]") << "format " << c.format;
+    }
+    // Exact bytes copied in another view arrive as UTF-8.
+    View(CodingAnsi);
+    SetDocument("\xD9\xF3");
+    SendCommand(CMD_SELECT_ALL);
+    PressKey('C', Ctrl);
+    ShowUtf8();
+    SetDocument("");
+    PressKey('V', Ctrl);
+    EXPECT_EQ(EditorBytes(), "\xD0\xA9\xD1\x83");
+    View(CodingAnsi);
+}
+
 TEST_F(ClipboardCodings, CopyWithoutSelectionLeavesTheClipboardAlone)
 {
     PutOnClipboard(CF_TEXT, "keep", 4);

@@ -68,7 +68,10 @@ const CodingCase Cases[] = {
     {0, RUSSIAN_CHARSET, "\xCF\xF0\xE8\xE2\xE5\xF2", "ANSI"},
     {1, OEM_CHARSET, "\x8F\xE0\xA8\xA2\xA5\xE2", "OEM"},
     {2, DEFAULT_CHARSET, "\xF0\xD2\xC9\xD7\xC5\xD4", "KOI8"},
+    // With a byte-order mark, which is not drawn.
+    {5, DEFAULT_CHARSET, "\xEF\xBB\xBF\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82", "UTF-8"},
 };
+constexpr int CaseCount = sizeof Cases / sizeof Cases[0];
 const wchar_t Word[] = L"\x041F\x0440\x0438\x0432\x0435\x0442";
 
 }   // namespace
@@ -77,8 +80,9 @@ TEST_F(TextControlTest, SameBytesAreDrawnAsTheWordOfEachCoding)
 {
     const int width = 200;
     Capture sheet;
-    sheet.width = width * 3;
-    for (const CodingCase& c : Cases) {
+    sheet.width = width * CaseCount;
+    for (int i = 0; i < CaseCount; ++i) {
+        const CodingCase& c = Cases[i];
         SendMessageA(control_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(c.bytes));
         SetFont(control_, "DejaVu Sans Mono", 360, c.charset);
         Send(TCM_SETVIEWCODING, static_cast<WPARAM>(c.coding));
@@ -102,7 +106,7 @@ TEST_F(TextControlTest, SameBytesAreDrawnAsTheWordOfEachCoding)
         sheet.pixels.resize(static_cast<size_t>(sheet.width * height));
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
-                sheet.pixels[static_cast<size_t>(y * sheet.width + c.coding * width + x)] = drawn.At(x, y);
+                sheet.pixels[static_cast<size_t>(y * sheet.width + i * width + x)] = drawn.At(x, y);
     }
     SaveBitmap(BesideTheProgram("textctl_views.bmp"), sheet);
 
@@ -113,6 +117,7 @@ TEST_F(TextControlTest, SameBytesAreDrawnAsTheWordOfEachCoding)
     Capture expected = DrawExpected(control_, Word, width, 40);
     EXPECT_NE(wrong.pixels, expected.pixels);
     EXPECT_EQ(Send(TCM_SETVIEWCODING, 7), 0);   // not a view coding: ignored
+    EXPECT_EQ(Send(TCM_SETVIEWCODING, 3), 0);
 }
 
 TEST_F(TextControlTest, ZeroAndControlBytesAreDrawnVisibly)
@@ -129,6 +134,21 @@ TEST_F(TextControlTest, ZeroAndControlBytesAreDrawnVisibly)
     EXPECT_GT(after.x - b.x, 3 * 4);   // three bytes, each with a width of its own
     Capture marked = GrabControl(control_, 200, 20);
     EXPECT_NE(plain.pixels, marked.pixels);
+
+    // In the UTF-8 view each invalid byte shows its own hex digits in a box.
+    Send(TCM_SETVIEWCODING, 5);
+    std::vector<Capture> invalid;
+    for (const char* bytes : {"a\x80", "a\x81", "a\xFF", "a"}) {
+        StreamIn(bytes);
+        SetFocus(host_);
+        invalid.push_back(GrabControl(control_, 200, 20));
+    }
+    EXPECT_NE(invalid[0].pixels, invalid[1].pixels);
+    EXPECT_NE(invalid[1].pixels, invalid[2].pixels);
+    EXPECT_NE(invalid[2].pixels, invalid[3].pixels);
+    StreamIn("\xD0\x96\x80\xFF\xF0\x9F\x98\x80\x01\xE2\x82\xAC!");
+    SetFocus(host_);
+    PictureOfWindow(control_, "textctl_utf8_marks.bmp");
 }
 
 TEST_F(TextControlTest, FormatOfTheWholeTextAndColoursOfRanges)

@@ -109,7 +109,7 @@ TEST(DetectViewCoding, RussianProseCorpus)
         size_t slice;
         double floor;   // per cent, in every coding
     } targets[] = {{16, 98}, {64, 99.5}, {256, 99.5}, {1024, 100}, {DetectSampleLimit, 100}};
-    for (int coding : {int(CodingAnsi), int(CodingOem), int(CodingKoi8), CodingUtf8}) {
+    for (int coding : {int(CodingAnsi), int(CodingOem), int(CodingKoi8), int(CodingUtf8)}) {
         std::vector<uint8_t> text(prose.size());
         text.resize(ConvertText(prose.data(), prose.size(), CodingUtf8, coding, text.data(), text.size()));
         if (coding == CodingUtf8) text = prose;

@@ -20,9 +20,12 @@ TEST(ClipboardBytesRecord, KeepsZerosAndRefusesWhatIsNotARecord)
     ASSERT_TRUE(ReadClipboardBytes(record.data(), record.size(), read));
     EXPECT_EQ(read.coding, CodingKoi8);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(read.bytes), read.count), bytes);
+    record[4] = CodingUtf8;
+    ASSERT_TRUE(ReadClipboardBytes(record.data(), record.size(), read));
+    EXPECT_EQ(read.coding, CodingUtf8);
 
     // Too short for the header, a count past the end, a coding that is not shown.
-    const std::pair<size_t, uint8_t> bad[] = {{4, 0}, {ClipboardBytesHeader + 14, 0}, {record.size(), CodingIso}};
+    const std::pair<size_t, uint8_t> bad[] = {{4, 0}, {ClipboardBytesHeader + 14, 0}, {record.size(), CodingIso}, {record.size(), CodingUtf8 + 1}};
     for (auto [size, coding] : bad) {
         std::vector<uint8_t> broken(record.begin(), record.begin() + size);
         if (size > 4) broken[4] = coding;

@@ -41,6 +41,11 @@ TEST(SearchText, PickedWordLosesBlanksAndIsShownInWindows1251)
         TypedToView(typed, view);
         EXPECT_EQ(typed, Encode(u"ёЖ", view)) << view;
     }
+    // UTF-8: the bytes of each letter.
+    EXPECT_EQ(PickedWord("\xD0\xA9 \xD1\x83", 5, CodingUtf8), Encode(u"Щу", CodingAnsi));
+    std::string typed = Encode(u"ёЖ", CodingAnsi);
+    TypedToView(typed, CodingUtf8);
+    EXPECT_EQ(typed, "\xD1\x91\xD0\x96");
     const std::string longWord(40, 'x');
     EXPECT_EQ(PickedWord(longWord.data(), longWord.size(), CodingAnsi), std::string(32, 'x'));
     EXPECT_EQ(PickedWord("ab\0cd", 5, CodingAnsi), "ab");

@@ -181,3 +181,35 @@ TEST(ColourRuns, RandomEditsMatchAColourPerByte)
     }
     for (size_t count : ran) EXPECT_GT(count, 800u);
 }
+
+TEST(TextLayout, Utf8ViewMeasuresAndBreaksWholeCharacters)
+{
+    // a (10), Ж (12), an emoji (20), an invalid byte (16), b (10); a byte-order mark takes no room.
+    const std::string bytes = "a\xD0\x96\xF0\x9F\x98\x80\x80" "b";
+    TextBuffer text;
+    Fill(text, bytes);
+    LayoutMetrics metrics = TestMetrics();
+    metrics.unitWidths.assign(0x10000, 10);
+    metrics.unitWidths[0x416] = 12;
+    metrics.astralWidth = 20;
+    metrics.invalidWidth = 16;
+    const struct {
+        size_t pos;
+        int x;
+    } xs[] = {{0, 0}, {1, 10}, {2, 10}, {3, 22}, {5, 22}, {7, 42}, {8, 58}, {9, 68}};
+    for (const auto& c : xs) EXPECT_EQ(XOfPosition(text, metrics, 0, c.pos), c.x) << c.pos;
+    const struct {
+        int x;
+        size_t pos;
+    } nearest[] = {{15, 1}, {17, 3}, {23, 3}, {31, 3}, {33, 7}, {49, 7}, {51, 8}, {100, 9}};
+    for (const auto& c : nearest) EXPECT_EQ(PositionFromX(text, metrics, 0, 9, c.x), c.pos) << c.x;
+    int startX = -1;
+    EXPECT_EQ(FirstPositionAtX(text, metrics, 0, 9, 30, &startX), 3u);
+    EXPECT_EQ(startX, 22);
+    EXPECT_EQ(WrapRowEnd(text, metrics, 0, 9, 30), 3u);
+    EXPECT_EQ(WrapRowEnd(text, metrics, 1, 9, 5), 3u);   // at least one whole character
+    EXPECT_EQ(RowStarts(text, metrics, 30), (std::vector<size_t>{0, 3, 7}));
+    metrics.unitWidths[0xFEFF] = 0;
+    Fill(text, "\xEF\xBB\xBF" "ab");
+    EXPECT_EQ(XOfPosition(text, metrics, 0, 4), 10);
+}

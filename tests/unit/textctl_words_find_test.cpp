@@ -112,6 +112,10 @@ TEST(FindText, FoldsCyrillicByTheShownCoding)
     Fill(buffer, Encode(u"РЁ", CodingOem));
     EXPECT_EQ(Find(buffer, Encode(u"рё", CodingOem), 0, -1, 0, CodingOem), 0);
     EXPECT_EQ(Find(buffer, Encode(u"рё", CodingOem), 0, -1, 0, CodingAnsi), -1);
+    // In UTF-8 "с" must not find "у", whose bytes differ as Ѓ and ѓ do in ANSI.
+    Fill(buffer, "\xD1\x83 Xy \xD1\x81");
+    EXPECT_EQ(Find(buffer, "\xD1\x81", 0, -1, 0, CodingUtf8), 6);
+    EXPECT_EQ(Find(buffer, "xY", 0, -1, 0, CodingUtf8), 3);
 }
 
 TEST(FindText, MatchesAcrossChunkBoundaries)
