@@ -53,10 +53,12 @@ inline SIZE_T PrivateBytes()
     return MemoryCounters().PagefileUsage;
 }
 
-// The most private bytes the process has held so far; 0 when unknown.
+// The most memory the process has held so far; 0 when unknown. Wine gives the
+// current private bytes as their peak, so the working set's peak, a true one there, counts too.
 inline SIZE_T PeakPrivateBytes()
 {
-    return MemoryCounters().PeakPagefileUsage;
+    const PROCESS_MEMORY_COUNTERS counters = MemoryCounters();
+    return std::max(counters.PeakPagefileUsage, counters.PeakWorkingSetSize);
 }
 
 // A stream over bytes in memory for EM_STREAMIN and EM_STREAMOUT.

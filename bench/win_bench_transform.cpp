@@ -10,6 +10,7 @@
 
 #include "app/app_state.h"
 #include "app/command_table.h"
+#include "win_bench_child.h"
 #include "win_bench_program.h"
 #include "bench/rtf_document.h"
 #include "coding/utf8.h"
@@ -123,27 +124,8 @@ int RunCase(const Case& c)
 // Runs this program again for each case.
 int RunEveryCase()
 {
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
     int failed = 0;
-    for (size_t i = 0; i < sizeof Cases / sizeof Cases[0]; ++i) {
-        std::string line = "\"" + std::string(self) + "\" " + std::to_string(i);
-        STARTUPINFOA start = {};
-        start.cb = sizeof start;
-        PROCESS_INFORMATION process;
-        std::fflush(stdout);
-        if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start, &process)) {
-            std::printf("%s: could not be started\n", Cases[i].name);
-            ++failed;
-            continue;
-        }
-        WaitForSingleObject(process.hProcess, INFINITE);
-        DWORD code = 1;
-        GetExitCodeProcess(process.hProcess, &code);
-        failed += code != 0;
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    for (size_t i = 0; i < sizeof Cases / sizeof Cases[0]; ++i) failed += !RunSelfWith(std::to_string(i));
     return failed;
 }
 
