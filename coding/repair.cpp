@@ -50,11 +50,17 @@ struct Node {
 
 // Capitals weigh heavily in the model, and headings in capitals are common, so
 // a chain that only turned capitals into small letters would read better than
-// the text itself: every letter is weighed as small. Punctuation past ASCII
-// reads like a space to the model, so a chain that turned letters into quotes
-// and dashes would read well: it is weighed as an odd character, and a text
-// counts as Russian only when most of its characters past ASCII are Russian
-// letters. The frames and rules of a table, between spaces, are weighed as spaces.
+// the text itself: a capital beside a capital is weighed as small. Punctuation
+// past ASCII reads like a space to the model, so a chain that turned letters
+// into quotes and dashes would read well: it is weighed as an odd character,
+// and a text counts as Russian only when most of its characters past ASCII
+// are Russian letters. The frames and rules of a table, between spaces, are
+// weighed as spaces.
+bool IsCapital(char16_t ch)
+{
+    return (ch >= u'А' && ch <= u'Я') || ch == u'Ё';
+}
+
 bool IsFrame(char16_t ch)
 {
     return ch >= 0x2500 && ch < 0x25A0;
@@ -68,15 +74,16 @@ bool IsGap(char16_t ch)
 Reading Read(std::u16string text)
 {
     size_t high = 0, letters = 0;
-    bool afterGap = true;
+    bool afterGap = true, afterCapital = false;
     for (size_t i = 0; i < text.size(); ++i) {
         char16_t& ch = text[i];
-        const bool gap = IsGap(ch);
+        const bool gap = IsGap(ch), capital = IsCapital(ch);
+        const bool nextCapital = i + 1 < text.size() && IsCapital(text[i + 1]);
         if (IsFrame(ch) && afterGap && (i + 1 == text.size() || IsGap(text[i + 1]))) ch = u' ';
+        if (capital && (afterCapital || nextCapital)) ch = ch == u'Ё' ? u'ё' : char16_t(ch + (u'а' - u'А'));
         afterGap = gap;
-        const bool capital = (ch >= u'А' && ch <= u'Я') || ch == u'Ё';
-        if (capital) ch = ch == u'Ё' ? u'ё' : char16_t(ch + (u'а' - u'А'));
-        const bool letter = (ch >= u'а' && ch <= u'я') || ch == u'ё';
+        afterCapital = capital;
+        const bool letter = capital || (ch >= u'а' && ch <= u'я') || ch == u'ё';
         if (ch >= 0xA1 && !letter) ch = 0xFFFD;
         high += ch >= 0x80;
         letters += letter;
