@@ -8,6 +8,7 @@ arch=$(runnable_arch)
 
 configure "$BUILD/bench-native" -DCMAKE_BUILD_TYPE=Release -DVERKO_SANITIZE=OFF -DVERKO_BENCH=ON
 ninja -C "$BUILD/bench-native"
+export VERKO_RUSSIAN_TEXT="$BUILD/russian_held_out.txt"; [ -s "$VERKO_RUSSIAN_TEXT" ] || python3 "$ROOT/scripts/make_russian_model.py" --held-out "$VERKO_RUSSIAN_TEXT"
 for b in "$BUILD"/bench-native/bench_*; do
   [ -x "$b" ] || continue
   echo "== $(basename "$b")"; "$b"
