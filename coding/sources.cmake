@@ -3,6 +3,8 @@ set(CODING_PORTABLE
   coding/align.cpp
   coding/coding_tables.cpp
   coding/detect.cpp
+  coding/repair.cpp
+  coding/repair_codings.cpp
   coding/russian_model.cpp
   coding/russian_model_table.cpp
   coding/transform.cpp

@@ -1,0 +1,328 @@
+// The search runs breadth first over a short sample of the text, so of two
+// chains that give the same text the shorter is kept; its best few chains are
+// weighed again on a longer sample, and the one chosen is undone once on the
+// whole text.
+#include "coding/repair.h"
+#include "coding/russian_model.h"
+
+#include <functional>
+#include <unordered_set>
+#include <utility>
+
+namespace {
+
+constexpr size_t SearchBytes = 384;
+constexpr size_t WeighBytes = 4096;
+constexpr size_t Finalists = 8;
+constexpr size_t SampleContext = 16;   // ASCII before the first byte past ASCII
+// How clearly a repair must read more Russian than the text as it is: its
+// score at least Floor, and the gain in score per pair times its Russian
+// letters at least Margin and StepCost for each step of the chain, so that
+// a short text needs a larger gain and a long chain more evidence.
+constexpr double Floor = -4.0;
+constexpr double Margin = 8;
+constexpr double StepCost = 4;
+constexpr double LossCost = 10;   // for each character that becomes '?'
+// A text that reads at least this Russian is not taken for garbled any further.
+constexpr double ReadsRussian = -3.5;
+// A step that loses more than one character in this many of the sample is cut.
+constexpr size_t LossShare = 16;
+
+constexpr size_t LetterShare = 4;   // three in four and more
+
+using Bytes = std::vector<uint8_t>;
+
+struct Reading {
+    double score = 0;   // the model's, higher reads more Russian
+    bool russian = false;   // mostly Russian letters past ASCII
+    size_t letters = 0;
+};
+
+struct Node {
+    Bytes bytes;
+    int coding = 0;   // of `bytes`
+    std::u16string text;   // `bytes` read in `coding`
+    RepairChain chain;     // the steps undone to get here
+    size_t lost = 0;       // in those steps
+    size_t readLost = 0;   // in reading `bytes`
+    Reading reading;
+};
+
+// Capitals weigh heavily in the model, and headings in capitals are common, so
+// a chain that only turned capitals into small letters would read better than
+// the text itself: a capital beside a capital is weighed as small. Punctuation
+// past ASCII reads like a space to the model, so a chain that turned letters
+// into quotes and dashes would read well: it is weighed as an odd character,
+// and a text counts as Russian only when most of its characters past ASCII
+// are Russian letters. The frames and rules of a table, between spaces, are
+// weighed as spaces.
+bool IsCapital(char16_t ch)
+{
+    return (ch >= u'А' && ch <= u'Я') || ch == u'Ё';
+}
+
+bool IsFrame(char16_t ch)
+{
+    return ch >= 0x2500 && ch < 0x25A0;
+}
+
+bool IsGap(char16_t ch)
+{
+    return ch == u' ' || ch == u'\n' || ch == u'\r' || ch == u'\t' || IsFrame(ch);
+}
+
+Reading Read(std::u16string text)
+{
+    size_t high = 0, letters = 0;
+    bool afterGap = true, afterCapital = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char16_t& ch = text[i];
+        const bool gap = IsGap(ch), capital = IsCapital(ch);
+        const bool nextCapital = i + 1 < text.size() && IsCapital(text[i + 1]);
+        if (IsFrame(ch) && afterGap && (i + 1 == text.size() || IsGap(text[i + 1]))) ch = u' ';
+        if (capital && (afterCapital || nextCapital)) ch = ch == u'Ё' ? u'ё' : char16_t(ch + (u'а' - u'А'));
+        afterGap = gap;
+        afterCapital = capital;
+        const bool letter = capital || (ch >= u'а' && ch <= u'я') || ch == u'ё';
+        if (ch >= 0xA1 && !letter) ch = 0xFFFD;
+        high += ch >= 0x80;
+        letters += letter;
+    }
+    return {RussianScore(text.data(), text.size()), letters * LetterShare >= high * (LetterShare - 1), letters};
+}
+
+bool IsViewCoding(int coding)
+{
+    return coding == CodingAnsi || coding == CodingOem || coding == CodingKoi8 || coding == CodingUtf8;
+}
+
+bool IsRepairCoding(int coding)
+{
+    return coding >= 0 && coding < RepairCodingCount;
+}
+
+RepairChain Before(const RepairChain& chain, RepairStep step)
+{
+    RepairChain earlier;
+    earlier.length = chain.length + 1;
+    earlier.steps[0] = step;
+    for (int k = 0; k < chain.length; ++k) earlier.steps[k + 1] = chain.steps[k];
+    return earlier;
+}
+
+// The run of the text the search looks at: from just before the first byte
+// past ASCII, ending before an ASCII byte so that no sequence is cut.
+std::pair<size_t, size_t> Sample(const uint8_t* bytes, size_t length, size_t sampleBytes)
+{
+    size_t first = 0;
+    while (first < length && bytes[first] < 0x80) ++first;
+    const size_t start = first > SampleContext ? first - SampleContext : 0;
+    if (length - start <= sampleBytes) return {start, length};
+    size_t end = start + sampleBytes;
+    while (end > first + 1 && bytes[end] >= 0x80) --end;
+    return {start, end};
+}
+
+// A chain's result: does it lose nothing, and how Russian it reads.
+struct Outcome {
+    RepairChain chain;
+    bool whole = false;
+    Reading reading;
+};
+
+// Lossless first, then the more Russian.
+bool Better(const Outcome& a, const Outcome& b)
+{
+    return a.whole != b.whole ? a.whole : a.reading.score > b.reading.score;
+}
+
+bool ClearlyMoreRussian(Reading reading, int steps, size_t lost, double asItIs)
+{
+    const double gain = (reading.score - asItIs) * reading.letters;
+    return reading.russian && reading.score >= Floor && gain >= Margin + StepCost * steps + LossCost * lost;
+}
+
+class Search {
+public:
+    Search(Node root, size_t highBytes) : lossLimit_(highBytes / LossShare), rootScore_(root.reading.score)
+    {
+        seen_.insert(Hash(root.text));
+        level_.push_back(std::move(root));
+    }
+
+    // The best few chains, best first.
+    std::vector<Outcome> Run()
+    {
+        for (int depth = 1; depth <= RepairMaxSteps; ++depth) {
+            std::vector<Node> next;
+            for (const Node& node : level_) Expand(node, depth == 1, depth < RepairMaxSteps ? &next : nullptr);
+            level_ = std::move(next);
+        }
+        return finalists_;
+    }
+
+private:
+    static size_t Hash(const std::u16string& text) { return std::hash<std::u16string>()(text); }
+
+    void Consider(const Node& node)
+    {
+        // Weighed in full on the longer sample: here only reading better than the text as it is.
+        if (node.coding == CodingWestern || !node.reading.russian || node.reading.score <= rootScore_) return;
+        const Outcome outcome{node.chain, node.lost + node.readLost == 0, node.reading};
+        auto at = finalists_.begin();
+        while (at != finalists_.end() && !Better(outcome, *at)) ++at;
+        if (at - finalists_.begin() >= long(Finalists)) return;
+        finalists_.insert(at, outcome);
+        if (finalists_.size() > Finalists) finalists_.pop_back();
+    }
+
+    // Every way the node's text can have come about by one more wrong reading:
+    // bytes in some coding read as `readAs` and written in the node's coding
+    // (at the root also read as the view coding and never written). A text
+    // that reads as Russian already is not garbled further back.
+    void Expand(const Node& node, bool root, std::vector<Node>* keep)
+    {
+        if (!root && node.reading.russian && node.reading.score >= ReadsRussian) return;
+        for (int readAs = 0; readAs < RepairCodingCount; ++readAs) {
+            const bool rewritten = readAs != node.coding;
+            if (!rewritten && !root) continue;   // a reading of unchanged bytes is only seen by the viewer
+            size_t lost = node.lost;
+            if (rewritten) {
+                const size_t stepLost = WriteTextAs(readAs, node.text.data(), node.text.size(), written_);
+                if (stepLost > lossLimit_) continue;
+                lost += node.readLost + stepLost;
+            }
+            const Bytes& read = rewritten ? written_ : node.bytes;
+            for (int actual = 0; actual < RepairCodingCount; ++actual)
+                if (actual != readAs) Add(node, read, {actual, readAs}, lost, keep);
+        }
+    }
+
+    void Add(const Node& parent, const Bytes& bytes, RepairStep step, size_t lost, std::vector<Node>* keep)
+    {
+        Node child;
+        child.readLost = ReadBytesAs(step.actual, bytes.data(), bytes.size(), child.text);
+        if (child.readLost > lossLimit_ || !seen_.insert(Hash(child.text)).second) return;
+        child.coding = step.actual;
+        child.chain = Before(parent.chain, step);
+        child.lost = lost;
+        child.reading = Read(child.text);
+        Consider(child);
+        if (!keep) return;
+        child.bytes = bytes;
+        keep->push_back(std::move(child));
+    }
+
+    size_t lossLimit_;
+    double rootScore_;
+    std::unordered_set<size_t> seen_;
+    std::vector<Node> level_;
+    std::vector<Outcome> finalists_;
+    Bytes written_;
+};
+
+bool IsValidChain(const RepairChain& chain)
+{
+    if (chain.length < 0 || chain.length > RepairMaxSteps) return false;
+    for (int k = 0; k < chain.length; ++k)
+        if (!IsRepairCoding(chain.steps[k].actual) || !IsRepairCoding(chain.steps[k].readAs)) return false;
+    return true;
+}
+
+// Text of an origin the view cannot show goes into the view coding, or into
+// UTF-8 when the view coding lacks some of its characters.
+size_t IntoViewCoding(Repair& repair, int from, int viewCoding)
+{
+    std::u16string text;
+    size_t lost = ReadBytesAs(from, repair.bytes.data(), repair.bytes.size(), text);
+    Bytes written;
+    repair.coding = WriteTextAs(viewCoding, text.data(), text.size(), written) == 0 ? viewCoding : CodingUtf8;
+    lost += WriteTextAs(repair.coding, text.data(), text.size(), repair.bytes);
+    return lost;
+}
+
+Node Root(const uint8_t* bytes, size_t length, int viewCoding, size_t sampleBytes)
+{
+    const auto [start, end] = Sample(bytes, length, sampleBytes);
+    Node root;
+    root.bytes.assign(bytes + start, bytes + end);
+    root.coding = viewCoding;
+    root.readLost = ReadBytesAs(viewCoding, root.bytes.data(), root.bytes.size(), root.text);
+    root.reading = Read(root.text);
+    return root;
+}
+
+Reading ReadingOf(const Repair& repair)
+{
+    std::u16string text;
+    ReadBytesAs(repair.coding, repair.bytes.data(), repair.bytes.size(), text);
+    return Read(std::move(text));
+}
+
+// The finalists undone on the longer sample: the best that still reads clearly more Russian.
+RepairChain Weigh(const std::vector<Outcome>& finalists, const Node& sample)
+{
+    Outcome best;
+    for (const Outcome& finalist : finalists) {
+        const Repair repair = UndoChain(sample.bytes.data(), sample.bytes.size(), sample.coding, finalist.chain);
+        const Outcome weighed{finalist.chain, repair.lost == 0, ReadingOf(repair)};
+        if (ClearlyMoreRussian(weighed.reading, finalist.chain.length, repair.lost, sample.reading.score) && (best.chain.length == 0 || Better(weighed, best)))
+            best = weighed;
+    }
+    return best.chain;
+}
+
+}   // namespace
+
+Repair RepairBytes(const uint8_t* bytes, size_t length, int viewCoding)
+{
+    if (!IsViewCoding(viewCoding)) return Repair();
+    Node root = Root(bytes, length, viewCoding, SearchBytes);
+    size_t highBytes = 0;
+    for (uint8_t b : root.bytes) highBytes += b >= 0x80;
+    if (highBytes == 0) return Repair();
+    const std::vector<Outcome> finalists = Search(std::move(root), highBytes).Run();
+    if (finalists.empty()) return Repair();
+    const RepairChain chain = Weigh(finalists, Root(bytes, length, viewCoding, WeighBytes));
+    if (chain.length == 0) return Repair();
+    return UndoChain(bytes, length, viewCoding, chain);
+}
+
+Repair UndoChain(const uint8_t* bytes, size_t length, int viewCoding, const RepairChain& chain)
+{
+    Repair repair;
+    if (!IsViewCoding(viewCoding) || !IsValidChain(chain) || chain.length == 0) return repair;
+    repair.found = true;
+    repair.chain = chain;
+    repair.bytes.assign(bytes, bytes + length);
+    int coding = viewCoding;
+    std::u16string text;
+    Bytes written;
+    for (int k = chain.length - 1; k >= 0; --k) {
+        const RepairStep& step = chain.steps[k];
+        if (step.readAs != coding) {
+            repair.lost += ReadBytesAs(coding, repair.bytes.data(), repair.bytes.size(), text);
+            repair.lost += WriteTextAs(step.readAs, text.data(), text.size(), written);
+            repair.bytes.swap(written);
+        }
+        coding = step.actual;
+    }
+    repair.coding = coding;
+    if (!IsViewCoding(coding))
+        repair.lost += IntoViewCoding(repair, coding, viewCoding);
+    else if (coding == CodingUtf8)
+        repair.lost += ReadBytesAs(coding, repair.bytes.data(), repair.bytes.size(), text);
+    return repair;
+}
+
+std::string RepairStatusText(const RepairChain& chain)
+{
+    std::string text = "Repaired: ";
+    for (int k = 0; k < chain.length && IsValidChain(chain); ++k) {
+        if (k > 0) text += ", then ";
+        text += RepairCodingName[chain.steps[k].actual];
+        text += " read as ";
+        text += RepairCodingName[chain.steps[k].readAs];
+    }
+    return text;
+}
