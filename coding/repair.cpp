@@ -91,11 +91,6 @@ Reading Read(std::u16string text)
     return {RussianScore(text.data(), text.size()), letters * LetterShare >= high * (LetterShare - 1), letters};
 }
 
-bool IsViewCoding(int coding)
-{
-    return coding == CodingAnsi || coding == CodingOem || coding == CodingKoi8 || coding == CodingUtf8;
-}
-
 bool IsRepairCoding(int coding)
 {
     return coding >= 0 && coding < RepairCodingCount;

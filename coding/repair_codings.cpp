@@ -2,6 +2,7 @@
 // six single-byte codings, built once, and UTF-8 with surrogate pairs.
 #include "coding/repair_codings.h"
 #include "coding/unicode_tables.h"
+#include "coding/utf8_chars.h"
 
 namespace {
 

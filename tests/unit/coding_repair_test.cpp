@@ -89,7 +89,7 @@ TEST(Repair, LeavesCleanTextAlone)
         u"",
     };
     for (const auto& text : texts) {
-        for (int view : {int(CodingAnsi), int(CodingOem), int(CodingKoi8), CodingUtf8}) {
+        for (int view : {int(CodingAnsi), int(CodingOem), int(CodingKoi8), int(CodingUtf8)}) {
             Bytes bytes;
             if (WriteTextAs(view, text.data(), text.size(), bytes)) continue;   // the coding lacks « or ’
             EXPECT_FALSE(RepairBytes(bytes.data(), bytes.size(), view).found) << RepairCodingName[view];
