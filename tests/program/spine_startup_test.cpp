@@ -111,19 +111,20 @@ TEST_F(SpineStartup, ExitClosesWithCodeZero)
     EXPECT_EQ(ExitCode(), 0);
 }
 
+// A named callback: a lambda has no stdcall conversion in the 32-bit build.
+BOOL CALLBACK AppendChildText(HWND child, LPARAM all)
+{
+    *reinterpret_cast<std::string*>(all) += WindowText(child) + "\n";
+    return TRUE;
+}
+
 TEST_F(SpineStartup, AboutShowsTheShellBoxWithTheProgramsNameAndVersion)
 {
     ASSERT_NE(Start(), nullptr);
     std::string caption, texts;
     ExpectModalCaptionStart("About VERKO", [&](HWND box) {
         caption = WindowText(box);
-        EnumChildWindows(
-            box,
-            [](HWND child, LPARAM all) {
-                *reinterpret_cast<std::string*>(all) += WindowText(child) + "\n";
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&texts));
+        EnumChildWindows(box, AppendChildText, reinterpret_cast<LPARAM>(&texts));
         PressButton(box, IDOK);
     });
     SendCommand(CMD_ABOUT);
