@@ -66,23 +66,15 @@ size_t ReadUtf8(const uint8_t* bytes, size_t length, std::u16string& out)
 {
     size_t invalid = 0;
     for (size_t i = 0; i < length;) {
-        const uint8_t* p = bytes + i;
-        const size_t n = Utf8SequenceLength(p, length - i);
-        if (n == 0) {
+        const Utf8Char ch = Utf8CharAt(bytes + i, length - i);
+        i += ch.length;
+        if (!ch.valid) {
             out.push_back(u'?');
             ++invalid;
-            ++i;
             continue;
         }
-        uint32_t cp = n == 1 ? p[0] : p[0] & (0x7F >> n);
-        for (size_t k = 1; k < n; ++k) cp = cp << 6 | (p[k] & 0x3F);
-        if (cp >= 0x10000) {
-            out.push_back(char16_t(0xD800 + ((cp - 0x10000) >> 10)));
-            out.push_back(char16_t(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(char16_t(cp));
-        }
-        i += n;
+        char16_t units[2];
+        out.append(units, DrawnUnits(ch, units));
     }
     return invalid;
 }
@@ -92,21 +84,16 @@ size_t WriteUtf8(const char16_t* text, size_t length, std::vector<uint8_t>& out)
     size_t lost = 0;
     for (size_t i = 0; i < length; ++i) {
         const uint32_t ch = text[i];
-        if (ch < 0x80) {
-            out.push_back(uint8_t(ch));
-        } else if (ch < 0x800) {
-            out.insert(out.end(), {uint8_t(0xC0 | ch >> 6), uint8_t(0x80 | (ch & 0x3F))});
-        } else if (IsHighSurrogate(ch) && i + 1 < length && IsLowSurrogate(text[i + 1])) {
-            const uint32_t cp = 0x10000 + ((ch - 0xD800) << 10) + (text[++i] - 0xDC00);
-            out.insert(out.end(), {uint8_t(0xF0 | cp >> 18), uint8_t(0x80 | (cp >> 12 & 0x3F)),
-                                   uint8_t(0x80 | (cp >> 6 & 0x3F)), uint8_t(0x80 | (cp & 0x3F))});
+        char32_t code = ch;
+        if (IsHighSurrogate(ch) && i + 1 < length && IsLowSurrogate(text[i + 1])) {
+            code = 0x10000 + ((ch - 0xD800) << 10) + (text[++i] - 0xDC00);
         } else if (IsHighSurrogate(ch) || IsLowSurrogate(ch)) {
             out.push_back('?');
             ++lost;
-        } else {
-            out.insert(out.end(), {uint8_t(0xE0 | ch >> 12), uint8_t(0x80 | (ch >> 6 & 0x3F)),
-                                   uint8_t(0x80 | (ch & 0x3F))});
+            continue;
         }
+        uint8_t bytes[4];
+        out.insert(out.end(), bytes, bytes + EncodeUtf8Char(code, bytes));
     }
     return lost;
 }
