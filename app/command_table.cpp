@@ -73,6 +73,7 @@ constexpr Command SingleCommands[] = {
     {CMD_TO_ANSI, TransformCommand<Transformation::ToAnsi>, ImageToAnsi},
     {CMD_TO_OEM, TransformCommand<Transformation::ToOem>, ImageToOem},
     {CMD_TO_KOI8, TransformCommand<Transformation::ToKoi8>, ImageToKoi8},
+    {CMD_TO_UTF8, TransformCommand<Transformation::ToUtf8>},
     {CMD_TO_FIDO, TransformCommand<Transformation::ToFido>, ImageTransform},
     {CMD_TRANSLIT, TransformCommand<Transformation::Transliterate>, ImageTransform},
     {CMD_RTF_TO_ANSI, TransformCommand<Transformation::RtfToAnsi>, ImageTransform},

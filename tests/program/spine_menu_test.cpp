@@ -79,6 +79,7 @@ const std::vector<Popup> ExpectedMenu = {
       {"Other ...", 35},
       {"-> A&NSI", 23},
       {"-> KOI8", 25},
+      {"-> UTF-8", 45},
       {"-> O&EM", 24},
       Separator,
       {"-> Translit", 27},
