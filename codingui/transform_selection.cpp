@@ -14,6 +14,7 @@
 #include "coding/coding_tables.h"
 #include "coding/transform.h"
 #include "coding/utf8.h"
+#include "coding/utf8_chars.h"
 #include "codingui/transform_rules.h"
 #include "editor/editor_calls.h"
 #include "editor/editor_control.h"
@@ -150,10 +151,14 @@ void ConvertLengths(Range& r, int from, int to, Coding view, bool fido)
         RecordUndo(UndoReplaceSelection, static_cast<int32_t>(count));
     }
     StreamOver(r, out.get(), count);
-    if (r.wholeText)
-        SelectEditorRange(r.starting.cpMin, r.starting.cpMin);   // the caret stays where it was
-    else
+    if (r.wholeText) {
+        // The caret stays where it was, though never inside a character of the UTF-8 view.
+        size_t caret = std::min(static_cast<size_t>(r.starting.cpMin), count);
+        if (view == CodingUtf8) caret = Utf8CharStart(out.get(), count, caret);
+        SelectEditorRange(static_cast<LONG>(caret), static_cast<LONG>(caret));
+    } else {
         SelectResult(r, count);
+    }
 }
 
 // ->ANSI, ->OEM, ->KOI8, ->UTF-8 and Fido. A whole text takes a snapshot that

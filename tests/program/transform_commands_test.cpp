@@ -75,7 +75,7 @@ TEST_F(TransformCommands, EachCommandRewritesItsRangeAndOneUndoTakesItBack)
         {CMD_TO_ANSI, CodingKoi8, CodingKoi8, "x\xC1\xC2", "x\xE0\xC2", {0, 2}, {0, 2}},
         // UTF-8: written from the view's coding, and read as the Coding dialog reads it (a byte-order
         // mark dropped, an invalid byte kept, a character the coding lacks as '?').
-        {CMD_TO_UTF8, CodingAnsi, CodingUtf8, "\xCF\xF0\xE8 x", "\xD0\x9F\xD1\x80\xD0\xB8 x", {0, 0}, {0, 0}},
+        {CMD_TO_UTF8, CodingAnsi, CodingUtf8, "\xCF\xF0\xE8 x", "\xD0\x9F\xD1\x80\xD0\xB8 x", {3, 3}, {2, 2}},
         {CMD_TO_UTF8, CodingKoi8, CodingKoi8, "x\xF0\xD2y", "x\xD0\x9F\xD1\x80y", {1, 3}, {1, 5}},
         {CMD_TO_UTF8, CodingUtf8, CodingUtf8, "\xD0\x9F\x80", "\xD0\x9F\x80", {0, 0}, {0, 0}},
         {CMD_TO_ANSI, CodingUtf8, CodingAnsi, "\xEF\xBB\xBF\xD0\xA9\xD1\x83\x80 \xF0\x9F\x98\x80", "\xD9\xF3\x80 ?",
