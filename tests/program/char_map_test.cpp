@@ -135,7 +135,9 @@ TEST_F(CharMap, PickedCodesGoIntoTheDocumentAndOntoTheClipboard)
             SendMessageA(dialog, WM_COMMAND, IDC_CHARMAP_COPY, 0);
         });
         EXPECT_EQ(EditorBytes(), "a^_\r\n`a" + c.code + "b");
-        if (c.format) EXPECT_EQ(ClipboardBytes(c.format), c.clipboard);
+        if (c.format) {
+            EXPECT_EQ(ClipboardBytes(c.format), c.clipboard);
+        }
         EXPECT_EQ(ClipboardUnicode(), c.unicode);
         SendCommand(CMD_PASTE);
         EXPECT_EQ(EditorBytes(), "a^_\r\n`a" + c.code + c.code + "b");
