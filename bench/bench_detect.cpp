@@ -90,14 +90,10 @@ struct Detectors {
         enca_analyser_free(enca);
     }
 
-    // Whether each detector names the target coding of the slice. Until there is
-    // a UTF-8 view, Verko counts as right on UTF-8 when its guess says UTF-8 (the
-    // view then shows the best of the three).
+    // Whether each detector names the target coding of the slice.
     void Judge(const uint8_t* s, size_t n, const Target& target, int right[DetectorCount])
     {
-        const CodingGuess guess = GuessCoding(s, n);
-        right[Verko] +=
-            target.verko == CodingUtf8 ? guess.coding == CodingUtf8 : DetectViewCoding(s, n) == target.verko;
+        right[Verko] += DetectViewCoding(s, n) == target.verko;
         uchardet_reset(uchardet);
         uchardet_handle_data(uchardet, reinterpret_cast<const char*>(s), n);
         uchardet_data_end(uchardet);
@@ -112,10 +108,7 @@ struct Detectors {
 // Prints the shares right for one coding; false when Verko misses its target.
 bool MeasureCoding(const Bytes& text, const Target& target, Detectors& detectors)
 {
-    std::printf("\n%s%s\n%6s %8s %8s %8s %8s\n", target.iconv,
-                target.verko == CodingUtf8 ? " (Verko: its guess says UTF-8; the view shows the best of the three)"
-                                           : "",
-                "bytes", "Verko", "uchardet", "enca", "librcd");
+    std::printf("\n%s\n%6s %8s %8s %8s %8s\n", target.iconv, "bytes", "Verko", "uchardet", "enca", "librcd");
     std::mt19937 rng(2718);
     bool ok = true;
     for (size_t length : SliceLengths) {

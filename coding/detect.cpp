@@ -107,5 +107,5 @@ CodingGuess GuessCoding(const uint8_t* bytes, size_t length)
 
 Coding DetectViewCoding(const uint8_t* bytes, size_t length)
 {
-    return GuessCoding(bytes, length).view;
+    return Coding(GuessCoding(bytes, length).coding);
 }

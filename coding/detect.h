@@ -16,6 +16,5 @@ struct CodingGuess {
 CodingGuess GuessCoding(const uint8_t* bytes, size_t length);
 
 // Looks at most at the first DetectSampleLimit bytes. Returns CodingAnsi,
-// CodingOem or CodingKoi8; there is no UTF-8 view, so UTF-8 shows in the best
-// of these.
+// CodingOem, CodingKoi8 or, for valid UTF-8 with Cyrillic, CodingUtf8.
 Coding DetectViewCoding(const uint8_t* bytes, size_t length);

@@ -5,6 +5,9 @@
 #include <array>
 #include <cstring>
 
+#include "coding/unicode_tables.h"
+#include "coding/utf8_chars.h"
+
 namespace {
 
 // What one input byte becomes: one or two Latin letters, or the byte itself.
@@ -25,6 +28,28 @@ void BuildSpellings(Coding viewCoding, Spelling (&spelling)[256])
     }
 }
 
+// In UTF-8 a character OEM has a letter for becomes Latin; any other
+// character, and any invalid byte, keeps its bytes. No letter takes more
+// bytes than it had.
+size_t TransliterateUtf8(const uint8_t* in, size_t length, uint8_t* out)
+{
+    size_t n = 0;
+    for (size_t i = 0; i < length;) {
+        const Utf8Char ch = Utf8CharAt(in + i, length - i);
+        const bool oneUnit = ch.valid && ch.code >= 0x80 && ch.code <= 0xFFFF;
+        const uint8_t oem = oneUnit ? UnicodeToByte(CodingOem, char16_t(ch.code)) : 0;
+        if (oem >= 0x80 && TranslitTable[oem - 0x80] < 0x80) {
+            out[n++] = TranslitTable[oem - 0x80];
+            if (const uint8_t second = TranslitSecondLetter(oem)) out[n++] = second;
+        } else {
+            std::memcpy(out + n, in + i, ch.length);
+            n += ch.length;
+        }
+        i += ch.length;
+    }
+    return n;
+}
+
 constexpr uint8_t NotHex = 0xFF;
 
 // The value of an upper-case hexadecimal digit, NotHex for any other byte.
@@ -42,6 +67,7 @@ constexpr std::array<uint8_t, 256> HexValues = BuildHexValues();
 
 size_t Transliterate(const uint8_t* in, size_t length, Coding viewCoding, uint8_t* out)
 {
+    if (viewCoding == CodingUtf8) return TransliterateUtf8(in, length, out);
     Spelling spelling[256];
     BuildSpellings(viewCoding, spelling);
     // Both letters are always stored and n advances by the count: before byte i

@@ -10,7 +10,8 @@ constexpr size_t TransformOutputCapacity(size_t length)
     return 2 * length + 1;
 }
 
-// The input, read in viewCoding, converted to OEM and transliterated to Latin.
+// The input, read in viewCoding, converted to OEM and transliterated to Latin;
+// in UTF-8 only the letters change and everything else keeps its bytes.
 size_t Transliterate(const uint8_t* in, size_t length, Coding viewCoding, uint8_t* out);
 // =XX escapes with upper-case hexadecimal digits become their byte.
 size_t DecodeQuotedPrintable(const uint8_t* in, size_t length, uint8_t* out);

@@ -17,7 +17,7 @@
 
 namespace {
 
-using Picked = char[CharMapTextLength + 1];
+using Picked = char[CharMapTextCapacity];
 
 // The grid's selected codes, with the line breaks between rows; 0 when nothing is selected.
 LONG ReadPicked(HWND grid, Picked& bytes)
@@ -118,7 +118,7 @@ void FillGrid(HWND dialog)
     SetControlViewCoding(grid, Editor.ViewCoding);
     SetControlCharFormat(grid, SCF_ALL, EditorSelectionFormat());
     SetControlBackground(grid, ReadSettingNumber(SettingName::Background));
-    SetControlText(grid, MakeCharMapText().data());
+    SetControlText(grid, MakeCharMapText(Editor.ViewCoding).c_str());
     GridProc =
         reinterpret_cast<WNDPROC>(SetWindowLongPtrA(grid, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GridCopyProc)));
     // Focused by the dialog the grid would be wholly selected, ready to insert it all.

@@ -37,6 +37,8 @@ Coding RecodeTarget(Transformation recoding)
         return CodingAnsi;
     case Transformation::ToKoi8:
         return CodingKoi8;
+    case Transformation::ToUtf8:
+        return CodingUtf8;
     default:   // ->OEM and Fido
         return CodingOem;
     }

@@ -14,6 +14,7 @@ enum class Transformation {
     ToAnsi,
     ToOem,
     ToKoi8,
+    ToUtf8,
     ToFido,   // OEM, then Fido's substitutions
     Transliterate,
     RtfToAnsi,
@@ -44,13 +45,12 @@ constexpr bool IsConversionCoding(int coding)
 // A stored dialog choice names its entry; anything else gets the fallback entry.
 int DialogEntry(uint32_t stored, int fallback);
 
-// The coding a recoding writes (->ANSI, ->OEM, ->KOI8; Fido writes OEM
-// bytes), which a whole-text recoding also makes the view.
+// The coding a recoding writes (->ANSI, ->OEM, ->KOI8, ->UTF-8; Fido writes
+// OEM bytes), which a whole-text recoding also makes the view.
 Coding RecodeTarget(Transformation recoding);
 
-// The view after a dialog conversion: UTF-8 cannot be a view, so a whole text
-// decoded from it into ANSI, OEM or KOI8 is shown in that coding; otherwise
-// the view stays.
+// The view after a dialog conversion: a whole text decoded from UTF-8 into
+// ANSI, OEM or KOI8 is shown in that coding; otherwise the view stays.
 Coding ViewAfterConversion(int from, int to, bool wholeText, Coding view);
 
 // How many bytes may take the place of rangeLength of a text of textLength

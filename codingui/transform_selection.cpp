@@ -130,13 +130,42 @@ void SelectResult(const Range& r, size_t count)
     SelectEditorRange(r.starting.cpMin, r.starting.cpMin + static_cast<LONG>(count));
 }
 
-// ->ANSI, ->OEM, ->KOI8 and Fido. A whole text takes a snapshot that also
-// keeps the view, and is shown in the coding it now has.
+// To or from UTF-8: decoding never lengthens the text, encoding makes each byte at most three.
+// A whole text shown in another view afterwards is one snapshot that keeps the old view too.
+void ConvertLengths(Range& r, int from, int to, Coding view, bool fido)
+{
+    const size_t room = Room(r);
+    const size_t capacity = from == CodingUtf8 ? r.length : r.length <= room / 3 ? ConvertedCapacity(r.length) : room;
+    Buffer out = Allocate(std::max<size_t>(capacity, 1));
+    if (!out) return ReportNoMemory();
+    const size_t count = ConvertText(r.bytes.get(), r.length, from, to, out.get(), capacity);
+    if (count == ConvertedTooLong) return ReportTooLong();
+    if (fido) FidoSubstitute(out.get(), count);
+    r.bytes.reset();
+    if (view != Editor.ViewCoding) {
+        RecordUndo(UndoWholeText, static_cast<int32_t>(count));
+        Editor.ViewCoding = view;
+        ApplyViewCoding();   // the range is the whole text, which this selects again
+    } else {
+        RecordUndo(UndoReplaceSelection, static_cast<int32_t>(count));
+    }
+    StreamOver(r, out.get(), count);
+    if (r.wholeText)
+        SelectEditorRange(r.starting.cpMin, r.starting.cpMin);   // the caret stays where it was
+    else
+        SelectResult(r, count);
+}
+
+// ->ANSI, ->OEM, ->KOI8, ->UTF-8 and Fido. A whole text takes a snapshot that
+// also keeps the view, and is shown in the coding it now has.
 void Recode(Transformation recoding, Range& r)
 {
     const Coding target = RecodeTarget(recoding);
+    const bool fido = recoding == Transformation::ToFido;
+    if (Editor.ViewCoding == CodingUtf8 || target == CodingUtf8)
+        return ConvertLengths(r, Editor.ViewCoding, target, r.wholeText ? target : Editor.ViewCoding, fido);
     ConvertCoding(r.bytes.get(), r.length, Editor.ViewCoding, target);
-    if (recoding == Transformation::ToFido) FidoSubstitute(r.bytes.get(), r.length);
+    if (fido) FidoSubstitute(r.bytes.get(), r.length);
     if (r.wholeText) {
         RecordUndo(UndoWholeText, static_cast<int32_t>(r.length));
         Editor.ViewCoding = target;
@@ -227,6 +256,7 @@ void Transform(Transformation transformation, Range& r)
     case Transformation::ToAnsi:
     case Transformation::ToOem:
     case Transformation::ToKoi8:
+    case Transformation::ToUtf8:
     case Transformation::ToFido:
         return Recode(transformation, r);
     case Transformation::Transliterate:
@@ -249,32 +279,6 @@ void ConvertCodings(Range& r, Coding from, Coding to)
     ConvertCoding(r.bytes.get(), r.length, from, to);
     PutBack(r, r.bytes.get(), r.length);
     SelectStarting(r);
-}
-
-// To or from UTF-8: decoding never lengthens the text, encoding makes each byte at most three.
-void ConvertUtf8(Range& r, int from, int to)
-{
-    const size_t room = Room(r);
-    const size_t capacity = from == CodingUtf8 ? r.length : r.length <= room / 3 ? ConvertedCapacity(r.length) : room;
-    Buffer out = Allocate(std::max<size_t>(capacity, 1));
-    if (!out) return ReportNoMemory();
-    const size_t count = ConvertText(r.bytes.get(), r.length, from, to, out.get(), capacity);
-    if (count == ConvertedTooLong) return ReportTooLong();
-    r.bytes.reset();
-    const Coding view = ViewAfterConversion(from, to, r.wholeText, Editor.ViewCoding);
-    if (view != Editor.ViewCoding) {
-        // A snapshot that keeps the view too, so Undo shows the old bytes as they were shown.
-        RecordUndo(UndoWholeText, static_cast<int32_t>(count));
-        Editor.ViewCoding = view;
-        ApplyViewCoding();   // the range is the whole text, which this selects again
-    } else {
-        RecordUndo(UndoReplaceSelection, static_cast<int32_t>(count));
-    }
-    StreamOver(r, out.get(), count);
-    if (r.wholeText)
-        SelectEditorRange(r.starting.cpMin, r.starting.cpMin);   // the caret stays where it was
-    else
-        SelectResult(r, count);
 }
 
 // Switches redrawing off, takes the range and, when there is one, runs the
@@ -306,7 +310,7 @@ void ConvertSelection(int from, int to)
     if (!IsConversionCoding(from) || !IsConversionCoding(to)) return;
     RunFrame(RangeRule::Selection, [from, to](Range& r) {
         if (from == CodingUtf8 || to == CodingUtf8)
-            ConvertUtf8(r, from, to);
+            ConvertLengths(r, from, to, ViewAfterConversion(from, to, r.wholeText, Editor.ViewCoding), false);
         else
             ConvertCodings(r, Coding(from), Coding(to));
     });

@@ -132,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const uint8_t flags = data[0];
     const Coding coding = Coding(data[1] % CodingCount);
 
-    Check(DetectViewCoding(text, length) <= CodingKoi8);
+    Check(IsViewCoding(DetectViewCoding(text, length)));
 
     std::vector<uint8_t> copy(text, text + length);
     RecodeBytes(copy.data(), length, int8_t(data[2]) % 12);

@@ -1,17 +1,41 @@
 // The character map: every code in the editor's font and colours, picked
 // codes inserted as one undo step each, Copy as the editor's Copy.
+#include <algorithm>
+
 #include "codingui/char_map_text.h"
 #include "coding/unicode_tables.h"
+#include "coding/utf16.h"
 #include "pictures.h"
 #include "settings/settings.h"
 #include "tests/program/editor_test_support.h"
 
 namespace {
 
-// Where a code stands in the grid: rows of 32 codes and a CR LF.
-LONG GridPosition(int code)
+// Where the bytes stand in the grid of the view.
+LONG GridPosition(Coding view, const std::string& bytes)
 {
-    return (code - 0x20) / CharMapRowLength * (CharMapRowLength + 2) + (code - 0x20) % CharMapRowLength;
+    return static_cast<LONG>(MakeCharMapText(view).find(bytes));
+}
+
+// The grid's rows as drawn: each line of its text, a byte of the one-byte
+// views through its coding's table, UTF-8 decoded, and DEL as its picture.
+std::vector<TextRun> GridRows(Coding view)
+{
+    const std::string text = MakeCharMapText(view);
+    std::vector<TextRun> rows;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find("\r\n", start), text.size());
+        std::u16string letters(end - start, u'\0');
+        const auto* bytes = reinterpret_cast<const uint8_t*>(text.data() + start);
+        if (view == CodingUtf8)
+            letters.resize(Utf8ToUtf16(bytes, end - start, &letters[0]));
+        else
+            for (size_t i = 0; i < letters.size(); ++i) letters[i] = ByteToUnicode(view, bytes[i]);
+        std::replace(letters.begin(), letters.end(), u'\x7F', u'\x2302');
+        rows.push_back({static_cast<LONG>(start), std::wstring(letters.begin(), letters.end())});
+        start = end + 2;
+    }
+    return rows;
 }
 
 RECT Box(HWND window)
@@ -30,8 +54,8 @@ TEST_F(CharMap, GridShowsEveryCodeInTheEditorsFontAndColours)
     DWORD size = 240, text = RGB(0, 0, 160), background = RGB(255, 255, 200);
     WriteRegistryValue("Cl", REG_DWORD, &text, sizeof text);
     WriteRegistryValue("Bk", REG_DWORD, &background, sizeof background);
-    for (Coding coding : {CodingAnsi, CodingOem, CodingKoi8}) {
-        WriteRegistryValue(SettingName::FontSize[coding], REG_DWORD, &size, sizeof size);
+    for (Coding coding : {CodingAnsi, CodingOem, CodingKoi8, CodingUtf8}) {
+        WriteRegistryValue(SettingName::FontSize[ViewRow(coding)], REG_DWORD, &size, sizeof size);
         View(coding);
         InDialog(CMD_CHAR_MAP, " Char Map", [&](HWND dialog) {
             HWND grid = GetDlgItem(dialog, IDC_CHARMAP_GRID);
@@ -47,11 +71,7 @@ TEST_F(CharMap, GridShowsEveryCodeInTheEditorsFontAndColours)
                           std::vector<LONG>({before.left, before.right + 240, before.bottom + 30}));
                 EXPECT_EQ(Box(GetDlgItem(dialog, IDCANCEL)).left, button.left + 240);
             }
-            std::vector<TextRun> rows;
-            for (int code = 0x20; code <= 0xFF; ++code) {
-                if (code % CharMapRowLength == 0) rows.push_back({GridPosition(code), L""});
-                rows.back().letters += code == 0x7F ? 0x2302 : ByteToUnicode(coding, uint8_t(code));   // DEL's picture
-            }
+            const std::vector<TextRun> rows = GridRows(coding);
             RECT client;
             GetClientRect(grid, &client);
             Capture expected = DrawTextRuns(grid, rows, text, background, client.right, client.bottom);
@@ -70,6 +90,7 @@ TEST_F(CharMap, GridShowsEveryCodeInTheEditorsFontAndColours)
             EXPECT_EQ(differing, 0) << coding;
             EXPECT_GT(inked, 2000) << coding;
             if (coding == CodingOem) SaveBitmap(BesideTheProgram("char_map_oem.bmp"), picture);
+            if (coding == CodingUtf8) SaveBitmap(BesideTheProgram("char_map_utf8.bmp"), picture);
             PressButton(dialog, IDCANCEL);
         });
     }
@@ -79,19 +100,22 @@ TEST_F(CharMap, PickedCodesGoIntoTheDocumentAndOntoTheClipboard)
 {
     const struct {
         Coding view;
-        int code;
-        UINT format;
-        const char* clipboard;
+        std::string code;
+        UINT format;   // the exact bytes' other format, 0: none
+        std::string clipboard;
+        std::u16string unicode;
     } cases[] = {
-        {CodingAnsi, 0xC0, CF_TEXT, "\xC0"},
-        {CodingOem, 0xC4, CF_OEMTEXT, "\xC4"},
-        {CodingKoi8, 0xC1, CF_OEMTEXT, "\xA0"},   // KOI8 travels as OEM text
+        {CodingAnsi, "\xC0", CF_TEXT, "\xC0", u"А"},
+        {CodingOem, "\xC4", CF_OEMTEXT, "\xC4", u"─"},
+        {CodingKoi8, "\xC1", CF_OEMTEXT, "\xA0", u"а"},   // KOI8 travels as OEM text
+        {CodingUtf8, "\xD0\x96", 0, "", u"Ж"},
+        {CodingUtf8, "\xE2\x84\x96", 0, "", u"№"},
     };
     for (const auto& c : cases) {
         View(c.view);
         SetDocument("ab");
         Select(1, 1);
-        std::string code(1, static_cast<char>(c.code));
+        const LONG picked = GridPosition(c.view, c.code);
         InDialog(CMD_CHAR_MAP, " Char Map", [&](HWND dialog) {
             HWND grid = GetDlgItem(dialog, IDC_CHARMAP_GRID);
             EXPECT_FALSE(SendMessageA(grid, WM_GETDLGCODE, 0, 0)
@@ -101,20 +125,20 @@ TEST_F(CharMap, PickedCodesGoIntoTheDocumentAndOntoTheClipboard)
             SendMessageA(dialog, WM_COMMAND, IDC_CHARMAP_COPY, 0);
             EXPECT_TRUE(IsWindowVisible(dialog));
             EXPECT_EQ(EditorBytes(), "ab");
-            SendMessageA(grid, EM_SETSEL, GridPosition(0x5E), GridPosition(0x62));   // across two rows
+            SendMessageA(grid, EM_SETSEL, GridPosition(c.view, "^"), GridPosition(c.view, "b"));   // across two rows
             SendMessageA(dialog, WM_COMMAND, IDOK, 0);
             EXPECT_EQ(EditorBytes(), "a^_\r\n`ab");
-            SendMessageA(grid, EM_SETSEL, GridPosition(c.code), GridPosition(c.code) + 1);
+            SendMessageA(grid, EM_SETSEL, picked, picked + static_cast<LONG>(c.code.size()));
             PressKey('C', Ctrl);   // the grid's own Ctrl+C copies as the editor does
-            EXPECT_EQ(ClipboardBytes(c.format), c.clipboard);
+            EXPECT_EQ(ClipboardUnicode(), c.unicode);
             PutOnClipboard(CF_TEXT, "", 1);
             SendMessageA(dialog, WM_COMMAND, IDC_CHARMAP_COPY, 0);
         });
-        EXPECT_EQ(EditorBytes(), "a^_\r\n`a" + code + "b");
-        EXPECT_EQ(ClipboardBytes(c.format), c.clipboard);
-        EXPECT_EQ(ClipboardUnicode(), std::u16string(1, ByteToUnicode(c.view, static_cast<uint8_t>(c.code))));
+        EXPECT_EQ(EditorBytes(), "a^_\r\n`a" + c.code + "b");
+        if (c.format) EXPECT_EQ(ClipboardBytes(c.format), c.clipboard);
+        EXPECT_EQ(ClipboardUnicode(), c.unicode);
         SendCommand(CMD_PASTE);
-        EXPECT_EQ(EditorBytes(), "a^_\r\n`a" + code + code + "b");
+        EXPECT_EQ(EditorBytes(), "a^_\r\n`a" + c.code + c.code + "b");
         Undo(3);   // the paste, then each button's insertion
         EXPECT_EQ(EditorBytes(), "ab");
     }

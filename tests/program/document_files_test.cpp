@@ -38,6 +38,7 @@ TEST_F(DocumentFiles, ViewCodingFollowsTheLoadedText)
         {koi8, 2}, {CopyOfData("prose_cp1251.txt"), 0},
         {koi8, 2}, {MakeFile("empty.txt", ""), 0},
         {koi8, 2}, {MakeFile("ascii.txt", "Plain ASCII text\r\nwith Capitals.\r\n"), 0},
+        {koi8, 2}, {CopyOfData("fortunes_utf8.txt"), 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);

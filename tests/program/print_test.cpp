@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "coding/coding_tables.h"
+#include "coding/utf8.h"
 #include "editor/editor_calls.h"
 #include "print/printer.h"
 #include "res/resource.h"
@@ -102,10 +103,12 @@ TEST_F(PrintToPdf, RussianPagesInEveryViewWithAndWithoutNumbers)
         const char* numbers;
     } cases[] = {{CodingAnsi, CMD_VIEW_ANSI, IDYES, "-1- -2- -3-"},
                  {CodingOem, CMD_VIEW_OEM, IDYES, "-1- -2- -3-"},
-                 {CodingKoi8, CMD_VIEW_KOI8, IDNO, ""}};
+                 {CodingKoi8, CMD_VIEW_KOI8, IDNO, ""},
+                 {CodingUtf8, CMD_VIEW_UTF8, IDYES, "-1- -2- -3-"}};
     for (const Case& c : cases) {
-        std::string bytes = text;
-        ConvertCoding(reinterpret_cast<uint8_t*>(&bytes[0]), bytes.size(), CodingAnsi, c.coding);
+        std::string bytes(ConvertedCapacity(text.size()), '\0');
+        bytes.resize(ConvertText(reinterpret_cast<const uint8_t*>(text.data()), text.size(), CodingAnsi, c.coding,
+                                 reinterpret_cast<uint8_t*>(&bytes[0]), bytes.size()));
         SetEditorText(bytes.c_str());
         SendCommand(c.view);
         EXPECT_EQ(CountPages(c.answer), "Total 3 Page(s)");

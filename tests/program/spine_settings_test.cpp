@@ -50,10 +50,12 @@ const Expected AllValues[] = {
     {"EffW", SettingType::Number, 0},
     {"EffD", SettingType::Number, 0},
     {"EffK", SettingType::Number, 0},
+    {"EffU", SettingType::Number, 0},
     {"FI", SettingType::Number, 0},
     {"FontW", SettingType::Text, 0},
     {"FontD", SettingType::Text, 0},
     {"FontK", SettingType::Text, 0},
+    {"FontU", SettingType::Text, 0},
     {"HTML", SettingType::Number, 0xFF0000},
     {"IG", SettingType::Number, 0},
     {"LI", SettingType::Number, 0},
@@ -63,9 +65,11 @@ const Expected AllValues[] = {
     {"SetW", SettingType::Number, 204},
     {"SetD", SettingType::Number, 255},
     {"SetK", SettingType::Number, 1},
+    {"SetU", SettingType::Number, 1},
     {"SizeW", SettingType::Number, 200},
     {"SizeD", SettingType::Number, 200},
     {"SizeK", SettingType::Number, 200},
+    {"SizeU", SettingType::Number, 200},
     {"ST", SettingType::Number, 1},
     {"TBS", SettingType::Binary, 0},
     {"TL", SettingType::Number, 1},
@@ -102,8 +106,8 @@ TEST_F(SpineSettings, CleanSystemReadsEveryDefaultAndCreatesNoKey)
 
 TEST_F(SpineSettings, TableHoldsNothingElse)
 {
-    // Thirty named values plus the three digit families.
-    EXPECT_EQ(SettingsTableSize, 33u);
+    // Thirty-four named values plus the three digit families.
+    EXPECT_EQ(SettingsTableSize, 37u);
     for (const char* stranger : {"A", "3G", "FC", "F", "33F", "", "ABC"})
         EXPECT_EQ(FindSetting(stranger), nullptr) << stranger;
     EXPECT_EQ(FindSetting("sizew"), FindSetting("SizeW")) << "registry names ignore case";

@@ -73,7 +73,18 @@ TEST_F(TransformCommands, EachCommandRewritesItsRangeAndOneUndoTakesItBack)
         {CMD_TO_ANSI, CodingAnsi, CodingAnsi, "\xE0\xAB\xBB\x97\x85", "\xE0<>-:", {0, 0}, {0, 0}},
         {CMD_TO_OEM, CodingOem, CodingOem, "\xA0\x80", "\xA0\x80", {2, 2}, {2, 2}},
         {CMD_TO_ANSI, CodingKoi8, CodingKoi8, "x\xC1\xC2", "x\xE0\xC2", {0, 2}, {0, 2}},
+        // UTF-8: written from the view's coding, and read as the Coding dialog reads it (a byte-order
+        // mark dropped, an invalid byte kept, a character the coding lacks as '?').
+        {CMD_TO_UTF8, CodingAnsi, CodingUtf8, "\xCF\xF0\xE8 x", "\xD0\x9F\xD1\x80\xD0\xB8 x", {0, 0}, {0, 0}},
+        {CMD_TO_UTF8, CodingKoi8, CodingKoi8, "x\xF0\xD2y", "x\xD0\x9F\xD1\x80y", {1, 3}, {1, 5}},
+        {CMD_TO_UTF8, CodingUtf8, CodingUtf8, "\xD0\x9F\x80", "\xD0\x9F\x80", {0, 0}, {0, 0}},
+        {CMD_TO_ANSI, CodingUtf8, CodingAnsi, "\xEF\xBB\xBF\xD0\xA9\xD1\x83\x80 \xF0\x9F\x98\x80", "\xD9\xF3\x80 ?",
+         {0, 0}, {0, 0}},
+        {CMD_TO_KOI8, CodingUtf8, CodingUtf8, "a\xD0\xA9\xD1\x83" "b", "a\xFD\xD5" "b", {1, 5}, {1, 3}},
+        {CMD_TO_OEM, CodingUtf8, CodingOem, "\xD1\x91\xE2\x94\x80", "\xF1\xC4", {0, 0}, {0, 0}},
+        {CMD_TO_FIDO, CodingUtf8, CodingOem, "\xD0\x9D\xD1\x80\xD0\xB0", "Hp\xA0", {0, 0}, {0, 0}},
         {CMD_TRANSLIT, CodingAnsi, CodingAnsi, "x \xC6\xB8\xEB\xF2\xFB\xE9!", "x ZHeltyy!", {2, 8}, {2, 9}},
+        {CMD_TRANSLIT, CodingUtf8, CodingUtf8, "x \xD0\x96\xD1\x91\xE2\x84\x96!", "x ZHe\xE2\x84\x96!", {2, 9}, {2, 8}},
         {CMD_QP_DECODE, CodingAnsi, CodingAnsi, "=D8=E0=d8==41=\r\n=4", "\xD8\xE0=d8=A=\r\n=4", {0, 0}, {0, 12}},
         {CMD_LINE_BREAK, CodingAnsi, CodingAnsi, "a\rb\r\nc\r", "a\r\nb\r\nc\r\n", {1, 1}, {1, 9}},
         {CMD_LINE_BREAK, CodingAnsi, CodingAnsi, "x\r\nab\r\ncd", "x\r\nab\r\ncd", {2, 6}, {1, 7}},   // half breaks
@@ -95,6 +106,7 @@ TEST_F(TransformCommands, EachCommandRewritesItsRangeAndOneUndoTakesItBack)
     }
     SetDocument("");
     for (WORD command = CMD_TO_ANSI; command <= CMD_RIGHT; ++command) SendCommand(command);
+    SendCommand(CMD_TO_UTF8);
     EXPECT_FALSE(UndoAvailable() || EditorModified());
 }
 

@@ -1,5 +1,7 @@
 // Switching the view coding: only the drawing changes.
+#include "coding/utf16.h"
 #include "tests/program/editor_test_support.h"
+#include "tests/program/pictures.h"
 
 namespace {
 
@@ -22,11 +24,11 @@ TEST_F(ViewCodingSwitch, BytesSelectionModifyFlagAndLayoutStay)
     TypeText(u"x");
     Select(5, 40);
     HKL layout = GetKeyboardLayout(0);
-    const UINT commands[] = {CMD_VIEW_ANSI, CMD_VIEW_OEM, CMD_VIEW_KOI8};
-    for (Coding view : {CodingOem, CodingKoi8, CodingAnsi, CodingKoi8}) {
+    const UINT commands[ViewRowCount] = {CMD_VIEW_ANSI, CMD_VIEW_OEM, CMD_VIEW_KOI8, CMD_VIEW_UTF8};
+    for (Coding view : {CodingOem, CodingUtf8, CodingKoi8, CodingAnsi, CodingUtf8, CodingKoi8}) {
         View(view);
         EXPECT_EQ(SendMessageA(Editor.Window, TCM_GETVIEWCODING, 0, 0), view);
-        for (int c = 0; c < ViewCodingCount; ++c) EXPECT_EQ(MenuItemChecked(commands[c]), c == view);
+        for (int row = 0; row < ViewRowCount; ++row) EXPECT_EQ(MenuItemChecked(commands[row]), row == ViewRow(view));
         EXPECT_EQ(EditorBytes(), "x" + bytes);
         CHARRANGE selection = Selection();
         EXPECT_EQ(selection.cpMin, 5);
@@ -41,11 +43,11 @@ TEST_F(ViewCodingSwitch, BytesSelectionModifyFlagAndLayoutStay)
 
 TEST_F(ViewCodingSwitch, EachCodingGetsItsOwnFontSettings)
 {
-    const BYTE defaultSets[] = {RUSSIAN_CHARSET, OEM_CHARSET, DEFAULT_CHARSET};
-    for (Coding view : {CodingOem, CodingKoi8, CodingAnsi}) {
+    const BYTE defaultSets[ViewRowCount] = {RUSSIAN_CHARSET, OEM_CHARSET, DEFAULT_CHARSET, DEFAULT_CHARSET};
+    for (Coding view : {CodingOem, CodingKoi8, CodingUtf8, CodingAnsi}) {
         View(view);
         CHARFORMATA format = EditorFormat();
-        EXPECT_EQ(format.bCharSet, defaultSets[view]);
+        EXPECT_EQ(format.bCharSet, defaultSets[ViewRow(view)]);
         EXPECT_EQ(format.yHeight, 200);
         EXPECT_EQ(format.bPitchAndFamily, FF_MODERN);
         EXPECT_STREQ(format.szFaceName, "");
@@ -72,3 +74,47 @@ TEST_F(ViewCodingSwitch, EachCodingGetsItsOwnFontSettings)
 }
 
 }   // namespace
+
+// Russian prose in the UTF-8 view looks exactly like the same text drawn as
+// Unicode in the editor's font: letters, Ё, dashes, quotes, accents and signs.
+TEST_F(ViewCodingSwitch, Utf8ViewDrawsProseAsItsUnicodeText)
+{
+    const std::u16string lines[] = {u"Мороз и солнце; день чудесный!", u"Ещё ты дремлешь, друг прелестный, —",
+                                    u"«Пора, красавица, проснись…»", u"Café № 5: ёлка, Ёж, 3×4 ≠ 12."};
+    std::string bytes;
+    std::vector<TextRun> runs;
+    for (const std::u16string& line : lines) {
+        if (!bytes.empty()) bytes += "\r\n";
+        runs.push_back({static_cast<LONG>(bytes.size()), std::wstring(line.begin(), line.end())});
+        std::string utf8(3 * line.size(), '\0');
+        utf8.resize(Utf16ToUtf8(line.data(), line.size(), reinterpret_cast<uint8_t*>(&utf8[0])));
+        bytes += utf8;
+    }
+    WriteRegistryValue("FontU", REG_SZ, "DejaVu Sans Mono", sizeof "DejaVu Sans Mono");
+    SetDocument(bytes);
+    for (Coding view : {CodingUtf8, CodingAnsi}) {   // the ANSI view shows other letters: the check can fail
+        View(view);
+        Select(0, 0);
+        RECT client;
+        GetClientRect(Editor.Window, &client);
+        const COLORREF text = 8, background = GetSysColor(COLOR_WINDOW);   // the colours when none are stored
+        const LONG height = MulDiv(EditorFormat().yHeight, 96, 1440) * 6;
+        UpdateWindow(Editor.Window);
+        HideCaret(Editor.Window);   // no caret in the picture
+        HDC dc = GetDC(Editor.Window);
+        const Capture drawn = Grab(dc, client.right, height);
+        ReleaseDC(Editor.Window, dc);
+        ShowCaret(Editor.Window);
+        const Capture expected = DrawTextRuns(Editor.Window, runs, text, background, client.right, height);
+        int differing = 0, inked = 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 2; x < client.right; ++x) {
+                differing += drawn.At(x, y) != expected.At(x, y);
+                inked += expected.At(x, y) == text;
+            }
+        EXPECT_EQ(differing == 0, view == CodingUtf8) << differing << " pixels differ in view " << view;
+        EXPECT_GT(inked, 400);
+        if (view == CodingUtf8) SaveBitmap(BesideTheProgram("utf8_view_prose.bmp"), drawn);
+    }
+    EXPECT_EQ(EditorBytes(), bytes);
+}

@@ -111,6 +111,9 @@ TEST(Transliterate, NonLettersKeepTheirOemValue)
     EXPECT_EQ(Translit({0xB0, 0xDF, 0xF2, 0xFF, 'x'}, CodingOem), (Bytes{0xB0, 0xDF, 0xF2, 0xFF, 'x'}));
     EXPECT_EQ(Translit({0xAA, 0xAB}, CodingAnsi), (Bytes{0xF2, '<'}));   // ANSI Є «
     EXPECT_EQ(Translit({}, CodingAnsi), Bytes{});
+    // In UTF-8 only letters change: a frame, a sign, an emoji and an invalid byte keep their bytes.
+    EXPECT_EQ(Translit(B("\xD0\x96\xD1\x91\xE2\x94\x80\xE2\x84\x96\xF0\x9F\x98\x80\x80\xD0"), CodingUtf8),
+              B("ZHe\xE2\x94\x80\xE2\x84\x96\xF0\x9F\x98\x80\x80\xD0"));
 }
 
 TEST(QuotedPrintable, Escapes)
