@@ -35,7 +35,7 @@ TEST_F(EditorInput, TypedRussianBecomesTheBytesOfTheViewCoding)
 TEST_F(EditorInput, TypedCharactersGoInAsTheirUtf8BytesInTheUtf8View)
 {
     SetDocument("");
-    ShowUtf8View();
+    View(CodingUtf8);
     TypeText(u"Ёж ü€ß́ 😀");
     const LPARAM flags = 1 | 0x64 << 16;
     PostMessageW(Editor.Window, WM_KEYDOWN, VK_F13, flags);

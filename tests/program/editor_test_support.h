@@ -31,13 +31,6 @@ protected:
 
     static void Select(LONG start, LONG end) { SendMessageA(Editor.Window, EM_SETSEL, start, end); }
 
-    // The UTF-8 view, set as the view commands set it.
-    static void ShowUtf8View()
-    {
-        Editor.ViewCoding = CodingUtf8;
-        SendMessageA(Editor.Window, TCM_SETVIEWCODING, CodingUtf8, 0);
-    }
-
     static CHARRANGE Selection()
     {
         CHARRANGE range{};

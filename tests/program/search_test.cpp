@@ -165,7 +165,7 @@ TEST_F(Search, Utf8ViewFindsEitherCaseAndWholeWordsAndReplacesWithUtf8)
     };
     for (const auto& c : cases) {
         SetDocument(Utf8(c.text));
-        ShowUtf8View();
+        View(CodingUtf8);
         Select(0, 0);
         Run(CMD_FIND, {Utf8(c.search), c.options});
         for (size_t i = 0; i < c.found.size(); ++i) {

@@ -283,7 +283,7 @@ TEST_F(UndoKinds, Utf8ViewEditsComeBackByteForByte)
     for (const Case& c : cases) {
         SetDocument(c.before);
         FreeUndoHistory();
-        ShowUtf8View();
+        View(CodingUtf8);
         Select(c.caret, c.caret);
         c.act();
         for (size_t i = 0; i < c.steps.size(); ++i) {
