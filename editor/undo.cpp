@@ -283,8 +283,7 @@ int32_t InsertedBytes(UndoKind kind, int32_t length, LONG start)
 
 // The keys of the UTF-8 view: the record keeps exactly the bytes of the whole
 // character the control removes (at its start), and typing over one becomes a
-// replacement.
-// False for the kinds that are recorded as in the other views.
+// replacement. False for the kinds recorded as in the other views.
 bool RecordUtf8Key(UndoKind kind, int32_t length, LONG start)
 {
     switch (kind) {
