@@ -2,6 +2,7 @@
 #include "app/app_state.h"
 #include "app/command_enabling.h"
 #include "coding/unicode_tables.h"
+#include "editor/editor_keys.h"
 
 void DispatchProgramMessage(const MSG& received)
 {
@@ -9,7 +10,10 @@ void DispatchProgramMessage(const MSG& received)
     TranslateMessage(&message);
     bool byteCharacter =
         message.message == WM_CHAR && message.wParam > 0x7F && message.hwnd && !IsWindowUnicode(message.hwnd);
-    if (byteCharacter) {
+    if (byteCharacter && TakesCharacterCodes(message.hwnd)) {
+        message.message = WM_UNICHAR;   // any character, as its UTF-16 units
+        DispatchMessageA(&message);
+    } else if (byteCharacter) {
         message.wParam = UnicodeToByte(CodingAnsi, static_cast<char16_t>(message.wParam));
         DispatchMessageA(&message);
     } else {

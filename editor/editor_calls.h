@@ -94,6 +94,12 @@ inline LONG EditorLineLength(LONG position)
 {
     return static_cast<LONG>(SendEditor(EM_LINELENGTH, position));
 }
+// The character stop at position, or the other end of the character Backspace
+// or Delete takes from it.
+inline LONG EditorCharStop(LONG position, CharStep step)
+{
+    return static_cast<LONG>(SendEditor(TCM_CHARSTOP, static_cast<WPARAM>(position), step));
+}
 // WB_MOVEWORDLEFT or WB_MOVEWORDRIGHT from position.
 inline LONG EditorWordBreak(int code, LONG position)
 {

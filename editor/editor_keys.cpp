@@ -4,6 +4,8 @@
 #include <shellapi.h>
 
 #include "coding/coding_tables.h"
+#include "coding/unicode_tables.h"
+#include "coding/utf8_chars.h"
 #include "editor/editor_calls.h"
 #include "editor/editor_control.h"
 #include "editor/editor_host.h"
@@ -33,6 +35,9 @@ LPARAM KeyOfFlags(LPARAM flags)
     return (flags >> 16) & 0x1FF;
 }
 
+// A character past 16 bits typed in the UTF-8 view waits here for its second half.
+char16_t PendingHalf = 0;
+
 // The message loop translates a key press before dispatching it, so its
 // character is already queued. It is taken out while the key is handled and
 // goes on only when the key press does, so that no key acts twice.
@@ -42,6 +47,15 @@ bool TakeCharacterOf(HWND window, UINT keyMessage, LPARAM keyFlags, MSG& charact
     return PeekMessageW(&character, window, kind, kind, PM_NOREMOVE)
         && KeyOfFlags(character.lParam) == KeyOfFlags(keyFlags)
         && PeekMessageW(&character, window, kind, kind, PM_REMOVE);
+}
+
+// A key may give both halves of a character past 16 bits: they are taken and
+// put back together, in their order. Returns how many were taken.
+int TakeCharactersOf(HWND window, UINT keyMessage, LPARAM keyFlags, MSG characters[2])
+{
+    if (!TakeCharacterOf(window, keyMessage, keyFlags, characters[0])) return 0;
+    bool firstHalf = characters[0].wParam >= 0xD800 && characters[0].wParam < 0xDC00;
+    return firstHalf && TakeCharacterOf(window, keyMessage, keyFlags, characters[1]) ? 2 : 1;
 }
 
 // The line break that ends a selection longer than two bytes: 2 for CR LF,
@@ -122,8 +136,8 @@ bool HandleKey(WPARAM key)
 // Key presses: accelerators first, then the keys the history must see.
 LRESULT HandleKeyPress(HWND window, UINT message, WPARAM key, LPARAM flags)
 {
-    MSG character;
-    bool brought = TakeCharacterOf(window, message, flags, character);
+    MSG characters[2];
+    int brought = TakeCharactersOf(window, message, flags, characters);
     if (TranslatedAsAccelerator(message, key, flags)) {
         // The system must see the press, or releasing Alt before the key
         // would open the menu bar as after Alt alone.
@@ -132,7 +146,8 @@ LRESULT HandleKeyPress(HWND window, UINT message, WPARAM key, LPARAM flags)
     }
     if (message == WM_KEYDOWN && HandleKey(key)) return Consumed;
     LRESULT result = PassOn(window, message, key, flags);
-    if (brought) PostMessageW(window, character.message, character.wParam, character.lParam);
+    for (int i = 0; i < brought; ++i)
+        PostMessageW(window, characters[i].message, characters[i].wParam, characters[i].lParam);
     return result;
 }
 
@@ -192,8 +207,43 @@ bool RecordCharacter(WPARAM code)
     }
 }
 
+// The character a unit completes, or 0 while a first half waits or when a
+// second half comes alone.
+char32_t CompleteCharacter(WPARAM unit)
+{
+    char16_t first = PendingHalf;
+    PendingHalf = 0;
+    if (unit >= 0xD800 && unit < 0xDC00) {
+        PendingHalf = static_cast<char16_t>(unit);
+        return 0;
+    }
+    if (unit < 0xDC00 || unit >= 0xE000) return static_cast<char32_t>(unit);
+    return first ? 0x10000 + ((first - 0xD800u) << 10) + (unit - 0xDC00u) : 0;
+}
+
+LRESULT HandleCharacter(HWND window, WPARAM code, LPARAM lParam);
+
+// In the UTF-8 view a character goes to the control whole, as its code point,
+// once its UTF-8 bytes are recorded; a character below 0x80 as any other.
+LRESULT HandleUnicodeCharacter(HWND window, WPARAM unit, LPARAM lParam)
+{
+    if (Editor.ViewCoding != CodingUtf8 || unit == UNICODE_NOCHAR) return PassOn(window, WM_UNICHAR, unit, lParam);
+    char32_t code = CompleteCharacter(unit);
+    if (code == 0) return Consumed;
+    if (code < 0x80) return HandleCharacter(window, code, lParam);
+    uint8_t bytes[4];
+    size_t length = EncodeUtf8Char(code, bytes);
+    if (length == 0) return Consumed;
+    KeepFinalBreak(true);
+    RecordUndo(Editor.OverwriteMode ? UndoOverwrite : UndoTyping, static_cast<int32_t>(length));
+    return PassOn(window, WM_UNICHAR, code, lParam);
+}
+
 LRESULT HandleCharacter(HWND window, WPARAM code, LPARAM lParam)
 {
+    // In the UTF-8 view a byte character is a Windows-1251 letter.
+    if (Editor.ViewCoding == CodingUtf8 && code > 0x7F && code <= 0xFF)
+        return HandleUnicodeCharacter(window, ByteToUnicode(CodingAnsi, static_cast<uint8_t>(code)), lParam);
     if (!RecordCharacter(code)) return Consumed;
     // Every line break is the control's CR LF.
     return PassOn(window, WM_CHAR, code == '\n' ? '\r' : ToViewCoding(code), lParam);
@@ -223,6 +273,11 @@ LRESULT HandleDrop(HWND window, WPARAM wParam, LPARAM lParam)
 
 }   // namespace
 
+bool TakesCharacterCodes(HWND window)
+{
+    return window == Editor.Window && Editor.ViewCoding == CodingUtf8;
+}
+
 LRESULT CALLBACK EditorSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -238,6 +293,8 @@ LRESULT CALLBACK EditorSubclassProc(HWND window, UINT message, WPARAM wParam, LP
         return PassOn(window, message, wParam, lParam);
     case WM_CHAR:
         return HandleCharacter(window, wParam, lParam);
+    case WM_UNICHAR:
+        return HandleUnicodeCharacter(window, wParam, lParam);
     case WM_LBUTTONDOWN:
         // Answered once the click has moved the caret.
         HostCaretMoved();

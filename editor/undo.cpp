@@ -2,6 +2,9 @@
 // what a change is about to lose.
 #include "editor/undo.h"
 
+#include <algorithm>
+
+#include "coding/utf8_chars.h"
 #include "editor/editor_calls.h"
 #include "editor/editor_state.h"
 #include "editor/memory_stream.h"
@@ -10,14 +13,16 @@
 #include "editor/wait_cursor.h"
 
 struct UndoRecord {
-    // Kinds 2 and 3: the two bytes read (first in the low byte); kind 8: the
+    // Kinds 2 and 3: the two bytes read (first in the low byte), or with saved
+    // text (a whole character of the UTF-8 view) its length; kind 8: the
     // overwritten byte with OverwrittenByteKept set, or 0 when there was none;
-    // kinds 4 and 6: the number of bytes saved (they may hold zero bytes).
+    // kinds 4 and 6: the number of bytes saved (they may hold zero bytes);
+    // kind 0 typed in the UTF-8 view: the length of the run's last character.
     uint32_t SmallText;
     // The range the record describes; lpstrText is its saved text block or null,
     // so the whole can be handed to EM_GETTEXTRANGE.
     TEXTRANGEA Range;
-    Coding ViewCodingAtRecord;
+    Coding ViewCodingAtRecord;   // kind 6; kind 0: CodingUtf8 for a run typed in the UTF-8 view
     uint8_t Kind;
     UndoRecord* Next;
 };
@@ -71,17 +76,28 @@ bool HoldsLineBreak(uint32_t smallText)
     return smallText == ('\r' | '\n' << 8);
 }
 
+// In the UTF-8 view the keys take and type whole characters of 1 to 4 bytes.
+bool Utf8View()
+{
+    return Editor.ViewCoding == CodingUtf8;
+}
+
 // Typing and Enter at the position where the newest run of the same kind
-// continues extend that run instead of adding a record.
+// continues extend that run instead of adding a record. A run typed in the
+// UTF-8 view continues after its last character, however long.
 void RecordRun(uint8_t kind, int32_t length, LONG start)
 {
     UndoRecord* head = Editor.UndoHead;
-    if (!head || head->Kind != kind || head->Range.chrg.cpMax + length != start) {
+    Coding coding = kind == UndoTyping && Utf8View() ? CodingUtf8 : CodingAnsi;
+    LONG last = coding == CodingUtf8 && head ? static_cast<LONG>(head->SmallText) : length;
+    if (!head || head->Kind != kind || head->ViewCodingAtRecord != coding || head->Range.chrg.cpMax + last != start) {
         head = NewRecord(kind, start, start, 0);
         if (!head) return;
+        head->ViewCodingAtRecord = coding;
         PushRecord(head);
     }
     head->Range.chrg.cpMax = start;
+    if (coding == CodingUtf8) head->SmallText = static_cast<uint32_t>(length);
 }
 
 UndoRecord* RecordSmallText(uint8_t kind, LONG start, LONG end)
@@ -101,6 +117,24 @@ void RecordOverwrite(LONG start)
     if (!record) return;
     // At the end of a line or of the text overwrite inserts: there is nothing to put back.
     record->SmallText = OverwriteReplacesAt(start) ? (record->SmallText & 0xFF) | OverwrittenByteKept : 0;
+}
+
+// Keeps the bytes from..to, a whole character of the UTF-8 view (an invalid
+// byte alone, a CR LF pair as one) or none, to be put back over
+// from..from + inserted.
+void RecordCharacter(uint8_t kind, LONG from, LONG to, int32_t inserted)
+{
+    UndoRecord* record = NewRecord(kind, from, from + inserted, to > from ? static_cast<SIZE_T>(to - from) + 1 : 0);
+    if (!record) return;
+    if (to > from) record->SmallText = static_cast<uint32_t>(ReadEditorRange(from, to, record->Range.lpstrText));
+    PushRecord(record);
+}
+
+// The character overwrite replaces in the UTF-8 view: none at the end of a line.
+CHARRANGE OverwrittenCharacter(LONG start)
+{
+    LONG from = EditorCharStop(start, CharStepAt);
+    return {from, OverwriteReplacesAt(from) ? EditorCharStop(from, CharStepRight) : from};
 }
 
 void RecordReplacement(CHARRANGE selection, int32_t length)
@@ -125,6 +159,8 @@ void RecordWordDeletion(bool rightward, LONG start, LONG textLength)
         if (start == 0) return;
         from = EditorWordBreak(WB_MOVEWORDLEFT, start);
     }
+    // No word starts inside a character or before the byte-order mark.
+    if (Utf8View()) from = EditorCharStop(from, CharStepAt);
     if (to <= from) return;
     UndoRecord* record = NewRecord(UndoReplaceSelection, from, from, to - from + 1);
     if (record) record->SmallText = static_cast<uint32_t>(ReadEditorRange(from, to, record->Range.lpstrText));
@@ -157,15 +193,29 @@ void ReplaceRange(LONG start, LONG end, const char* bytes, DWORD count)
     ReplaceEditorSelectionBytes(bytes, count);
 }
 
+// The start of the character typed in the UTF-8 view that ends at end; the
+// run's bytes are whole valid sequences from start on.
+LONG TypedCharacterStart(LONG start, LONG end)
+{
+    LONG from = std::max(start, end - 4);
+    uint8_t bytes[5] = {};
+    LONG count = ReadEditorRange(from, end, reinterpret_cast<char*>(bytes));
+    return count > 0 ? from + static_cast<LONG>(Utf8CharStart(bytes, static_cast<size_t>(count), count - 1)) : end - 1;
+}
+
 // One step of a typing or line-break run: the last character or break goes.
 void UndoRunStep(UndoRecord& record)
 {
-    LONG unit = record.Kind == UndoTyping ? 1 : 2;
+    bool utf8 = record.ViewCodingAtRecord == CodingUtf8;
+    LONG unit = utf8 ? static_cast<LONG>(record.SmallText) : record.Kind == UndoTyping ? 1 : 2;
     CHARRANGE& range = record.Range.chrg;
     if (range.cpMax >= range.cpMin) {
         SelectEditorRange(range.cpMax, range.cpMax + unit);
         ClearEditorSelection();
-        range.cpMax -= unit;
+        LONG previous =
+            utf8 && range.cpMax > range.cpMin ? TypedCharacterStart(range.cpMin, range.cpMax) : range.cpMax - unit;
+        if (utf8) record.SmallText = static_cast<uint32_t>(range.cpMax - previous);
+        range.cpMax = previous;
     }
     if (range.cpMax < range.cpMin) DropNewestRecord();
 }
@@ -174,7 +224,9 @@ void UndoDeleteKeyStep(const UndoRecord& record)
 {
     LONG at = record.Range.chrg.cpMin;
     char single = static_cast<char>(record.SmallText & 0xFF);
-    if (HoldsLineBreak(record.SmallText))
+    if (record.Range.lpstrText)
+        ReplaceRange(at, at, record.Range.lpstrText, record.SmallText);
+    else if (HoldsLineBreak(record.SmallText))
         ReplaceRange(at, at, LineBreak, 2);
     else
         ReplaceRange(at, at, &single, 1);
@@ -184,6 +236,10 @@ void UndoDeleteKeyStep(const UndoRecord& record)
 void UndoBackspaceStep(const UndoRecord& record)
 {
     LONG end = record.Range.chrg.cpMax;
+    if (record.Range.lpstrText) {
+        ReplaceRange(record.Range.chrg.cpMin, record.Range.chrg.cpMin, record.Range.lpstrText, record.SmallText);
+        return;
+    }
     if (HoldsLineBreak(record.SmallText)) {
         ReplaceRange(end - 2, end - 2, LineBreak, 2);
         return;
@@ -215,10 +271,42 @@ int32_t InsertedBytes(UndoKind kind, int32_t length, LONG start)
     case UndoLineBreak:
     case UndoReplaceSelection:
         return length;
-    case UndoOverwrite:
-        return OverwriteReplacesAt(start) ? 0 : 1;
+    case UndoOverwrite: {
+        if (!Utf8View()) return OverwriteReplacesAt(start) ? 0 : 1;
+        CHARRANGE replaced = OverwrittenCharacter(start);
+        return std::max(0, length - static_cast<int32_t>(replaced.cpMax - replaced.cpMin));
+    }
     default:
         return 0;
+    }
+}
+
+// The keys of the UTF-8 view: the record keeps exactly the bytes of the whole
+// character the control removes (at its start), and typing over one becomes a
+// replacement. False for the kinds recorded as in the other views.
+bool RecordUtf8Key(UndoKind kind, int32_t length, LONG start)
+{
+    switch (kind) {
+    case UndoTyping:
+        RecordRun(kind, length, EditorCharStop(start, CharStepAt));
+        return true;
+    case UndoDeleteKey: {
+        LONG from = EditorCharStop(start, CharStepAt), to = EditorCharStop(from, CharStepRight);
+        if (to > from) RecordCharacter(kind, from, to, 0);
+        return true;
+    }
+    case UndoBackspaceKey: {
+        LONG from = EditorCharStop(start, CharStepLeft);
+        if (start > from) RecordCharacter(kind, from, start, 0);
+        return true;
+    }
+    case UndoOverwrite: {
+        CHARRANGE replaced = OverwrittenCharacter(start);
+        RecordCharacter(UndoReplaceSelection, replaced.cpMin, replaced.cpMax, length);
+        return true;
+    }
+    default:
+        return false;
     }
 }
 
@@ -232,6 +320,7 @@ void RecordUndo(UndoKind kind, int32_t length)
     if (selection.cpMin != selection.cpMax && (kind < UndoReplaceSelection || kind == UndoOverwrite))
         kind = UndoReplaceSelection;
     if (!EditorHasRoomFor(InsertedBytes(kind, length, selection.cpMin))) return;
+    if (Utf8View() && RecordUtf8Key(kind, length, selection.cpMin)) return;
     switch (kind) {
     case UndoTyping:
     case UndoLineBreak:

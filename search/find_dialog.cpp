@@ -79,10 +79,10 @@ void ToggleHex(HWND dialog)
     SetFocus(Item(dialog, hex ? IDC_FIND_HEX_TEXT : IDC_FIND_TEXT));
 }
 
-void Store(char (&target)[SearchTextLength + 1], const std::string& bytes)
+void Store(char (&target)[SearchTextBytes + 1], const std::string& bytes)
 {
-    std::strncpy(target, bytes.c_str(), SearchTextLength);
-    target[SearchTextLength] = '\0';
+    std::strncpy(target, bytes.c_str(), SearchTextBytes);
+    target[SearchTextBytes] = '\0';
 }
 
 void ReadOptions(HWND dialog)

@@ -7,11 +7,11 @@
 
 struct SearchStateRecord {
     // Already in the bytes of the view coding (or as given in hexadecimal); empty: no search yet.
-    char SearchText[SearchTextLength + 1];
-    char ReplacementText[SearchTextLength + 1];   // may be empty: occurrences are deleted
-    LONG SearchPosition;                          // where the next step starts; -1 after a failed step
-    bool ReplaceMode;                             // opened by Replace; Search Again keeps it
-    bool ReplaceAll;                              // "All" in the dialog or the prompt; the prompt's Cancel clears it
+    char SearchText[SearchTextBytes + 1];
+    char ReplacementText[SearchTextBytes + 1];   // may be empty: occurrences are deleted
+    LONG SearchPosition;                         // where the next step starts; -1 after a failed step
+    bool ReplaceMode;                            // opened by Replace; Search Again keeps it
+    bool ReplaceAll;                             // "All" in the dialog or the prompt; the prompt's Cancel clears it
 };
 
 struct SearchOptionsRecord {

@@ -9,6 +9,8 @@
 
 // The most bytes a search or replacement text holds, and the most characters read from a field.
 constexpr size_t SearchTextLength = 32;
+// The most bytes those characters take in the view coding's bytes (UTF-8: up to 3 each).
+constexpr size_t SearchTextBytes = 3 * SearchTextLength;
 
 // Hexadecimal input (its first 32 characters) to bytes. Characters go two at a
 // time; each hexadecimal digit of a pair shifts the pair's value four bits left

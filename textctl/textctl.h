@@ -142,6 +142,14 @@ constexpr UINT TCM_SETVIEWCODING = WM_APP + 0x100;
 // Returns the coding the bytes are drawn in.
 constexpr UINT TCM_GETVIEWCODING = WM_APP + 0x101;
 
+// wParam: a position (clamped to the text); lParam: a CharStep. Returns the
+// stop of the character that holds the position (CharStepAt), or the other end
+// of the character Backspace (CharStepLeft) or Delete (CharStepRight) would
+// remove from it, as the keys find them: in the UTF-8 view a whole character,
+// in the others a byte; a CR LF pair is one step either way.
+constexpr UINT TCM_CHARSTOP = WM_APP + 0x108;
+enum CharStep : int { CharStepLeft = -1, CharStepAt = 0, CharStepRight = 1 };
+
 // lParam: const RangeColours*. Gives each range the colour as EM_SETCHARFORMAT
 // with SCF_SELECTION over it would, in one message: the selection, the view and
 // the modify flag stay, and what is on screen is repainted once (or, with

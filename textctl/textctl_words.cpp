@@ -1,4 +1,4 @@
-// Word moves and search over the control's bytes, by the portable core.
+// Character and word moves and search over the control's bytes, by the portable core.
 #include <algorithm>
 #include <cstring>
 
@@ -34,6 +34,12 @@ LRESULT FindWordBreak(const TextControl& c, WPARAM code, LPARAM pos)
     return 0;
 }
 
+LRESULT StepFrom(const TextControl& c, size_t at, LPARAM step)
+{
+    if (step < 0) return static_cast<LRESULT>(CharStop(c, CharLeft(c, at)));
+    return static_cast<LRESULT>(step > 0 ? CharRight(c, at) : CharStop(c, at));
+}
+
 LRESULT Find(const TextControl& c, WPARAM flags, const FINDTEXTA* find, CHARRANGE* found)
 {
     if (!find || !find->lpstrText) return -1;
@@ -67,6 +73,9 @@ bool WordMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LRE
     switch (message) {
     case EM_FINDWORDBREAK:
         *result = FindWordBreak(c, wParam, lParam);
+        return true;
+    case TCM_CHARSTOP:
+        *result = StepFrom(c, ClampedPosition(c, static_cast<LPARAM>(wParam)), lParam);
         return true;
     case EM_FINDTEXT:
         *result = Find(c, wParam, reinterpret_cast<const FINDTEXTA*>(lParam), nullptr);

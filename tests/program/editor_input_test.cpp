@@ -29,6 +29,23 @@ TEST_F(EditorInput, TypedRussianBecomesTheBytesOfTheViewCoding)
     }
 }
 
+// In the UTF-8 view any character goes in as its UTF-8 bytes; one past 16 bits
+// comes as two halves, from two key presses or both from one, and goes in as
+// one sequence.
+TEST_F(EditorInput, TypedCharactersGoInAsTheirUtf8BytesInTheUtf8View)
+{
+    SetDocument("");
+    View(CodingUtf8);
+    TypeText(u"Ёж ü€ß́ 😀");
+    const LPARAM flags = 1 | 0x64 << 16;
+    PostMessageW(Editor.Window, WM_KEYDOWN, VK_F13, flags);
+    PostMessageW(Editor.Window, WM_CHAR, 0xD83D, flags);
+    PostMessageW(Editor.Window, WM_CHAR, 0xDE80, flags);
+    Pump();
+    TypeText(u"\xDE80!");   // a second half alone is nothing
+    EXPECT_EQ(EditorBytes(), "\xD0\x81\xD0\xB6 \xC3\xBC\xE2\x82\xAC\xC3\x9F\xCC\x81 \xF0\x9F\x98\x80\xF0\x9F\x9A\x80!");
+}
+
 TEST_F(EditorInput, OverwriteReplacesTheCharacterAtTheCaretButNotALineBreak)
 {
     SetDocument("xyz\r\nq");

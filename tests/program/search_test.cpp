@@ -144,6 +144,40 @@ TEST_F(Search, RussianTypedInTheDialogIsFoundInOemAndKoi8Documents)
     }
 }
 
+// In the UTF-8 view the typed text is searched as its UTF-8 bytes, all 32
+// characters of it: Cyrillic and Latin letters in either case, whole words
+// among Cyrillic letters; the replacement goes in as UTF-8.
+TEST_F(Search, Utf8ViewFindsEitherCaseAndWholeWordsAndReplacesWithUtf8)
+{
+    const std::wstring letters = L"абвгдеёжзийклмнопрстуфхцчшщъыьэю";   // 32
+    const struct {
+        std::wstring text;
+        std::wstring search, replacement;
+        std::vector<int> options;
+        std::vector<LONG> found;   // the first step, then Search Again
+        std::wstring result;       // after Replace All from the start
+    } cases[] = {
+        {L"Ёжик ёж, ЁЖ Xy", L"ёж", L"Ёлка", {IDC_FIND_WHOLE_WORD}, {9, 15}, L"Ёжик Ёлка, Ёлка Xy"},
+        {L"Ёжик ёж, ЁЖ Xy", L"ЁЖ", L"уж", {}, {0, 9, 15}, L"ужик уж, уж Xy"},
+        {L"Ёжик ёж, ЁЖ xY", L"ёЖ, ёж xy", L"", {}, {9}, L"Ёжик "},
+        {L"Ёжик ёж, ЁЖ", L"ЁЖ", L"-", {IDC_FIND_MATCH_CASE}, {15}, L"Ёжик ёж, -"},
+        {L"АБВГДЕЁЖЗИЙКЛМНОП ABC" + letters, letters, L"!", {}, {38}, L"АБВГДЕЁЖЗИЙКЛМНОП ABC!"},
+    };
+    for (const auto& c : cases) {
+        SetDocument(Utf8(c.text));
+        View(CodingUtf8);
+        Select(0, 0);
+        Run(CMD_FIND, {Utf8(c.search), c.options});
+        for (size_t i = 0; i < c.found.size(); ++i) {
+            if (i) PressKey(VK_F3);
+            EXPECT_EQ(Selection().cpMin, c.found[i]) << Utf8(c.text) << " step " << i;
+        }
+        Select(0, 0);
+        Run(CMD_REPLACE, {Utf8(c.search), c.options, IDC_FIND_ALL, Utf8(c.replacement)});
+        EXPECT_EQ(EditorBytes(), Utf8(c.result)) << Utf8(c.text);
+    }
+}
+
 TEST_F(Search, TheListOffersThePickedWordTheHistoryAndTheManagersTexts)
 {
     char windows[MAX_PATH];

@@ -245,4 +245,53 @@ TEST_F(UndoKinds, ZeroBytesComeBackLikeAnyOther)
     PressKey(VK_INSERT);
 }
 
+// In the UTF-8 view every key takes or types whole characters, and each Undo
+// puts back exactly the bytes that went, an invalid byte as a character of its own.
+TEST_F(UndoKinds, Utf8ViewEditsComeBackByteForByte)
+{
+    const std::string bom = "\xEF\xBB\xBF", zh = "\xD0\x96", yo = "\xD0\x81", euro = "\xE2\x82\xAC",
+                      smile = "\xF0\x9F\x98\x80";
+    auto key = [this](UINT k, unsigned modifiers = NoModifiers) {
+        return [this, k, modifiers] { PressKey(k, modifiers); };
+    };
+    auto overwrite = [this](std::u16string text) {
+        return [this, text] {
+            PressKey(VK_INSERT);
+            TypeText(text);
+            PressKey(VK_INSERT);
+        };
+    };
+    struct Case {
+        std::string before;
+        LONG caret;
+        std::function<void()> act;
+        std::vector<std::string> steps;   // after the keys, then after each Undo
+    };
+    const Case cases[] = {
+        {"a" + zh + "b", 1, key(VK_DELETE), {"ab", "a" + zh + "b"}},
+        {"a\xFF\x96" + smile, 1, key(VK_DELETE), {"a\x96" + smile, "a\xFF\x96" + smile}},
+        {"a" + smile + "b", 1, key(VK_DELETE), {"ab", "a" + smile + "b"}},
+        {"x" + euro + "y", 4, key(VK_BACK), {"xy", "x" + euro + "y"}},
+        {zh + "\xD0\r\n", 3, key(VK_BACK), {zh + "\r\n", zh + "\xD0\r\n"}},
+        {zh + "\r\n" + zh, 4, key(VK_BACK), {zh + zh, zh + "\r\n" + zh}},
+        {"a" + zh + "\r\n", 1, overwrite(u"Ё😀"), {"a" + yo + smile + "\r\n", "a" + yo + "\r\n", "a" + zh + "\r\n"}},
+        {"a" + zh + "b", 1, overwrite(u"x"), {"axb", "a" + zh + "b"}},
+        {"", 0, [this] { TypeText(u"Ёa€😀"); }, {yo + "a" + euro + smile, yo + "a" + euro, yo + "a", yo, ""}},
+        {bom + "\xD0\x9F\xD1\x80", 7, key(VK_BACK, Ctrl), {bom, bom + "\xD0\x9F\xD1\x80"}},
+        {zh + " " + zh, 0, key(VK_DELETE, Ctrl), {zh, zh + " " + zh}},
+    };
+    for (const Case& c : cases) {
+        SetDocument(c.before);
+        FreeUndoHistory();
+        View(CodingUtf8);
+        Select(c.caret, c.caret);
+        c.act();
+        for (size_t i = 0; i < c.steps.size(); ++i) {
+            if (i) Undo();
+            EXPECT_EQ(EditorBytes(), c.steps[i]) << c.before.size() << " bytes, step " << i;
+        }
+        EXPECT_FALSE(UndoAvailable()) << c.before.size();
+    }
+}
+
 }   // namespace

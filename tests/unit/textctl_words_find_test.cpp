@@ -4,6 +4,7 @@
 #include <string>
 
 #include "coding/unicode_tables.h"
+#include "coding/utf8_chars.h"
 #include "textctl/find_text.h"
 #include "textctl/text_buffer.h"
 #include "textctl/word_break.h"
@@ -115,7 +116,42 @@ TEST(FindText, FoldsCyrillicByTheShownCoding)
     // In UTF-8 "с" must not find "у", whose bytes differ as Ѓ and ѓ do in ANSI.
     Fill(buffer, "\xD1\x83 Xy \xD1\x81");
     EXPECT_EQ(Find(buffer, "\xD1\x81", 0, -1, 0, CodingUtf8), 6);
-    EXPECT_EQ(Find(buffer, "xY", 0, -1, 0, CodingUtf8), 3);
+}
+
+// UTF-8 without match case: each character of the pattern matches itself or
+// its other case as a whole, so the bytes of two case pairs never mix.
+TEST(FindText, FoldsUtf8LettersAsWholeCharacters)
+{
+    auto utf8 = [](const std::u16string& text) {
+        std::string bytes;
+        for (char16_t ch : text) {
+            uint8_t unit[4];
+            bytes.append(reinterpret_cast<char*>(unit), EncodeUtf8Char(ch, unit));
+        }
+        return bytes;
+    };
+    const std::string dots(65535, '.');
+    struct Case {
+        std::string text, pattern;
+        unsigned flags;
+        int64_t expected;
+    };
+    const Case cases[] = {
+        {utf8(u"x Ёлка"), utf8(u"ёЛКА"), 0, 2},   // Ёлка by ёЛКА
+        {utf8(u"Ёлка ёЛКА"), utf8(u"ёЛКА"), FindMatchCase, 9},
+        {utf8(u"А Ѐ Р"), utf8(u"ѐ"), 0, 3},   // ѐ: not А, whose bytes are Ѐ's and ѐ's mixed
+        {utf8(u"Ѐ Р"), utf8(u"р"), 0, 3},     // р: not Ѐ
+        {utf8(u"аЯё Xy"), utf8(u"АяЁ xY"), 0, 0},
+        {utf8(u"ёжики ёж, ЁЖ"), utf8(u"ЁЖ"), FindWholeWord, 11},
+        {utf8(u"ёжики ёж, ЁЖ"), utf8(u"ЁЖ"), FindWholeWord | FindMatchCase, 17},
+        {"a\xD0\xFF\xD1", "\xFF\xD1", 0, 2},           // invalid bytes match themselves
+        {dots + utf8(u"ЁЖ"), utf8(u"ёж"), 0, 65535},   // across the store's chunks
+    };
+    for (const Case& c : cases) {
+        TextBuffer buffer;
+        Fill(buffer, c.text);
+        EXPECT_EQ(Find(buffer, c.pattern, 0, -1, c.flags, CodingUtf8), c.expected) << c.pattern;
+    }
 }
 
 TEST(FindText, MatchesAcrossChunkBoundaries)
