@@ -30,15 +30,18 @@ void Check(HWND dialog, int id, bool on)
 }
 
 // The word at the caret, as the search field shows it; empty when there is none.
-std::string WordAtCaret()
+std::u16string WordAtCaret()
 {
+    const bool utf8 = Editor.ViewCoding == CodingUtf8;
+    const auto limit = static_cast<LONG>(utf8 ? SearchTextBytes : SearchTextLength);
     LONG end = EditorWordBreak(WB_MOVEWORDRIGHT, EditorSelection().cpMin);
     LONG start = EditorWordBreak(WB_MOVEWORDLEFT, end);
-    if (end - start > static_cast<LONG>(SearchTextLength)) end = start + static_cast<LONG>(SearchTextLength);
+    if (end - start > limit) end = start + limit;
     if (end <= start) return {};
-    char bytes[SearchTextLength + 1];
-    LONG count = ReadEditorRange(start, end, bytes);
-    return PickedWord(bytes, static_cast<size_t>(count), Editor.ViewCoding);
+    char bytes[SearchTextBytes + 1];
+    const auto count = static_cast<size_t>(ReadEditorRange(start, end, bytes));
+    if (utf8) return PickedUtf8Word(bytes, count);
+    return AnsiCharacters(PickedWord(bytes, count, Editor.ViewCoding));
 }
 
 void ShowMode(HWND dialog)
@@ -61,9 +64,9 @@ void OpenDialog(HWND dialog)
     ShowMode(dialog);
     HWND combo = Item(dialog, IDC_FIND_TEXT);
     FillSearchList(combo);
-    std::string word = WordAtCaret();
+    std::u16string word = WordAtCaret();
     if (word.empty()) return;
-    InsertComboText(combo, 0, word);
+    InsertComboCharacters(combo, 0, word);
     SendMessageW(combo, CB_SETCURSEL, 0, 0);
 }
 
@@ -94,17 +97,21 @@ void ReadOptions(HWND dialog)
     if (SearchState.ReplaceMode) SearchOptions.Prompt = Checked(dialog, IDC_FIND_PROMPT);
 }
 
-// Typed texts are cut to their first 32 characters and go into the view coding's bytes.
+// A typed text's first 32 characters in the view coding's bytes.
+std::string TypedInView(HWND field)
+{
+    if (Editor.ViewCoding == CodingUtf8) return TypedAsUtf8(ReadFieldCharacters(field));
+    std::string text = ReadFieldText(field).substr(0, SearchTextLength);
+    TypedToView(text, Editor.ViewCoding);
+    return text;
+}
+
+// The history keeps what was typed, in Windows-1251 as it is stored.
 void ReadTypedTexts(HWND dialog, const std::string& typed)
 {
-    std::string search = typed.substr(0, SearchTextLength);
-    RememberSearchText(search);
-    TypedToView(search, Editor.ViewCoding);
-    Store(SearchState.SearchText, search);
-    if (!SearchState.ReplaceMode) return;
-    std::string replacement = ReadFieldText(Item(dialog, IDC_FIND_REPLACEMENT)).substr(0, SearchTextLength);
-    TypedToView(replacement, Editor.ViewCoding);
-    Store(SearchState.ReplacementText, replacement);
+    RememberSearchText(typed.substr(0, SearchTextLength));
+    Store(SearchState.SearchText, TypedInView(Item(dialog, IDC_FIND_TEXT)));
+    if (SearchState.ReplaceMode) Store(SearchState.ReplacementText, TypedInView(Item(dialog, IDC_FIND_REPLACEMENT)));
 }
 
 void ReadHexTexts(HWND dialog, const std::string& typed)

@@ -20,8 +20,15 @@ std::string ParseHexBytes(const std::string& text);
 
 // The bytes picked at the caret as the search field shows them: the first 32
 // (up to a zero byte) without blanks, line breaks and control characters, read
-// in the view coding and given in Windows-1251.
+// in the view coding (ANSI, OEM or KOI8) and given in Windows-1251.
 std::string PickedWord(const char* bytes, size_t count, Coding view);
 
-// Windows-1251 text as typed into the bytes of the view coding.
+// Windows-1251 text as typed into the bytes of the view coding (ANSI, OEM or KOI8).
 void TypedToView(std::string& text, Coding view);
+
+// The UTF-8 view takes the fields' own characters, not their Windows-1251
+// bytes, so a character 1251 lacks is still shown and searched for.
+// PickedWord for UTF-8 bytes: the first 32 characters, an invalid byte as U+FFFD.
+std::u16string PickedUtf8Word(const char* bytes, size_t count);
+// The first 32 typed characters as UTF-8, as many as fit SearchTextBytes.
+std::string TypedAsUtf8(const std::u16string& typed);

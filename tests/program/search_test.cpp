@@ -145,7 +145,7 @@ TEST_F(Search, RussianTypedInTheDialogIsFoundInOemAndKoi8Documents)
 }
 
 // In the UTF-8 view the typed text is searched as its UTF-8 bytes, all 32
-// characters of it: Cyrillic and Latin letters in either case, whole words
+// characters of it, whether Windows-1251 has them or not: Cyrillic and Latin letters in either case, whole words
 // among Cyrillic letters; the replacement goes in as UTF-8.
 TEST_F(Search, Utf8ViewFindsEitherCaseAndWholeWordsAndReplacesWithUtf8)
 {
@@ -162,6 +162,8 @@ TEST_F(Search, Utf8ViewFindsEitherCaseAndWholeWordsAndReplacesWithUtf8)
         {L"Ёжик ёж, ЁЖ xY", L"ёЖ, ёж xy", L"", {}, {9}, L"Ёжик "},
         {L"Ёжик ёж, ЁЖ", L"ЁЖ", L"-", {IDC_FIND_MATCH_CASE}, {15}, L"Ёжик ёж, -"},
         {L"АБВГДЕЁЖЗИЙКЛМНОП ABC" + letters, letters, L"!", {}, {38}, L"АБВГДЕЁЖЗИЙКЛМНОП ABC!"},
+        // characters Windows-1251 lacks are typed and found as they are
+        {L"Café \U0001F600 Ёж", L"é \U0001F600", L"ü\U0001F44D", {}, {3}, L"Cafü\U0001F44D Ёж"},
     };
     for (const auto& c : cases) {
         SetDocument(Utf8(c.text));

@@ -41,14 +41,31 @@ TEST(SearchText, PickedWordLosesBlanksAndIsShownInWindows1251)
         TypedToView(typed, view);
         EXPECT_EQ(typed, Encode(u"ёЖ", view)) << view;
     }
-    // UTF-8: the bytes of each letter.
-    EXPECT_EQ(PickedWord("\xD0\xA9 \xD1\x83", 5, CodingUtf8), Encode(u"Щу", CodingAnsi));
-    std::string typed = Encode(u"ёЖ", CodingAnsi);
-    TypedToView(typed, CodingUtf8);
-    EXPECT_EQ(typed, "\xD1\x91\xD0\x96");
     const std::string longWord(40, 'x');
     EXPECT_EQ(PickedWord(longWord.data(), longWord.size(), CodingAnsi), std::string(32, 'x'));
     EXPECT_EQ(PickedWord("ab\0cd", 5, CodingAnsi), "ab");
+}
+
+// The UTF-8 view keeps every character, 1251 or not, within 32 characters and SearchTextBytes.
+TEST(SearchText, Utf8ViewKeepsTheFieldsOwnCharacters)
+{
+    const std::string emoji = "\xF0\x9F\x98\x80";
+    const std::pair<std::string, std::u16string> picked[] = {
+        {"\xD0\xA9 \xD1\x83\r\n", u"Щу"},
+        {"a\xFF" + emoji + "\xC3\xA9", u"a\uFFFD\U0001F600é"},
+        {std::string(40, 'x'), std::u16string(32, u'x')},
+        {"ab" + std::string(1, '\0') + "cd", u"ab"}};
+    for (const auto& c : picked) EXPECT_EQ(PickedUtf8Word(c.first.data(), c.first.size()), c.second) << c.first;
+
+    std::string emojis;
+    for (int i = 0; i < 24; ++i) emojis += emoji;
+    std::u16string typedEmojis;
+    for (int i = 0; i < 40; ++i) typedEmojis += u"\U0001F600";
+    const std::pair<std::u16string, std::string> typed[] = {
+        {u"ёЖé\U0001F600", "\xD1\x91\xD0\x96\xC3\xA9" + emoji},
+        {std::u16string(40, u'x'), std::string(32, 'x')},
+        {typedEmojis, emojis}};
+    for (const auto& c : typed) EXPECT_EQ(TypedAsUtf8(c.first), c.second) << c.second;
 }
 
 TEST(SearchHistory, NewestFirstWithoutCopiesAtMostTen)
