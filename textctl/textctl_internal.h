@@ -76,6 +76,7 @@ struct TextControl {
     int widestRow = 0;
     int preferredX = -1;
     bool scrollBarsStale = true;
+    SCROLLINFO shownBars[2] = {};   // as last set: horizontal, vertical
     LineRows topRows;
     LineRows caretRows;
     LineRows scratchRows;

@@ -59,8 +59,12 @@ Row LowestTop(TextControl& c)
     return row;
 }
 
+// Setting a bar redraws it even when nothing changed, which under some systems
+// takes as long as the rest of a paint: a bar is set only when it changes.
 void SetScrollBar(TextControl& c, int bar, int maximum, int page, int pos)
 {
+    SCROLLINFO& shown = c.shownBars[bar == SB_VERT];
+    if (shown.cbSize && shown.nMax == maximum && shown.nPage == static_cast<UINT>(page) && shown.nPos == pos) return;
     SCROLLINFO info = {};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
@@ -68,6 +72,7 @@ void SetScrollBar(TextControl& c, int bar, int maximum, int page, int pos)
     info.nPage = static_cast<UINT>(page);
     info.nPos = pos;
     SetScrollInfo(c.window, bar, &info, TRUE);
+    shown = info;
 }
 
 // Whether the whole text fits the window from its first row.
