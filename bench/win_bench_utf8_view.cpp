@@ -188,8 +188,8 @@ bool MeasureKeys(Coding coding, const char* label)
     Stopwatch toEnd;
     Press(VK_END, false, true);
     const double first = toEnd.Cpu();
-    KeyFigure keys[7] = {{"Left", 1e9},        {"Right", 1e9}, {"Shift+Right", 1e9}, {"Backspace", 1e9},
-                         {"typing \xE6", 1e9}, {"Home", 1e9},  {"End", 1e9}};
+    KeyFigure keys[7] = {{"Left", 1e9},          {"Right", 1e9}, {"Shift+Right", 1e9}, {"Backspace", 1e9},
+                         {"typing \"zh\"", 1e9}, {"Home", 1e9},  {"End", 1e9}};
     bool ok = PressKeysAtEnd(coding == CodingUtf8 ? 2 : 1, keys);
     std::printf("%s: Ctrl+End to the end of the 100 MB line %.3f s processor\n", label, first);
     for (const KeyFigure& key : keys) {
