@@ -2,11 +2,9 @@
 #include "app/app_state.h"
 #include "app/status_text.h"
 #include "codingui/transform_rules.h"
-#include "coding/utf8_chars.h"
 #include "editor/editor_calls.h"
 #include <commctrl.h>
 #include <iterator>
-#include <vector>
 
 namespace {
 
@@ -19,15 +17,6 @@ void SetPaneText(Pane pane, const char* text, WPARAM drawing = 0)
 {
     if (App.StatusBarWindow)
         SendMessageA(App.StatusBarWindow, SB_SETTEXTA, pane | drawing, reinterpret_cast<LPARAM>(text));
-}
-
-// Columns count bytes, in the UTF-8 view characters.
-LONG CaretColumn(LONG lineStart, LONG caret)
-{
-    if (Editor.ViewCoding != CodingUtf8) return caret - lineStart;
-    std::vector<char> bytes(static_cast<size_t>(caret - lineStart) + 1);
-    LONG count = ReadEditorRange(lineStart, caret, bytes.data());
-    return static_cast<LONG>(Utf8CharCount(reinterpret_cast<const uint8_t*>(bytes.data()), static_cast<size_t>(count)));
 }
 
 }   // namespace
@@ -53,9 +42,9 @@ void ShowCaretPosition()
     CHARRANGE selection = EditorSelection();
     if (selection.cpMin == App.LastCaretRange.cpMin && selection.cpMax == App.LastCaretRange.cpMax) return;
     App.LastCaretRange = selection;
-    LONG line = EditorLineOf(selection.cpMin);
-    LONG column = CaretColumn(EditorLineStart(line), selection.cpMin) + 1;
-    SetPaneText(CaretPane, CaretPaneText(column, line + 1).c_str());
+    // Columns count bytes, in the UTF-8 view characters.
+    LONG column = EditorColumnOf(selection.cpMin) + 1;
+    SetPaneText(CaretPane, CaretPaneText(column, EditorLineOf(selection.cpMin) + 1).c_str());
 }
 
 void ForgetCaretPosition()

@@ -89,6 +89,11 @@ inline LONG EditorLineStart(LONG line)
 {
     return static_cast<LONG>(SendEditor(EM_LINEINDEX, line));
 }
+// Characters from the start of position's line to it (bytes but in the UTF-8 view).
+inline LONG EditorColumnOf(LONG position)
+{
+    return static_cast<LONG>(SendEditor(TCM_GETCOLUMN, static_cast<WPARAM>(position)));
+}
 // The length of the line holding position, without its line break.
 inline LONG EditorLineLength(LONG position)
 {

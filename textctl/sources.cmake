@@ -5,6 +5,7 @@ set(TEXTCTL_PORTABLE
   textctl/utf8_text.cpp
   textctl/find_text.cpp
   textctl/wrap_layout.cpp
+  textctl/row_marks.cpp
   textctl/colour_runs.cpp
   textctl/page_layout.cpp
   textctl/rtf_reader.cpp

@@ -141,6 +141,11 @@ bool RegisterTextControl(HINSTANCE instance);
 constexpr UINT TCM_SETVIEWCODING = WM_APP + 0x100;
 // Returns the coding the bytes are drawn in.
 constexpr UINT TCM_GETVIEWCODING = WM_APP + 0x101;
+// wParam: a position (past the text: its end). Returns the characters from
+// the start of its line to it: bytes, in the UTF-8 view characters (a
+// sequence the position cuts counting as its bytes). Quick at the far end of
+// a long line too.
+constexpr UINT TCM_GETCOLUMN = WM_APP + 0x120;
 
 // wParam: a position (clamped to the text); lParam: a CharStep. Returns the
 // stop of the character that holds the position (CharStepAt), or the other end

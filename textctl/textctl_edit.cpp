@@ -67,11 +67,20 @@ void SetSelection(TextControl& c, size_t anchor, size_t caret)
     PlaceCaret(c);
 }
 
+namespace {
+
+void ShowChange(TextControl& c, size_t pos, bool linesChanged)
+{
+    InvalidateRange(c, pos, linesChanged || WrapMode(c) ? SIZE_MAX : pos);
+    UpdateScrollBars(c);
+}
+
+}   // namespace
+
 void TextChanged(TextControl& c, size_t pos, bool linesChanged)
 {
     ResetLayout(c);
-    InvalidateRange(c, pos, linesChanged || WrapMode(c) ? SIZE_MAX : pos);
-    UpdateScrollBars(c);
+    ShowChange(c, pos, linesChanged);
 }
 
 bool ReplaceRange(TextControl& c, size_t start, size_t end, const uint8_t* bytes, size_t count, bool typing)
@@ -93,7 +102,12 @@ bool ReplaceRange(TextControl& c, size_t start, size_t end, const uint8_t* bytes
     c.anchor = c.caret = start + count;
     c.preferredX = -1;
     // A break or a CR/LF joining across the edit changes lines too.
-    TextChanged(c, start, c.text.LineCount() != linesBefore || count != end - start);
+    const bool lineCountChanged = c.text.LineCount() != linesBefore;
+    if (lineCountChanged)
+        ResetLayout(c);
+    else
+        LayoutEdited(c, start, end - start, count);
+    ShowChange(c, start, lineCountChanged || count != end - start);
     ShowCaretRow(c);
     PlaceCaret(c);
     return true;

@@ -29,7 +29,7 @@ size_t RowCaretEnd(const TextControl& c, const Row& row)
 
 size_t PositionInRow(TextControl& c, const Row& row, int x)
 {
-    size_t pos = PositionFromX(c.text, c.metrics, row.start, row.end, x);
+    size_t pos = PositionFromX(c.text, c.metrics, MarkBeforeX(c, row.start, row.end, x), row.end, x);
     return std::min(pos, RowCaretEnd(c, row));
 }
 
@@ -37,7 +37,7 @@ size_t PositionInRow(TextControl& c, const Row& row, int x)
 void MoveRows(TextControl& c, long rows, bool extend, bool scroll)
 {
     Row row = RowOfPosition(c, c.caret);
-    if (c.preferredX < 0) c.preferredX = XOfPosition(c.text, c.metrics, row.start, c.caret);
+    if (c.preferredX < 0) c.preferredX = XInRow(c, row.start, c.caret);
     int x = c.preferredX;
     long moved = 0;
     for (; moved < rows && NextRow(c, row); ++moved) {}

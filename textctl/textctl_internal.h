@@ -8,6 +8,7 @@
 
 #include "coding/coding_tables.h"
 #include "textctl/colour_runs.h"
+#include "textctl/row_marks.h"
 #include "textctl/text_buffer.h"
 #include "textctl/textctl.h"
 #include "textctl/wrap_layout.h"
@@ -75,9 +76,11 @@ struct TextControl {
     int widestRow = 0;
     int preferredX = -1;
     bool scrollBarsStale = true;
+    SCROLLINFO shownBars[2] = {};   // as last set: horizontal, vertical
     LineRows topRows;
     LineRows caretRows;
     LineRows scratchRows;
+    RowMarks marks;   // of the longest row asked about lately
 
     char16_t pendingHalf = 0;   // the first half of a typed surrogate pair
 
@@ -132,6 +135,8 @@ void ForgetUndo(TextControl& c);
 bool UndoLastEdit(TextControl& c);
 // After the text changed from pos on: layout caches, scroll bars, repaint.
 void TextChanged(TextControl& c, size_t pos, bool linesChanged);
+// After an edit that kept the lines: layout kept where it read no changed byte.
+void LayoutEdited(TextControl& c, size_t pos, size_t removed, size_t inserted);
 
 // View (textctl_view.cpp).
 bool WrapMode(const TextControl& c);
@@ -151,6 +156,12 @@ void UpdateScrollBars(TextControl& c);
 void SetScrollBarsNow(TextControl& c);
 void PlaceCaret(TextControl& c);
 void ResetLayout(TextControl& c);
+// x of pos on the row starting at rowStart, and the mark to look for x from:
+// a long row is measured from its nearest mark, not from its start.
+int XInRow(TextControl& c, size_t rowStart, size_t pos);
+RowMark MarkBeforeX(TextControl& c, size_t rowStart, size_t rowEnd, int x);
+// Characters from the start of pos's line to pos (bytes but in the UTF-8 view).
+size_t ColumnOf(TextControl& c, size_t pos);
 // Client point of a position's top left; false when its row is not on screen.
 bool PointOfPosition(TextControl& c, size_t pos, POINT* point);
 size_t PositionFromPoint(TextControl& c, int x, int y);

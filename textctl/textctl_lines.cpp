@@ -50,6 +50,9 @@ bool LineMessage(TextControl& c, UINT message, WPARAM wParam, LPARAM lParam, LRE
     case EM_GETLINE:
         *result = GetLine(c, wParam, reinterpret_cast<char*>(lParam));
         return true;
+    case TCM_GETCOLUMN:
+        *result = static_cast<LRESULT>(ColumnOf(c, wParam));
+        return true;
     }
     return WordMessage(c, message, wParam, lParam, result);
 }

@@ -137,7 +137,8 @@ struct RowPainter {
     void Draw(const Row& row)
     {
         int startX = 0;
-        size_t pos = FirstPositionAtX(c.text, c.metrics, row.start, row.end, c.xOffset, &startX);
+        const RowMark from = MarkBeforeX(c, row.start, row.end, c.xOffset);
+        size_t pos = FirstPositionAtX(c.text, c.metrics, from, row.end, c.xOffset, &startX);
         int x = TextLeft(c) + startX - c.xOffset;
         bool breakShown = BreakShown(row);
         bool filled = false;

@@ -59,8 +59,12 @@ Row LowestTop(TextControl& c)
     return row;
 }
 
+// Setting a bar redraws it even when nothing changed, which under some systems
+// takes as long as the rest of a paint: a bar is set only when it changes.
 void SetScrollBar(TextControl& c, int bar, int maximum, int page, int pos)
 {
+    SCROLLINFO& shown = c.shownBars[bar == SB_VERT];
+    if (shown.cbSize && shown.nMax == maximum && shown.nPage == static_cast<UINT>(page) && shown.nPos == pos) return;
     SCROLLINFO info = {};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
@@ -68,6 +72,7 @@ void SetScrollBar(TextControl& c, int bar, int maximum, int page, int pos)
     info.nPage = static_cast<UINT>(page);
     info.nPos = pos;
     SetScrollInfo(c.window, bar, &info, TRUE);
+    shown = info;
 }
 
 // Whether the whole text fits the window from its first row.
@@ -166,11 +171,36 @@ void ResetLayout(TextControl& c)
     c.topRows.Reset();
     c.caretRows.Reset();
     c.scratchRows.Reset();
+    c.marks.Reset();
     size_t lines = c.text.LineCount();
     if (c.topLine >= lines) {
         c.topLine = lines - 1;
         c.topRow = 0;
     }
+}
+
+void LayoutEdited(TextControl& c, size_t pos, size_t removed, size_t inserted)
+{
+    for (LineRows* rows : {&c.topRows, &c.caretRows, &c.scratchRows}) rows->Changed(pos, removed, inserted);
+    c.marks.Changed(pos);
+}
+
+int XInRow(TextControl& c, size_t rowStart, size_t pos)
+{
+    if (pos - rowStart < RowMarks::Stride) return XOfPosition(c.text, c.metrics, rowStart, pos);
+    return XOfPosition(c.text, c.metrics, c.marks.Before(c.text, c.metrics, rowStart, pos), pos);
+}
+
+RowMark MarkBeforeX(TextControl& c, size_t rowStart, size_t rowEnd, int x)
+{
+    if (rowEnd - rowStart < RowMarks::Stride) return RowMark{rowStart, 0, 0};
+    return c.marks.BeforeX(c.text, c.metrics, rowStart, rowEnd, x);
+}
+
+size_t ColumnOf(TextControl& c, size_t pos)
+{
+    pos = std::min(pos, c.text.Length());
+    return CharsBefore(c.marks, c.text, c.metrics, c.text.LineStart(c.text.LineFromPos(pos)), pos);
 }
 
 void ScrollTo(TextControl& c, size_t line, size_t index)
@@ -223,7 +253,7 @@ void ShowCaretRow(TextControl& c)
         ScrollTo(c, top.line, top.index);
     }
     if (WrapMode(c)) return;
-    int x = XOfPosition(c.text, c.metrics, caretRow.start, c.caret);
+    int x = XInRow(c, caretRow.start, c.caret);
     c.widestRow = std::max(c.widestRow, x);
     int width = TextAreaWidth(c);
     if (x < c.xOffset)
@@ -256,7 +286,7 @@ bool PointOfPosition(TextControl& c, size_t pos, POINT* point)
 {
     Row row = RowOfPosition(c, pos);
     long screenRow = ScreenRowOf(c, row);
-    point->x = TextLeft(c) + XOfPosition(c.text, c.metrics, row.start, std::min(pos, row.end)) - c.xOffset;
+    point->x = TextLeft(c) + XInRow(c, row.start, std::min(pos, row.end)) - c.xOffset;
     point->y = screenRow * c.lineHeight;
     return screenRow >= 0 && screenRow <= static_cast<long>(VisibleRows(c));
 }
@@ -269,7 +299,8 @@ size_t PositionFromPoint(TextControl& c, int x, int y)
     Row row = TopRow(c);
     for (long i = 0; i < target && NextRow(c, row); ++i) {}
     for (long i = 0; i > target && PreviousRow(c, row); --i) {}
-    size_t pos = PositionFromX(c.text, c.metrics, row.start, row.end, x - TextLeft(c) + c.xOffset);
+    x = x - TextLeft(c) + c.xOffset;
+    size_t pos = PositionFromX(c.text, c.metrics, MarkBeforeX(c, row.start, row.end, x), row.end, x);
     // A wrap point belongs to the next row: stay on the row clicked.
     if (pos == row.end && !row.lastOfLine && pos > row.start) pos = CharStop(c, pos - 1);
     return pos;

@@ -11,38 +11,17 @@ bool IsBlank(uint8_t byte)
     return byte == ' ' || byte == '\t';
 }
 
-// Calls visit(pos, character) for each character of [from, to) until it
-// returns false; a character that would reach past `to` ends the walk.
-template <typename Visit>
-void ForEachChar(const TextBuffer& text, const LayoutMetrics& metrics, size_t from, size_t to, Visit visit)
-{
-    if (metrics.Utf8()) {
-        CharReader reader(text, metrics);
-        for (size_t pos = from; pos < to;) {
-            const LayoutChar ch = reader.At(pos);
-            if (ch.next > to || !visit(pos, ch)) return;
-            pos = ch.next;
-        }
-        return;
-    }
-    // One byte a character: the plain loop over each chunk.
-    for (size_t pos = from; pos < to;) {
-        size_t available = 0;
-        const uint8_t* bytes = text.Span(pos, &available);
-        if (available > to - pos) available = to - pos;
-        for (size_t i = 0; i < available; ++i)
-            if (!visit(pos + i, LayoutChar{pos + i + 1, bytes[i], metrics.widths[bytes[i]], {1, bytes[i], true}}))
-                return;
-        pos += available;
-    }
-}
-
 }   // namespace
 
 int XOfPosition(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t pos)
 {
-    int x = 0;
-    ForEachChar(text, metrics, rowStart, pos, [&](size_t, const LayoutChar& ch) {
+    return XOfPosition(text, metrics, RowMark{rowStart, 0, 0}, pos);
+}
+
+int XOfPosition(const TextBuffer& text, const LayoutMetrics& metrics, const RowMark& from, size_t pos)
+{
+    int x = from.x;
+    ForEachChar(text, metrics, from.pos, pos, [&](size_t, const LayoutChar& ch) {
         x = AdvanceX(metrics, ch, x);
         return true;
     });
@@ -51,9 +30,14 @@ int XOfPosition(const TextBuffer& text, const LayoutMetrics& metrics, size_t row
 
 size_t PositionFromX(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t rowEnd, int x)
 {
+    return PositionFromX(text, metrics, RowMark{rowStart, 0, 0}, rowEnd, x);
+}
+
+size_t PositionFromX(const TextBuffer& text, const LayoutMetrics& metrics, const RowMark& from, size_t rowEnd, int x)
+{
     size_t found = rowEnd;
-    int left = 0;
-    ForEachChar(text, metrics, rowStart, rowEnd, [&](size_t pos, const LayoutChar& ch) {
+    int left = from.x;
+    ForEachChar(text, metrics, from.pos, rowEnd, [&](size_t pos, const LayoutChar& ch) {
         int right = AdvanceX(metrics, ch, left);
         if (x < right) {
             found = (x - left) * 2 < right - left ? pos : ch.next;
@@ -68,9 +52,15 @@ size_t PositionFromX(const TextBuffer& text, const LayoutMetrics& metrics, size_
 size_t FirstPositionAtX(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t rowEnd, int x,
                         int* startX)
 {
+    return FirstPositionAtX(text, metrics, RowMark{rowStart, 0, 0}, rowEnd, x, startX);
+}
+
+size_t FirstPositionAtX(const TextBuffer& text, const LayoutMetrics& metrics, const RowMark& from, size_t rowEnd, int x,
+                        int* startX)
+{
     size_t found = rowEnd;
-    int left = 0;
-    ForEachChar(text, metrics, rowStart, rowEnd, [&](size_t pos, const LayoutChar& ch) {
+    int left = from.x;
+    ForEachChar(text, metrics, from.pos, rowEnd, [&](size_t pos, const LayoutChar& ch) {
         int right = AdvanceX(metrics, ch, left);
         if (right > x) {
             found = pos;
@@ -116,6 +106,19 @@ void LineRows::Reset()
 {
     lineStart_ = SIZE_MAX;
     starts_.clear();
+    complete_ = false;
+}
+
+void LineRows::Changed(size_t pos, size_t removed, size_t inserted)
+{
+    if (lineStart_ == SIZE_MAX || pos > lineEnd_ + 2) return;   // past this line and its break
+    if (pos < lineStart_ || pos + removed > lineEnd_) return Reset();
+    // A character reads up to 3 bytes on, and row k reads up to the start of
+    // row k + 2 at most: rows whose next but one start lies before that stay.
+    const size_t changed = pos - std::min<size_t>(pos - lineStart_, 3);
+    size_t before = std::lower_bound(starts_.begin(), starts_.end(), changed) - starts_.begin();
+    starts_.resize(std::max<size_t>(before, 2) - 1);
+    lineEnd_ = lineEnd_ - removed + inserted;
     complete_ = false;
 }
 

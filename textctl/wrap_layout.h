@@ -32,10 +32,10 @@ inline int AdvanceX(const LayoutMetrics& metrics, uint8_t byte, int x)
 
 // One character as the layout sees it.
 struct LayoutChar {
-    size_t next;    // the position after it
-    uint8_t lead;   // its first byte
-    int width;      // a Tab's advance is AdvanceX's
-    Utf8Char utf8;  // in the UTF-8 view, what it is
+    size_t next;     // the position after it
+    uint8_t lead;    // its first byte
+    int width;       // a Tab's advance is AdvanceX's
+    Utf8Char utf8;   // in the UTF-8 view, what it is
 };
 
 inline int AdvanceX(const LayoutMetrics& metrics, const LayoutChar& ch, int x)
@@ -77,13 +77,54 @@ private:
     size_t spanLength_ = 0;
 };
 
-// x of position `pos` in the row starting at rowStart (pos >= rowStart).
+// Calls visit(pos, character) for each character of [from, to) until it
+// returns false; a character that would reach past `to` ends the walk.
+template <typename Visit>
+void ForEachChar(const TextBuffer& text, const LayoutMetrics& metrics, size_t from, size_t to, Visit visit)
+{
+    if (metrics.Utf8()) {
+        CharReader reader(text, metrics);
+        for (size_t pos = from; pos < to;) {
+            const LayoutChar ch = reader.At(pos);
+            if (ch.next > to || !visit(pos, ch)) return;
+            pos = ch.next;
+        }
+        return;
+    }
+    // One byte a character: the plain loop over each chunk.
+    for (size_t pos = from; pos < to;) {
+        size_t available = 0;
+        const uint8_t* bytes = text.Span(pos, &available);
+        if (available > to - pos) available = to - pos;
+        for (size_t i = 0; i < available; ++i)
+            if (!visit(pos + i, LayoutChar{pos + i + 1, bytes[i], metrics.widths[bytes[i]], {1, bytes[i], true}}))
+                return;
+        pos += available;
+    }
+}
+
+// A character start on a row, with its x and the number of characters
+// before it on the row: a place to measure from other than the row's start.
+struct RowMark {
+    size_t pos = 0;
+    int x = 0;
+    size_t chars = 0;
+};
+
+// x of position `pos` in the row starting at rowStart (pos >= rowStart), or
+// measured from a mark on it (pos >= its position).
 int XOfPosition(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t pos);
-// The position in [rowStart, rowEnd] whose x is nearest to x.
+int XOfPosition(const TextBuffer& text, const LayoutMetrics& metrics, const RowMark& from, size_t pos);
+// The position in [rowStart, rowEnd] whose x is nearest to x; from a mark
+// whose x is at most x (or the row's start).
 size_t PositionFromX(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t rowEnd, int x);
+size_t PositionFromX(const TextBuffer& text, const LayoutMetrics& metrics, const RowMark& from, size_t rowEnd, int x);
 // First position in [rowStart, rowEnd] whose x reaches x (the left end of the
 // byte under x); used to start drawing a scrolled row. *startX gets its x.
+// From a mark as PositionFromX.
 size_t FirstPositionAtX(const TextBuffer& text, const LayoutMetrics& metrics, size_t rowStart, size_t rowEnd, int x,
+                        int* startX);
+size_t FirstPositionAtX(const TextBuffer& text, const LayoutMetrics& metrics, const RowMark& from, size_t rowEnd, int x,
                         int* startX);
 
 // End of the row that starts at rowStart in a line ending at lineEnd, for a
@@ -97,6 +138,9 @@ size_t WrapRowEnd(const TextBuffer& text, const LayoutMetrics& metrics, size_t r
 class LineRows {
 public:
     void Reset();
+    // The text changed: `removed` bytes at pos gave way to `inserted`. Rows
+    // that read none of them stay; those after are laid out again when asked.
+    void Changed(size_t pos, size_t removed, size_t inserted);
     // Number of rows of the line [lineStart, lineEnd) (at least 1).
     size_t Count(const TextBuffer& text, const LayoutMetrics& metrics, size_t lineStart, size_t lineEnd, int width);
     // Start of row `row` (row < Count).
