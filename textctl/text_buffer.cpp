@@ -65,15 +65,59 @@ struct TextBuffer::Impl {
     std::vector<Chunk> chunks;
     size_t length = 0;
     mutable size_t hint = 0;   // last chunk found, for sequential access
+    // Storage of full chunks kept for a refill: memory the process has written
+    // to already costs far less than fresh memory from the system.
+    std::vector<uint8_t*> spare;
 
-    ~Impl() { FreeAll(); }
+    ~Impl()
+    {
+        FreeAll();
+        FreeSpare();
+    }
 
     void FreeAll()
     {
         for (Chunk& chunk : chunks) std::free(chunk.data);
+        Forget();
+    }
+
+    void Forget()
+    {
         chunks.clear();
         length = 0;
         hint = 0;
+    }
+
+    void KeepForRefill()
+    {
+        FreeSpare();
+        try {
+            spare.reserve(chunks.size());
+        } catch (const std::bad_alloc&) {
+            return FreeAll();
+        }
+        for (Chunk& chunk : chunks) {
+            if (chunk.capacity == MaxChunk)
+                spare.push_back(chunk.data);
+            else
+                std::free(chunk.data);
+        }
+        Forget();
+    }
+
+    void FreeSpare()
+    {
+        for (uint8_t* data : spare) std::free(data);
+        spare.clear();
+        spare.shrink_to_fit();
+    }
+
+    uint8_t* NewChunkData(size_t capacity)
+    {
+        if (capacity != MaxChunk || spare.empty()) return AllocateChunkData(capacity);
+        uint8_t* data = spare.back();
+        spare.pop_back();
+        return data;
     }
 
     size_t TotalBreaks() const
@@ -281,7 +325,7 @@ bool TextBuffer::Impl::InsertSplitting(size_t i, size_t offset, const uint8_t* b
     bool ok = !movedCount || moved;
     for (size_t k = 0; ok && k < added.size(); ++k) {
         added[k].capacity = static_cast<uint32_t>(CapacityFor(sizes[k + 1]));
-        added[k].data = AllocateChunkData(added[k].capacity);
+        added[k].data = NewChunkData(added[k].capacity);
         ok = added[k].data != nullptr;
     }
     if (!ok) {
@@ -315,7 +359,7 @@ bool TextBuffer::Impl::Insert(size_t pos, const uint8_t* bytes, size_t count)
             return false;
         }
         chunks[0].capacity = static_cast<uint32_t>(CapacityFor(std::min(count, MaxChunk)));
-        chunks[0].data = AllocateChunkData(chunks[0].capacity);
+        chunks[0].data = NewChunkData(chunks[0].capacity);
         if (!chunks[0].data) {
             chunks.clear();
             return false;
@@ -441,6 +485,16 @@ bool TextBuffer::Replace(size_t pos, size_t eraseCount, const uint8_t* bytes, si
 void TextBuffer::Clear()
 {
     impl_->FreeAll();
+}
+
+void TextBuffer::ClearForRefill()
+{
+    impl_->KeepForRefill();
+}
+
+void TextBuffer::EndRefill()
+{
+    impl_->FreeSpare();
 }
 
 bool TextBuffer::Reserve(size_t length)

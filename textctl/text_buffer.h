@@ -37,6 +37,10 @@ public:
     void Erase(size_t pos, size_t count);
     bool Replace(size_t pos, size_t eraseCount, const uint8_t* bytes, size_t count);
     void Clear();
+    // Clear before the whole text comes anew: the storage of full chunks is kept
+    // for it, and EndRefill frees what the new text did not take.
+    void ClearForRefill();
+    void EndRefill();
     // Room for a total of `length` bytes without further growth (a hint).
     bool Reserve(size_t length);
 

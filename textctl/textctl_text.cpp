@@ -145,7 +145,7 @@ size_t ReadStream(TextControl& c, size_t pos, EDITSTREAM* stream, RtfReader* rtf
 void ClearForStream(TextControl& c, bool selection, size_t start, size_t end, LastEdit* undo)
 {
     if (!selection) {
-        c.text.Clear();
+        c.text.ClearForRefill();
         c.colours.Clear();
         return;
     }
@@ -173,6 +173,7 @@ LRESULT StreamIn(TextControl& c, WPARAM format, EDITSTREAM* stream)
     ClearForStream(c, selection, start, selection ? SelectionEnd(c) : c.text.Length(), &undo);
     RtfReader rtf;
     size_t total = ReadStream(c, start, stream, plain ? nullptr : &rtf);
+    c.text.EndRefill();
     c.colours.Inserted(start, total);
     undo.insertedCount = total;
     c.undo = std::move(undo);
