@@ -62,6 +62,9 @@ bool Reallocate(Chunk& chunk, size_t capacity)
 }   // namespace
 
 struct TextBuffer::Impl {
+    explicit Impl(void (*onFresh)(void*, size_t)) : fresh(onFresh) {}
+
+    void (*fresh)(void* storage, size_t size);
     std::vector<Chunk> chunks;
     size_t length = 0;
     mutable size_t hint = 0;   // last chunk found, for sequential access
@@ -114,7 +117,11 @@ struct TextBuffer::Impl {
 
     uint8_t* NewChunkData(size_t capacity)
     {
-        if (capacity != MaxChunk || spare.empty()) return AllocateChunkData(capacity);
+        if (capacity != MaxChunk || spare.empty()) {
+            uint8_t* data = AllocateChunkData(capacity);
+            if (data && fresh) fresh(data, AllocationSize(capacity));
+            return data;
+        }
         uint8_t* data = spare.back();
         spare.pop_back();
         return data;
@@ -418,7 +425,7 @@ void TextBuffer::Impl::Erase(size_t pos, size_t count)
     Refresh(touched, end);
 }
 
-TextBuffer::TextBuffer() : impl_(new Impl) {}
+TextBuffer::TextBuffer(void (*fresh)(void* storage, size_t size)) : impl_(new Impl(fresh)) {}
 TextBuffer::~TextBuffer()
 {
     delete impl_;

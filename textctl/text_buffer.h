@@ -20,7 +20,9 @@
 
 class TextBuffer {
 public:
-    TextBuffer();
+    // fresh, when given, is called on the storage of each new chunk before
+    // anything is written to it: the control has its pages brought in at once.
+    explicit TextBuffer(void (*fresh)(void* storage, size_t size) = nullptr);
     ~TextBuffer();
     TextBuffer(const TextBuffer&) = delete;
     TextBuffer& operator=(const TextBuffer&) = delete;
