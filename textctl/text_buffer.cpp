@@ -1,6 +1,7 @@
 #include "textctl/text_buffer.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -117,14 +118,28 @@ struct TextBuffer::Impl {
 
     uint8_t* NewChunkData(size_t capacity)
     {
-        if (capacity != MaxChunk || spare.empty()) {
-            uint8_t* data = AllocateChunkData(capacity);
-            if (data && fresh) fresh(data, AllocationSize(capacity));
-            return data;
-        }
+        if (capacity != MaxChunk || spare.empty()) return AllocateChunkData(capacity);
         uint8_t* data = spare.back();
         spare.pop_back();
         return data;
+    }
+
+    // Has the new storage of chunks taken in a row brought in: in one call over
+    // their span when they lie together, as a heap places blocks asked for one
+    // after another, else one by one.
+    void BringIn(const Chunk* taken, size_t count) const
+    {
+        if (!fresh) return;
+        uintptr_t low = UINTPTR_MAX, high = 0;
+        size_t total = 0;
+        for (size_t k = 0; k < count; ++k) {
+            const uintptr_t at = reinterpret_cast<uintptr_t>(taken[k].data);
+            low = std::min(low, at);
+            high = std::max(high, at + AllocationSize(taken[k].capacity));
+            total += AllocationSize(taken[k].capacity);
+        }
+        if (high - low <= total + total / 16) return fresh(reinterpret_cast<void*>(low), high - low);
+        for (size_t k = 0; k < count; ++k) fresh(taken[k].data, AllocationSize(taken[k].capacity));
     }
 
     size_t TotalBreaks() const
@@ -328,6 +343,7 @@ bool TextBuffer::Impl::InsertSplitting(size_t i, size_t offset, const uint8_t* b
     // a failure later leaves it larger but unchanged.
     if (sizes[0] > chunk.capacity && !Reallocate(chunk, CapacityFor(sizes[0]))) return false;
     std::vector<Chunk> added(sizes.size() - 1);
+    const bool allNew = spare.empty();
     uint8_t* moved = movedCount ? static_cast<uint8_t*>(std::malloc(movedCount)) : nullptr;
     bool ok = !movedCount || moved;
     for (size_t k = 0; ok && k < added.size(); ++k) {
@@ -341,6 +357,7 @@ bool TextBuffer::Impl::InsertSplitting(size_t i, size_t offset, const uint8_t* b
         return false;
     }
 
+    if (allNew) BringIn(added.data(), added.size());
     if (movedCount) std::memcpy(moved, chunk.data + keep, movedCount);
     Source source{{moved, bytes, moved + (offset - keep)}, {offset - keep, count, chunk.size - offset}};
     source.CopyTo(chunk.data + keep, sizes[0] - keep);
@@ -366,11 +383,13 @@ bool TextBuffer::Impl::Insert(size_t pos, const uint8_t* bytes, size_t count)
             return false;
         }
         chunks[0].capacity = static_cast<uint32_t>(CapacityFor(std::min(count, MaxChunk)));
+        const bool isNew = spare.empty();
         chunks[0].data = NewChunkData(chunks[0].capacity);
         if (!chunks[0].data) {
             chunks.clear();
             return false;
         }
+        if (isNew) BringIn(chunks.data(), 1);
     }
     size_t i = pos == length ? chunks.size() - 1 : ChunkOf(pos);
     Chunk& chunk = chunks[i];

@@ -20,8 +20,10 @@
 
 class TextBuffer {
 public:
-    // fresh, when given, is called on the storage of each new chunk before
-    // anything is written to it: the control has its pages brought in at once.
+    // fresh, when given, is called on new storage before anything is written
+    // to it: one chunk's, or a span over chunks taken in a row and what lies
+    // between them; it leaves the bytes as they are (the control has the pages
+    // brought in at once).
     explicit TextBuffer(void (*fresh)(void* storage, size_t size) = nullptr);
     ~TextBuffer();
     TextBuffer(const TextBuffer&) = delete;
