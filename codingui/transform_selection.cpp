@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <new>
 #include <vector>
 
 #include "coding/align.h"
@@ -28,7 +27,11 @@
 
 namespace {
 
-using Buffer = std::unique_ptr<uint8_t[]>;
+// From GlobalAlloc, so that the undo history can take a block as its snapshot.
+struct GlobalFreer {
+    void operator()(uint8_t* block) const { GlobalFree(block); }
+};
+using Buffer = std::unique_ptr<uint8_t[], GlobalFreer>;
 
 constexpr char RtfStart[] = "{\\rtf";   // exact case
 constexpr size_t RtfStartLength = sizeof RtfStart - 1;
@@ -44,7 +47,7 @@ struct Range {
 
 Buffer Allocate(size_t count)
 {
-    return Buffer(new (std::nothrow) uint8_t[count]);
+    return Buffer(static_cast<uint8_t*>(GlobalAlloc(GMEM_FIXED, count)));
 }
 
 // Memory ran out: nothing changes.
@@ -161,23 +164,62 @@ void ConvertLengths(Range& r, int from, int to, Coding view, bool fido)
     }
 }
 
-// ->ANSI, ->OEM, ->KOI8, ->UTF-8 and Fido. A whole text takes a snapshot that
-// also keeps the view, and is shown in the coding it now has.
+// The recoding of each piece as it streams into the editor.
+struct RecodingStream {
+    MemoryStream source;
+    Coding from, to;
+    bool fido;
+};
+
+DWORD CALLBACK GiveRecoded(DWORD_PTR cookie, LPBYTE piece, LONG size, LONG* given)
+{
+    auto& in = *reinterpret_cast<RecodingStream*>(cookie);
+    const DWORD count = std::min(static_cast<DWORD>(size), in.source.Count - in.source.Position);
+    std::memcpy(piece, in.source.Buffer + in.source.Position, count);
+    ConvertCoding(piece, count, in.from, in.to);
+    if (in.fido) FidoSubstitute(piece, count);
+    in.source.Position += count;
+    *given = static_cast<LONG>(count);
+    return 0;
+}
+
+// A whole text is shown in the coding it now has; this selects it again.
+void ShowWholeTextIn(Coding coding)
+{
+    Editor.ViewCoding = coding;
+    ApplyViewCoding();
+}
+
+// The whole text's bytes as read become the history's snapshot, which also
+// keeps the view, and stream back in recoded, so the text is never held three
+// times over; false when the history does not take them.
+bool RecodeOverSnapshot(Range& r, const RecodingStream& recoding)
+{
+    if (!RecordUndoSnapshotOf(reinterpret_cast<char*>(r.bytes.get()), static_cast<int32_t>(r.length))) return false;
+    RecodingStream in = recoding;
+    in.source = {0, static_cast<DWORD>(r.length), r.bytes.release()};
+    ShowWholeTextIn(in.to);
+    EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&in), 0, GiveRecoded};
+    StreamEditorIn(SF_TEXT, stream);
+    return true;
+}
+
+// ->ANSI, ->OEM, ->KOI8, ->UTF-8 and Fido. A whole text is shown in the coding
+// it now has, and its undo record also keeps the view it was shown in.
 void Recode(Transformation recoding, Range& r)
 {
-    const Coding target = RecodeTarget(recoding);
-    const bool fido = recoding == Transformation::ToFido;
-    if (Editor.ViewCoding == CodingUtf8 || target == CodingUtf8)
-        return ConvertLengths(r, Editor.ViewCoding, target, r.wholeText ? target : Editor.ViewCoding, fido);
-    ConvertCoding(r.bytes.get(), r.length, Editor.ViewCoding, target);
-    if (fido) FidoSubstitute(r.bytes.get(), r.length);
-    if (r.wholeText) {
-        RecordUndo(UndoWholeText, static_cast<int32_t>(r.length));
-        Editor.ViewCoding = target;
-        ApplyViewCoding();   // selects the whole text again
-        StreamOver(r, r.bytes.get(), r.length);
-    } else {
-        PutBack(r, r.bytes.get(), r.length);
+    const RecodingStream how = {{}, Editor.ViewCoding, RecodeTarget(recoding), recoding == Transformation::ToFido};
+    if (how.from == CodingUtf8 || how.to == CodingUtf8)
+        return ConvertLengths(r, how.from, how.to, r.wholeText ? how.to : how.from, how.fido);
+    if (!r.wholeText || !RecodeOverSnapshot(r, how)) {
+        ConvertCoding(r.bytes.get(), r.length, how.from, how.to);
+        if (how.fido) FidoSubstitute(r.bytes.get(), r.length);
+        if (r.wholeText) {
+            ShowWholeTextIn(how.to);
+            StreamOver(r, r.bytes.get(), r.length);
+        } else {
+            PutBack(r, r.bytes.get(), r.length);
+        }
     }
     SelectStarting(r);
 }

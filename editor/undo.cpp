@@ -170,20 +170,34 @@ void RecordWordDeletion(bool rightward, LONG start, LONG textLength)
 }
 
 // Whole-text changes in a row share the first one's snapshot.
-void RecordSnapshot(CHARRANGE selection, LONG textLength)
+bool SnapshotShared()
 {
-    if (Editor.UndoHead && Editor.UndoHead->Kind == UndoWholeText) return;
-    UndoRecord* record = textLength == 0
-        ? NewRecord(UndoWholeText, 0, 0, 0)
-        : NewRecord(UndoWholeText, selection.cpMin, selection.cpMax, static_cast<SIZE_T>(textLength) + 2);
-    if (!record) return;
-    if (textLength > 0) {
-        MemoryStream stream = {0, 0, reinterpret_cast<uint8_t*>(record->Range.lpstrText)};
-        StreamOutToMemory(stream);
-        record->SmallText = stream.Count;
-    }
+    return Editor.UndoHead && Editor.UndoHead->Kind == UndoWholeText;
+}
+
+// A snapshot record that owns text (from GlobalAlloc, or null for an empty text); false when none could be made.
+bool PushSnapshot(CHARRANGE selection, char* text, DWORD count)
+{
+    UndoRecord* record = NewRecord(UndoWholeText, selection.cpMin, selection.cpMax, 0);
+    if (!record) return false;
+    record->Range.lpstrText = text;
+    record->SmallText = count;
     record->ViewCodingAtRecord = Editor.ViewCoding;
     PushRecord(record);
+    return true;
+}
+
+void RecordSnapshot(CHARRANGE selection, LONG textLength)
+{
+    if (SnapshotShared()) return;
+    MemoryStream stream = {0, 0, nullptr};
+    if (textLength > 0) {
+        stream.Buffer = static_cast<uint8_t*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(textLength) + 2));
+        if (!stream.Buffer) return ShowSystemError();
+        StreamOutToMemory(stream);
+    }
+    if (!PushSnapshot(selection, reinterpret_cast<char*>(stream.Buffer), stream.Count) && stream.Buffer)
+        GlobalFree(stream.Buffer);
 }
 
 // Puts count saved bytes (zeros included) in place of start..end.
@@ -381,6 +395,12 @@ void UndoLast()
     }
     }
     DropNewestRecord();
+}
+
+bool RecordUndoSnapshotOf(char* text, int32_t length)
+{
+    if (Editor.SingleLevelUndo || SnapshotShared()) return false;
+    return PushSnapshot(EditorSelection(), text, static_cast<DWORD>(length));
 }
 
 void FreeUndoHistory()

@@ -17,6 +17,11 @@ enum UndoKind : uint8_t {
 
 // Called immediately before the change, while the selection still shows what will change.
 void RecordUndo(UndoKind kind, int32_t length);
+// The same snapshot as RecordUndo(UndoWholeText), made of the whole text's `length` bytes
+// the caller has read into `text`, a block from GlobalAlloc: true when the history took
+// the block. Otherwise (single-level undo, a snapshot already newest, no memory for the
+// record) the caller keeps it and records nothing more.
+bool RecordUndoSnapshotOf(char* text, int32_t length);
 void UndoLast();
 void FreeUndoHistory();
 // The modify flag is set and the change counts (single-level undo was used or the history is not empty).

@@ -1,6 +1,7 @@
 #include "textctl/text_buffer.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -62,18 +63,83 @@ bool Reallocate(Chunk& chunk, size_t capacity)
 }   // namespace
 
 struct TextBuffer::Impl {
+    explicit Impl(void (*onFresh)(void*, size_t)) : fresh(onFresh) {}
+
+    void (*fresh)(void* storage, size_t size);
     std::vector<Chunk> chunks;
     size_t length = 0;
     mutable size_t hint = 0;   // last chunk found, for sequential access
+    // Storage of full chunks kept for a refill: memory the process has written
+    // to already costs far less than fresh memory from the system.
+    std::vector<uint8_t*> spare;
 
-    ~Impl() { FreeAll(); }
+    ~Impl()
+    {
+        FreeAll();
+        FreeSpare();
+    }
 
     void FreeAll()
     {
         for (Chunk& chunk : chunks) std::free(chunk.data);
+        Forget();
+    }
+
+    void Forget()
+    {
         chunks.clear();
         length = 0;
         hint = 0;
+    }
+
+    void KeepForRefill()
+    {
+        FreeSpare();
+        try {
+            spare.reserve(chunks.size());
+        } catch (const std::bad_alloc&) {
+            return FreeAll();
+        }
+        for (Chunk& chunk : chunks) {
+            if (chunk.capacity == MaxChunk)
+                spare.push_back(chunk.data);
+            else
+                std::free(chunk.data);
+        }
+        Forget();
+    }
+
+    void FreeSpare()
+    {
+        for (uint8_t* data : spare) std::free(data);
+        spare.clear();
+        spare.shrink_to_fit();
+    }
+
+    uint8_t* NewChunkData(size_t capacity)
+    {
+        if (capacity != MaxChunk || spare.empty()) return AllocateChunkData(capacity);
+        uint8_t* data = spare.back();
+        spare.pop_back();
+        return data;
+    }
+
+    // Has the new storage of chunks taken in a row brought in: in one call over
+    // their span when they lie together, as a heap places blocks asked for one
+    // after another, else one by one.
+    void BringIn(const Chunk* taken, size_t count) const
+    {
+        if (!fresh) return;
+        uintptr_t low = UINTPTR_MAX, high = 0;
+        size_t total = 0;
+        for (size_t k = 0; k < count; ++k) {
+            const uintptr_t at = reinterpret_cast<uintptr_t>(taken[k].data);
+            low = std::min(low, at);
+            high = std::max(high, at + AllocationSize(taken[k].capacity));
+            total += AllocationSize(taken[k].capacity);
+        }
+        if (high - low <= total + total / 16) return fresh(reinterpret_cast<void*>(low), high - low);
+        for (size_t k = 0; k < count; ++k) fresh(taken[k].data, AllocationSize(taken[k].capacity));
     }
 
     size_t TotalBreaks() const
@@ -277,11 +343,12 @@ bool TextBuffer::Impl::InsertSplitting(size_t i, size_t offset, const uint8_t* b
     // a failure later leaves it larger but unchanged.
     if (sizes[0] > chunk.capacity && !Reallocate(chunk, CapacityFor(sizes[0]))) return false;
     std::vector<Chunk> added(sizes.size() - 1);
+    const bool allNew = spare.empty();
     uint8_t* moved = movedCount ? static_cast<uint8_t*>(std::malloc(movedCount)) : nullptr;
     bool ok = !movedCount || moved;
     for (size_t k = 0; ok && k < added.size(); ++k) {
         added[k].capacity = static_cast<uint32_t>(CapacityFor(sizes[k + 1]));
-        added[k].data = AllocateChunkData(added[k].capacity);
+        added[k].data = NewChunkData(added[k].capacity);
         ok = added[k].data != nullptr;
     }
     if (!ok) {
@@ -290,6 +357,7 @@ bool TextBuffer::Impl::InsertSplitting(size_t i, size_t offset, const uint8_t* b
         return false;
     }
 
+    if (allNew) BringIn(added.data(), added.size());
     if (movedCount) std::memcpy(moved, chunk.data + keep, movedCount);
     Source source{{moved, bytes, moved + (offset - keep)}, {offset - keep, count, chunk.size - offset}};
     source.CopyTo(chunk.data + keep, sizes[0] - keep);
@@ -315,11 +383,13 @@ bool TextBuffer::Impl::Insert(size_t pos, const uint8_t* bytes, size_t count)
             return false;
         }
         chunks[0].capacity = static_cast<uint32_t>(CapacityFor(std::min(count, MaxChunk)));
-        chunks[0].data = AllocateChunkData(chunks[0].capacity);
+        const bool isNew = spare.empty();
+        chunks[0].data = NewChunkData(chunks[0].capacity);
         if (!chunks[0].data) {
             chunks.clear();
             return false;
         }
+        if (isNew) BringIn(chunks.data(), 1);
     }
     size_t i = pos == length ? chunks.size() - 1 : ChunkOf(pos);
     Chunk& chunk = chunks[i];
@@ -374,7 +444,7 @@ void TextBuffer::Impl::Erase(size_t pos, size_t count)
     Refresh(touched, end);
 }
 
-TextBuffer::TextBuffer() : impl_(new Impl) {}
+TextBuffer::TextBuffer(void (*fresh)(void* storage, size_t size)) : impl_(new Impl(fresh)) {}
 TextBuffer::~TextBuffer()
 {
     delete impl_;
@@ -441,6 +511,16 @@ bool TextBuffer::Replace(size_t pos, size_t eraseCount, const uint8_t* bytes, si
 void TextBuffer::Clear()
 {
     impl_->FreeAll();
+}
+
+void TextBuffer::ClearForRefill()
+{
+    impl_->KeepForRefill();
+}
+
+void TextBuffer::EndRefill()
+{
+    impl_->FreeSpare();
 }
 
 bool TextBuffer::Reserve(size_t length)

@@ -20,7 +20,11 @@
 
 class TextBuffer {
 public:
-    TextBuffer();
+    // fresh, when given, is called on new storage before anything is written
+    // to it: one chunk's, or a span over chunks taken in a row and what lies
+    // between them; it leaves the bytes as they are (the control has the pages
+    // brought in at once).
+    explicit TextBuffer(void (*fresh)(void* storage, size_t size) = nullptr);
     ~TextBuffer();
     TextBuffer(const TextBuffer&) = delete;
     TextBuffer& operator=(const TextBuffer&) = delete;
@@ -37,6 +41,10 @@ public:
     void Erase(size_t pos, size_t count);
     bool Replace(size_t pos, size_t eraseCount, const uint8_t* bytes, size_t count);
     void Clear();
+    // Clear before the whole text comes anew: the storage of full chunks is kept
+    // for it, and EndRefill frees what the new text did not take.
+    void ClearForRefill();
+    void EndRefill();
     // Room for a total of `length` bytes without further growth (a hint).
     bool Reserve(size_t length);
 

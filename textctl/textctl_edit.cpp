@@ -116,10 +116,11 @@ bool ReplaceRange(TextControl& c, size_t start, size_t end, const uint8_t* bytes
 bool ReplaceAll(TextControl& c, const uint8_t* bytes, size_t count)
 {
     if (count > c.limit) return false;
-    c.text.Clear();
+    c.text.ClearForRefill();
     c.colours.Clear();
     ForgetUndo(c);
     bool stored = c.text.Insert(0, bytes, count);
+    c.text.EndRefill();
     c.modified = true;
     c.anchor = c.caret = 0;
     c.topLine = c.topRow = 0;

@@ -37,9 +37,12 @@ struct Row {
 
 struct PageCache;
 
+// Has the system bring in the pages of memory newly taken for the text.
+void BringInPages(void* storage, size_t size);
+
 struct TextControl {
     HWND window = nullptr;
-    TextBuffer text;
+    TextBuffer text{BringInPages};
     size_t anchor = 0;
     size_t caret = 0;
     bool modified = false;

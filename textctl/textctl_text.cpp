@@ -145,7 +145,7 @@ size_t ReadStream(TextControl& c, size_t pos, EDITSTREAM* stream, RtfReader* rtf
 void ClearForStream(TextControl& c, bool selection, size_t start, size_t end, LastEdit* undo)
 {
     if (!selection) {
-        c.text.Clear();
+        c.text.ClearForRefill();
         c.colours.Clear();
         return;
     }
@@ -161,6 +161,18 @@ void ClearForStream(TextControl& c, bool selection, size_t start, size_t end, La
     c.colours.Erased(start, end - start);
 }
 
+}   // namespace
+
+// Writing to new memory costs a fault on each page; locking it has the system
+// bring all of it in at once, which took a third less time where measured.
+// Unlocked at once, it stays ordinary memory; where locking fails, nothing is lost.
+void BringInPages(void* storage, size_t size)
+{
+    if (VirtualLock(storage, size)) VirtualUnlock(storage, size);
+}
+
+namespace {
+
 LRESULT StreamIn(TextControl& c, WPARAM format, EDITSTREAM* stream)
 {
     if (!stream || !stream->pfnCallback) return 0;
@@ -173,6 +185,7 @@ LRESULT StreamIn(TextControl& c, WPARAM format, EDITSTREAM* stream)
     ClearForStream(c, selection, start, selection ? SelectionEnd(c) : c.text.Length(), &undo);
     RtfReader rtf;
     size_t total = ReadStream(c, start, stream, plain ? nullptr : &rtf);
+    c.text.EndRefill();
     c.colours.Inserted(start, total);
     undo.insertedCount = total;
     c.undo = std::move(undo);

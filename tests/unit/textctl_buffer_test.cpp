@@ -114,19 +114,36 @@ TEST(TextBuffer, OnlyLineFeedsIndexSparselyButAnswerExactly)
 }
 
 // Random edits against the string model, with bytes drawn mostly from CR, LF,
-// zero and a few letters so that breaks merge and split often.
+// zero and a few letters so that breaks merge and split often. Half way the
+// whole text comes anew, appended piece by piece into the storage it had.
+std::string RandomBytes(std::mt19937& random, size_t maxCount)
+{
+    const char alphabet[] = {'\r', '\n', '\r', '\n', '\0', 'a', 'b', '\xE0'};
+    std::string bytes(random() % (maxCount + 1), 'x');
+    for (char& c : bytes) c = alphabet[random() % sizeof alphabet];
+    return bytes;
+}
+
 void RunRandomEdits(unsigned seed, int steps, size_t maxInsert)
 {
     std::mt19937 random(seed);
-    const char alphabet[] = {'\r', '\n', '\r', '\n', '\0', 'a', 'b', '\xE0'};
     TextBuffer buffer;
     std::string model;
     for (int step = 0; step < steps; ++step) {
+        if (step == steps / 2) {
+            buffer.ClearForRefill();
+            model.clear();
+            for (int piece = 0; piece < 4; ++piece) {
+                const std::string more = RandomBytes(random, maxInsert);
+                ASSERT_TRUE(buffer.Insert(buffer.Length(), Bytes(more), more.size()));
+                model += more;
+            }
+        }
+        if (step == steps / 2 + 3) buffer.EndRefill();
         size_t pos = model.empty() ? 0 : random() % (model.size() + 1);
         size_t eraseCount = random() % 3 == 0 ? random() % (maxInsert / 2 + 1) : 0;
         eraseCount = std::min(eraseCount, model.size() - pos);
-        std::string insert(random() % (maxInsert + 1), 'x');
-        for (char& c : insert) c = alphabet[random() % sizeof alphabet];
+        const std::string insert = RandomBytes(random, maxInsert);
         ASSERT_TRUE(buffer.Replace(pos, eraseCount, Bytes(insert), insert.size()));
         model.replace(pos, eraseCount, insert);
         if (step % 7 == 0 || step == steps - 1) {
