@@ -226,14 +226,12 @@ bool IsValidChain(const RepairChain& chain)
 
 // Text of an origin the view cannot show goes into the view coding, or into
 // UTF-8 when the view coding lacks some of its characters.
-size_t IntoViewCoding(Repair& repair, int from, int viewCoding)
+size_t IntoViewCoding(Repair& repair, int viewCoding)
 {
     std::u16string text;
-    size_t lost = ReadBytesAs(from, repair.bytes.data(), repair.bytes.size(), text);
+    ReadBytesAs(repair.coding, repair.bytes.data(), repair.bytes.size(), text);
     Bytes written;
-    repair.coding = WriteTextAs(viewCoding, text.data(), text.size(), written) == 0 ? viewCoding : CodingUtf8;
-    lost += WriteTextAs(repair.coding, text.data(), text.size(), repair.bytes);
-    return lost;
+    return WriteRepairAs(repair, WriteTextAs(viewCoding, text.data(), text.size(), written) == 0 ? viewCoding : CodingUtf8);
 }
 
 Node Root(const uint8_t* bytes, size_t length, int viewCoding, size_t sampleBytes)
@@ -304,10 +302,18 @@ Repair UndoChain(const uint8_t* bytes, size_t length, int viewCoding, const Repa
     }
     repair.coding = coding;
     if (!IsViewCoding(coding))
-        repair.lost += IntoViewCoding(repair, coding, viewCoding);
+        repair.lost += IntoViewCoding(repair, viewCoding);
     else if (coding == CodingUtf8)
         repair.lost += ReadBytesAs(coding, repair.bytes.data(), repair.bytes.size(), text);
     return repair;
+}
+
+size_t WriteRepairAs(Repair& repair, int coding)
+{
+    std::u16string text;
+    size_t lost = ReadBytesAs(repair.coding, repair.bytes.data(), repair.bytes.size(), text);
+    repair.coding = coding;
+    return lost + WriteTextAs(coding, text.data(), text.size(), repair.bytes);
 }
 
 std::string RepairStatusText(const RepairChain& chain)

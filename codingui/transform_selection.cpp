@@ -12,11 +12,13 @@
 
 #include "coding/align.h"
 #include "coding/coding_tables.h"
+#include "coding/repair.h"
 #include "coding/transform.h"
 #include "coding/utf8.h"
 #include "codingui/transform_rules.h"
 #include "editor/editor_calls.h"
 #include "editor/editor_control.h"
+#include "editor/editor_host.h"
 #include "editor/editor_state.h"
 #include "editor/memory_stream.h"
 #include "editor/message_box.h"
@@ -130,6 +132,25 @@ void SelectResult(const Range& r, size_t count)
     SelectEditorRange(r.starting.cpMin, r.starting.cpMin + static_cast<LONG>(count));
 }
 
+// The result in place of the range, shown in `view`. A change of view (only
+// of a whole text) is a snapshot that keeps the view too, so Undo shows the old
+// bytes as they were shown. A whole text keeps the caret where it was.
+void PutBackInView(const Range& r, const uint8_t* result, size_t count, Coding view)
+{
+    if (view != Editor.ViewCoding) {
+        RecordUndo(UndoWholeText, static_cast<int32_t>(count));
+        Editor.ViewCoding = view;
+        ApplyViewCoding();   // selects the whole text again
+        StreamOver(r, result, count);
+    } else {
+        PutBack(r, result, count);
+    }
+    if (r.wholeText)
+        SelectEditorRange(r.starting.cpMin, r.starting.cpMin);
+    else
+        SelectResult(r, count);
+}
+
 // ->ANSI, ->OEM, ->KOI8 and Fido. A whole text takes a snapshot that also
 // keeps the view, and is shown in the coding it now has.
 void Recode(Transformation recoding, Range& r)
@@ -233,6 +254,8 @@ void Transform(Transformation transformation, Range& r)
     case Transformation::DecodeQuotedPrintable:
     case Transformation::CompleteLineBreaks:
         return Rewrite(transformation, r);
+    case Transformation::RepairCoding:
+        return RepairCoding(r);
     case Transformation::RtfToAnsi:
         return RtfToAnsi(r);
     case Transformation::Justify:
@@ -261,20 +284,24 @@ void ConvertUtf8(Range& r, int from, int to)
     const size_t count = ConvertText(r.bytes.get(), r.length, from, to, out.get(), capacity);
     if (count == ConvertedTooLong) return ReportTooLong();
     r.bytes.reset();
-    const Coding view = ViewAfterConversion(from, to, r.wholeText, Editor.ViewCoding);
-    if (view != Editor.ViewCoding) {
-        // A snapshot that keeps the view too, so Undo shows the old bytes as they were shown.
-        RecordUndo(UndoWholeText, static_cast<int32_t>(count));
-        Editor.ViewCoding = view;
-        ApplyViewCoding();   // the range is the whole text, which this selects again
-    } else {
-        RecordUndo(UndoReplaceSelection, static_cast<int32_t>(count));
-    }
-    StreamOver(r, out.get(), count);
-    if (r.wholeText)
-        SelectEditorRange(r.starting.cpMin, r.starting.cpMin);   // the caret stays where it was
-    else
-        SelectResult(r, count);
+    PutBackInView(r, out.get(), count, ViewAfterConversion(from, to, r.wholeText, Editor.ViewCoding));
+}
+
+// The best chain of wrong readings found is undone. A whole text is then shown
+// in the coding its bytes are in; a selection is written in the view coding.
+// A chain that loses characters is applied only when the user agrees.
+void RepairCoding(Range& r)
+{
+    Repair repair = RepairBytes(r.bytes.get(), r.length, Editor.ViewCoding);
+    if (!repair.found) return ShowNotice(L"Nothing to repair: the text already reads as Russian.");
+    if (!r.wholeText && repair.coding != Editor.ViewCoding) repair.lost += WriteRepairAs(repair, Editor.ViewCoding);
+    const std::wstring question = L"The repair cannot restore " + std::to_wstring(repair.lost)
+        + (repair.lost == 1 ? L" character: it becomes \"?\"." : L" characters: they become \"?\".") + L" Repair anyway?";
+    if (repair.lost && !AskYesNo(question)) return;
+    if (repair.bytes.size() > Room(r)) return ReportTooLong();
+    r.bytes.reset();
+    PutBackInView(r, repair.bytes.data(), repair.bytes.size(), Coding(repair.coding));
+    HostShowNote(RepairStatusText(repair.chain).c_str());
 }
 
 // Switches redrawing off, takes the range and, when there is one, runs the
