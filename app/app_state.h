@@ -16,7 +16,7 @@ struct AppState {
 
     // Start-up and shell.
     bool TextControlRegistered;   // the document control's class is registered
-    HBITMAP ShellBitmaps[15];
+    HBITMAP ShellBitmaps[16];   // commands 1 to 14, the toolbar's own pictures, the UTF-8 mark
     HFONT MenuFont;
     bool MenuFontOwned;
     bool RestoreSize;

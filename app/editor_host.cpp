@@ -59,7 +59,12 @@ void HostInsertModeChanged()
 
 void HostShowViewCoding(Coding coding)
 {
-    CheckMenuRadioItem(GetMenu(App.MainWindow), CMD_VIEW_ANSI, CMD_VIEW_KOI8, CMD_VIEW_ANSI + coding, MF_BYCOMMAND);
+    constexpr UINT ViewCommands[ViewRowCount] = {CMD_VIEW_ANSI, CMD_VIEW_OEM, CMD_VIEW_KOI8, CMD_VIEW_UTF8};
+    HMENU menu = GetMenu(App.MainWindow);
+    // The four numbers are no run, so each item is unmarked and the one marked on its own.
+    for (UINT command : ViewCommands) CheckMenuItem(menu, command, MF_BYCOMMAND | MF_UNCHECKED);
+    const UINT marked = ViewCommands[ViewRow(coding)];
+    CheckMenuRadioItem(menu, marked, marked, marked, MF_BYCOMMAND);
     ShowCodingPane();
 }
 

@@ -22,7 +22,8 @@ AppState App;
 
 namespace {
 
-constexpr int ShellBitmapCount = 15;
+constexpr int ShellBitmapCount = 16;
+constexpr int Utf8MarkSlot = 15;   // of App.ShellBitmaps
 
 // A Unicode window, so that its title shows a file name in any language.
 bool RegisterMainWindowClass(HINSTANCE instance)
@@ -47,14 +48,18 @@ bool RegisterMainWindowClass(HINSTANCE instance)
     return RegisterClassW(&plain) != 0;
 }
 
+void GiveRadioMark(HMENU menu, int command, int slot)
+{
+    App.ShellBitmaps[slot] = LoadBitmapA(App.Instance, MAKEINTRESOURCEA(command));
+    SetMenuItemBitmaps(menu, command, MF_BYCOMMAND, nullptr, App.ShellBitmaps[slot]);
+}
+
 void GiveMenuItemsBitmaps(HMENU menu)
 {
     App.ShellBitmaps[14] = nullptr;
     // The view-coding items show their picture as the radio mark.
-    for (int n = CMD_VIEW_KOI8; n >= CMD_VIEW_ANSI; --n) {
-        App.ShellBitmaps[n - 1] = LoadBitmapA(App.Instance, MAKEINTRESOURCEA(n));
-        SetMenuItemBitmaps(menu, n, MF_BYCOMMAND, nullptr, App.ShellBitmaps[n - 1]);
-    }
+    GiveRadioMark(menu, CMD_VIEW_UTF8, Utf8MarkSlot);
+    for (int n = CMD_VIEW_KOI8; n >= CMD_VIEW_ANSI; --n) GiveRadioMark(menu, n, n - 1);
     for (int n = CMD_PREVIEW; n >= CMD_CUT; --n) {
         App.ShellBitmaps[n - 1] = LoadBitmapA(App.Instance, MAKEINTRESOURCEA(n));
         SetMenuItemBitmaps(menu, n, MF_BYCOMMAND, App.ShellBitmaps[n - 1], nullptr);

@@ -13,6 +13,12 @@ constexpr bool IsViewCoding(int coding)
 {
     return (coding >= 0 && coding < ViewCodingCount) || coding == CodingUtf8;
 }
+// Tables kept per view coding have a row for each: ANSI, OEM, KOI8, then UTF-8.
+constexpr int ViewRowCount = ViewCodingCount + 1;
+constexpr int ViewRow(Coding view)
+{
+    return view == CodingUtf8 ? ViewCodingCount : view;
+}
 
 enum RecodeSlot : int {
     SlotOemToAnsi = 0,

@@ -115,7 +115,7 @@ void ShowPreview(HWND dialog)
     SetControlViewCoding(preview, State.coding);
     SetControlCharFormat(preview, SCF_ALL, ViewCodingFormat(State.coding));
     SetControlBackground(preview, ReadSettingNumber(SettingName::Background));
-    SetControlText(preview, FontPreviewFor(State.coding).data());
+    SetControlText(preview, FontPreviewFor(State.coding).c_str());
 }
 
 INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
@@ -140,10 +140,11 @@ INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 void WriteState(const FontDialogState& state)
 {
-    WriteSettingText(SettingName::FontFace[state.coding], state.face);
-    WriteSettingNumber(SettingName::FontCharacterSet[state.coding], state.characterSet);
-    WriteSettingNumber(SettingName::FontEffects[state.coding], state.effects);
-    WriteSettingNumber(SettingName::FontSize[state.coding], state.size);
+    const int row = ViewRow(state.coding);
+    WriteSettingText(SettingName::FontFace[row], state.face);
+    WriteSettingNumber(SettingName::FontCharacterSet[row], state.characterSet);
+    WriteSettingNumber(SettingName::FontEffects[row], state.effects);
+    WriteSettingNumber(SettingName::FontSize[row], state.size);
 }
 
 }   // namespace

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "coding/utf8.h"
+
 const char FontPreviewText[FontPreviewLength + 1] = "Face \xAA\xE0\xA8\xA2\xAE\xA9?\r\n"   // the word is "кривой"
                                                     "\xDA\xC4\xC4\xC4\xC4\xC4\xC4\xBF\r\n"
                                                     "\xB3 \\  / \xB3\r\n"
@@ -10,10 +12,10 @@ const char FontPreviewText[FontPreviewLength + 1] = "Face \xAA\xE0\xA8\xA2\xAE\x
                                                     "\xB3  \xC4\xC4  \xB3\r\n"
                                                     "\xC0\xC4\xC4\xC4\xC4\xC4\xC4\xD9";
 
-std::array<char, FontPreviewLength + 1> FontPreviewFor(Coding coding)
+std::string FontPreviewFor(Coding coding)
 {
-    std::array<char, FontPreviewLength + 1> text;
-    for (size_t i = 0; i < text.size(); ++i) text[i] = FontPreviewText[i];
-    RecodeBytes(reinterpret_cast<uint8_t*>(text.data()), FontPreviewLength, FromOemSlot[coding]);
+    std::string text(ConvertedCapacity(FontPreviewLength), '\0');
+    text.resize(ConvertText(reinterpret_cast<const uint8_t*>(FontPreviewText), FontPreviewLength, CodingOem, coding,
+                            reinterpret_cast<uint8_t*>(&text[0]), text.size()));
     return text;
 }

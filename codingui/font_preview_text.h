@@ -1,8 +1,8 @@
 // The picture the font dialog previews: a title with a Russian word, then a
 // face drawn with box characters, so both letters and frames can be judged.
 #pragma once
-#include <array>
 #include <cstddef>
+#include <string>
 
 #include "coding/coding_tables.h"
 
@@ -10,6 +10,6 @@ constexpr size_t FontPreviewLength = 72;
 // The picture in CP866: seven lines, each but the last ending with CR LF.
 extern const char FontPreviewText[FontPreviewLength + 1];
 
-// The picture in the coding, zero-terminated: the same letters and frame
-// whichever coding is edited (as far as the coding has box characters).
-std::array<char, FontPreviewLength + 1> FontPreviewFor(Coding coding);
+// The picture in the coding: the same letters and frame whichever coding is
+// edited (as far as the coding has box characters).
+std::string FontPreviewFor(Coding coding);

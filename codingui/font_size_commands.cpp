@@ -9,7 +9,7 @@ namespace {
 
 void StepSize(SizeStep step)
 {
-    const char* name = SettingName::FontSize[Editor.ViewCoding];
+    const char* name = SettingName::FontSize[ViewRow(Editor.ViewCoding)];
     uint32_t size = ReadSettingNumber(name);
     uint32_t stepped = SteppedSize(size, step);
     if (stepped == size) return;

@@ -24,7 +24,7 @@ struct EditorState {
     WNDPROC ControlProc;      // the control's own procedure, under the editor's subclass
     uint32_t WordWrapStyle;   // 0: wrap at the window edge; NoWrapStyle: no wrapping
     bool OverwriteMode;
-    Coding ViewCoding;    // ANSI, OEM or KOI8
+    Coding ViewCoding;    // ANSI, OEM, KOI8 or UTF-8
     uint32_t TextLimit;   // the largest document and the largest file that is read
 
     // Undo.

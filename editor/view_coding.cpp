@@ -1,4 +1,4 @@
-// The view coding: the same bytes drawn with the font chosen for ANSI, OEM or KOI8.
+// The view coding: the same bytes drawn with the font chosen for ANSI, OEM, KOI8 or UTF-8.
 #include "editor/view_coding.h"
 
 #include <windows.h>
@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr BYTE DefaultCharacterSet[ViewCodingCount] = {RUSSIAN_CHARSET, OEM_CHARSET, DEFAULT_CHARSET};
+constexpr BYTE DefaultCharacterSet[ViewRowCount] = {RUSSIAN_CHARSET, OEM_CHARSET, DEFAULT_CHARSET, DEFAULT_CHARSET};
 
 constexpr DWORD FormatMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC;
 constexpr COLORREF DefaultTextColor = 8;
@@ -33,12 +33,13 @@ CHARFORMATA ViewCodingFormat(Coding coding)
     format.dwMask = FormatMask;
     format.yHeight = DefaultHeight;
     format.crTextColor = DefaultTextColor;
-    format.bCharSet = DefaultCharacterSet[coding];
+    const int row = ViewRow(coding);
+    format.bCharSet = DefaultCharacterSet[row];
     ReadNumber(SettingName::TextColour, format.crTextColor);
-    ReadNumber(SettingName::FontSize[coding], format.yHeight);
-    ReadNumber(SettingName::FontCharacterSet[coding], format.bCharSet);
-    ReadNumber(SettingName::FontEffects[coding], format.dwEffects);
-    ReadSettingText(SettingName::FontFace[coding], format.szFaceName, LF_FACESIZE);
+    ReadNumber(SettingName::FontSize[row], format.yHeight);
+    ReadNumber(SettingName::FontCharacterSet[row], format.bCharSet);
+    ReadNumber(SettingName::FontEffects[row], format.dwEffects);
+    ReadSettingText(SettingName::FontFace[row], format.szFaceName, LF_FACESIZE);
     // An empty face lets the system pick a fixed-pitch font of the character set.
     format.bPitchAndFamily = format.szFaceName[0] ? 0 : FF_MODERN;
     return format;

@@ -12,5 +12,5 @@ CHARFORMATA ViewCodingFormat(Coding coding);
 void ApplyViewCoding();
 // ApplyViewCoding without flicker, keeping the selection.
 void RefreshViewCoding();
-// View as ANSI, OEM or KOI8.
+// View as ANSI, OEM, KOI8 or UTF-8.
 void ViewCodingCommand(Coding coding);

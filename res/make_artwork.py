@@ -25,7 +25,7 @@ PALETTE = {
 }
 MENU_BACKGROUND = (212, 208, 200)
 
-# Radio marks of the three view codings: a disc carrying the coding's letter.
+# Radio marks of the four view codings: a disc carrying the coding's letter.
 RADIO_MARKS = {
     1: ("ANSI", 'b', [
         ".............",
@@ -68,6 +68,20 @@ RADIO_MARKS = {
         "..rrwrrrwrr..",
         "...rrrrrrr...",
         "....rrrrr....",
+        "............."]),
+    43: ("UTF8", 'o', [
+        ".............",
+        "....ooooo....",
+        "...ooooooo...",
+        "..oowooowoo..",
+        ".ooowooowooo.",
+        ".ooowooowooo.",
+        ".ooowooowooo.",
+        ".ooowooowooo.",
+        ".ooowooowooo.",
+        "..ooowwwooo..",
+        "...ooooooo...",
+        "....ooooo....",
         "............."]),
 }
 

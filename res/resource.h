@@ -51,6 +51,8 @@
 #define CMD_FONT_OEM        40
 #define CMD_FONT_KOI8       41
 #define CMD_BYTE_EDITOR     42
+#define CMD_VIEW_UTF8       43
+#define CMD_FONT_UTF8       44
 #define CMD_REPAIR_CODING   46
 #define CMD_EXIT            101
 #define CMD_HTML_REFRESH    102

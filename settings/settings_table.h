@@ -26,11 +26,11 @@ constexpr char StatusBar[] = "ST";
 constexpr char ToolbarState[] = "TBS";
 constexpr char Toolbar[] = "TL";
 constexpr char WordWrap[] = "WW";
-// The font of each view coding, by ViewCoding: W for ANSI, D for OEM, K for KOI8.
-constexpr const char* const FontEffects[] = {"EffW", "EffD", "EffK"};
-constexpr const char* const FontFace[] = {"FontW", "FontD", "FontK"};
-constexpr const char* const FontCharacterSet[] = {"SetW", "SetD", "SetK"};
-constexpr const char* const FontSize[] = {"SizeW", "SizeD", "SizeK"};
+// The font of each view coding, by its row (ViewRow): W for ANSI, D for OEM, K for KOI8, U for UTF-8.
+constexpr const char* const FontEffects[] = {"EffW", "EffD", "EffK", "EffU"};
+constexpr const char* const FontFace[] = {"FontW", "FontD", "FontK", "FontU"};
+constexpr const char* const FontCharacterSet[] = {"SetW", "SetD", "SetK", "SetU"};
+constexpr const char* const FontSize[] = {"SizeW", "SizeD", "SizeK", "SizeU"};
 // Ten values each: the '#' stands for a digit "0" to "9".
 constexpr char SearchHistory[] = "#";
 constexpr char RecentFile[] = "#F";

@@ -87,18 +87,11 @@ TEST_F(ClipboardCodings, PastedTextIsReadInTheFormatWrittenFirst)
     }
 }
 
-// The UTF-8 view, told to the editor and its control directly.
-void ShowUtf8()
-{
-    Editor.ViewCoding = CodingUtf8;
-    SendMessageA(Editor.Window, TCM_SETVIEWCODING, CodingUtf8, 0);
-}
-
 TEST_F(ClipboardCodings, Utf8ViewCopiesUnicodeBesideTheExactBytesAndPastesUtf8)
 {
     const std::string utf8 = "\xD0\xA9\xD1\x83\x80 \xF0\x9F\x98\x80";   // Щу, an invalid byte, a face
     SetDocument(utf8);
-    ShowUtf8();
+    View(CodingUtf8);
     SendCommand(CMD_SELECT_ALL);
     PressKey('C', Ctrl);
     EXPECT_EQ(FirstClipboardFormat(), static_cast<UINT>(CF_UNICODETEXT));
@@ -133,7 +126,7 @@ TEST_F(ClipboardCodings, Utf8ViewCopiesUnicodeBesideTheExactBytesAndPastesUtf8)
     SetDocument("\xD9\xF3");
     SendCommand(CMD_SELECT_ALL);
     PressKey('C', Ctrl);
-    ShowUtf8();
+    View(CodingUtf8);
     SetDocument("");
     PressKey('V', Ctrl);
     EXPECT_EQ(EditorBytes(), "\xD0\xA9\xD1\x83");

@@ -34,9 +34,9 @@ void Choose(HWND dialog, int list, LRESULT entry)
 // The coding's face, character set, effects and size as stored, "-" for a missing one.
 std::string Stored(Coding coding)
 {
-    std::string stored = ReadRegistryText(SettingName::FontFace[coding]).value_or("-");
+    std::string stored = ReadRegistryText(SettingName::FontFace[ViewRow(coding)]).value_or("-");
     for (const char* const* names : {SettingName::FontCharacterSet, SettingName::FontEffects, SettingName::FontSize}) {
-        std::optional<uint32_t> number = ReadRegistryNumber(names[coding]);
+        std::optional<uint32_t> number = ReadRegistryNumber(names[ViewRow(coding)]);
         stored += " " + (number ? std::to_string(*number) : "-");
     }
     return stored;
@@ -48,15 +48,16 @@ using CodingFonts = EditorTest;
 
 TEST_F(CodingFonts, DialogShowsStoredValuesOkWritesThemCancelNothing)
 {
-    const char* defaultSets[] = {"RUSSIAN_CHARSET", "OEM_CHARSET", "DEFAULT_CHARSET"};
-    for (Coding coding : {CodingOem, CodingKoi8, CodingAnsi}) {   // ANSI, the view, last: only it is shown anew
+    const char* defaultSets[ViewRowCount] = {"RUSSIAN_CHARSET", "OEM_CHARSET", "DEFAULT_CHARSET", "DEFAULT_CHARSET"};
+    const WORD commands[ViewRowCount] = {CMD_FONT_ANSI, CMD_FONT_OEM, CMD_FONT_KOI8, CMD_FONT_UTF8};
+    for (Coding coding : {CodingOem, CodingKoi8, CodingUtf8, CodingAnsi}) {   // ANSI, the view, last: only it is shown anew
         DeleteSettingsKey();
         std::string face;
-        InDialog(CMD_FONT_ANSI + coding, " Font", [&](HWND dialog) {
-            EXPECT_EQ(Shown(dialog), std::string("- ") + defaultSets[coding] + " 10 00");
+        InDialog(commands[ViewRow(coding)], " Font", [&](HWND dialog) {
+            EXPECT_EQ(Shown(dialog), std::string("- ") + defaultSets[ViewRow(coding)] + " 10 00");
             HWND preview = GetDlgItem(dialog, IDC_FONT_PREVIEW);
             EXPECT_EQ(SendMessageA(preview, TCM_GETVIEWCODING, 0, 0), coding);
-            EXPECT_EQ(WindowText(preview), FontPreviewFor(coding).data());
+            EXPECT_EQ(WindowText(preview), FontPreviewFor(coding));
             SaveBitmap(BesideTheProgram(("font_dialog_" + std::to_string(coding) + ".bmp").c_str()),
                        GrabWindow(dialog));
             Choose(dialog, IDC_FONT_FACE, 1);
@@ -70,7 +71,7 @@ TEST_F(CodingFonts, DialogShowsStoredValuesOkWritesThemCancelNothing)
                       face + "2401");
             PressButton(dialog, IDOK);
         });
-        for (Coding other : {CodingAnsi, CodingOem, CodingKoi8})
+        for (Coding other : {CodingAnsi, CodingOem, CodingKoi8, CodingUtf8})
             EXPECT_EQ(Stored(other), other == coding ? face + " 255 1 240" : "- - - -");
         EXPECT_EQ(FormatOf(Editor.Window).yHeight, coding == CodingAnsi ? 240 : 200);
     }
@@ -106,13 +107,14 @@ TEST_F(CodingFonts, SizeStepsStopAtTheirEndsAndShowTheNewSize)
     } cases[] = {
         {CodingOem, 500, VK_ADD, 520},      {CodingOem, 520, VK_OEM_PLUS, 520}, {CodingAnsi, 100, VK_SUBTRACT, 80},
         {CodingAnsi, 80, VK_OEM_MINUS, 80}, {CodingKoi8, 0, VK_ADD, 220},       {CodingKoi8, 0, VK_SUBTRACT, 180},
+        {CodingUtf8, 300, VK_ADD, 320},
     };
     for (const auto& c : cases) {
         DeleteSettingsKey();
-        if (c.stored) WriteRegistryValue(SettingName::FontSize[c.view], REG_DWORD, &c.stored, sizeof c.stored);
+        if (c.stored) WriteRegistryValue(SettingName::FontSize[ViewRow(c.view)], REG_DWORD, &c.stored, sizeof c.stored);
         View(c.view);
         PressKey(c.key, Ctrl);
-        EXPECT_EQ(ReadRegistryNumber(SettingName::FontSize[c.view]).value_or(200), uint32_t(c.expected));
+        EXPECT_EQ(ReadRegistryNumber(SettingName::FontSize[ViewRow(c.view)]).value_or(200), uint32_t(c.expected));
         EXPECT_EQ(FormatOf(Editor.Window).yHeight, c.expected);
     }
 }

@@ -44,8 +44,12 @@ protected:
         for (int i = 0; i < times; ++i) PressKey(VK_BACK, Alt);
     }
 
-    // F2, Ctrl+F2 or Alt+F2.
-    void View(Coding coding) { PressKey(VK_F2, coding == CodingOem ? Ctrl : coding == CodingKoi8 ? Alt : NoModifiers); }
+    // F2, Ctrl+F2, Alt+F2 or Shift+F2.
+    void View(Coding coding)
+    {
+        const KeyModifiers keys[ViewRowCount] = {NoModifiers, Ctrl, Alt, Shift};
+        PressKey(VK_F2, keys[ViewRow(coding)]);
+    }
 
     static bool MenuItemChecked(UINT command)
     {

@@ -71,6 +71,7 @@ const std::vector<Popup> ExpectedMenu = {
     {"&Coding",
      {{"&OEM  (866)", 2},
       {"KOI8 R", 3},
+      {"&UTF-8", 43},
       {"&ANSI (1251)", 1},
       Separator,
       {"-> Fido (H,p)", 26},
@@ -86,6 +87,7 @@ const std::vector<Popup> ExpectedMenu = {
     {"Fo&nt",
      {{"&OEM ...", 40},
       {"&KOI8 ...", 41},
+      {"&UTF-8 ...", 44},
       {"&ANSI ...", 39},
       {"&Colors", 0},
       Separator,
@@ -183,7 +185,7 @@ TEST_F(SpineMenu, MenuMatchesTheProgramsLayout)
         ExpectItems(info.hSubMenu, ExpectedMenu[i].items, ExpectedMenu[i].title);
     }
     HMENU font = GetSubMenu(bar, 6);
-    ExpectItems(GetSubMenu(font, 3), ExpectedColors, "&Colors");
+    ExpectItems(GetSubMenu(font, 4), ExpectedColors, "&Colors");
 }
 
 TEST_F(SpineMenu, CodingMenuBreaksIntoASecondColumnWithABar)
@@ -213,6 +215,12 @@ TEST_F(SpineMenu, ItemsCarryTheirPictures)
         EXPECT_EQ(viewCoding ? info.hbmpChecked : info.hbmpUnchecked, App.ShellBitmaps[id - 1]) << id;
     }
     EXPECT_NE(App.ShellBitmaps[14], nullptr) << "the toolbar's own pictures";
+    MENUITEMINFOA utf8{};
+    utf8.cbSize = sizeof utf8;
+    utf8.fMask = MIIM_CHECKMARKS;
+    ASSERT_TRUE(GetMenuItemInfoA(menu, CMD_VIEW_UTF8, FALSE, &utf8));
+    EXPECT_EQ(utf8.hbmpChecked, App.ShellBitmaps[15]);
+    EXPECT_NE(utf8.hbmpChecked, nullptr);
 }
 
 TEST_F(SpineMenu, WordWrapMarkFollowsTheStoredStyle)
@@ -248,6 +256,7 @@ TEST_F(SpineMenu, AcceleratorTableMatchesTheKeys)
         {V, VK_F2, 1},
         {C, VK_F2, 2},
         {A, VK_F2, 3},
+        {S, VK_F2, 43},
         {V, VK_F3, 21},
         {V, VK_F4, 61488},
         {V, VK_F5, 61728},

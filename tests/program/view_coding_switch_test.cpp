@@ -22,11 +22,11 @@ TEST_F(ViewCodingSwitch, BytesSelectionModifyFlagAndLayoutStay)
     TypeText(u"x");
     Select(5, 40);
     HKL layout = GetKeyboardLayout(0);
-    const UINT commands[] = {CMD_VIEW_ANSI, CMD_VIEW_OEM, CMD_VIEW_KOI8};
-    for (Coding view : {CodingOem, CodingKoi8, CodingAnsi, CodingKoi8}) {
+    const UINT commands[ViewRowCount] = {CMD_VIEW_ANSI, CMD_VIEW_OEM, CMD_VIEW_KOI8, CMD_VIEW_UTF8};
+    for (Coding view : {CodingOem, CodingUtf8, CodingKoi8, CodingAnsi, CodingUtf8, CodingKoi8}) {
         View(view);
         EXPECT_EQ(SendMessageA(Editor.Window, TCM_GETVIEWCODING, 0, 0), view);
-        for (int c = 0; c < ViewCodingCount; ++c) EXPECT_EQ(MenuItemChecked(commands[c]), c == view);
+        for (int row = 0; row < ViewRowCount; ++row) EXPECT_EQ(MenuItemChecked(commands[row]), row == ViewRow(view));
         EXPECT_EQ(EditorBytes(), "x" + bytes);
         CHARRANGE selection = Selection();
         EXPECT_EQ(selection.cpMin, 5);
@@ -41,11 +41,11 @@ TEST_F(ViewCodingSwitch, BytesSelectionModifyFlagAndLayoutStay)
 
 TEST_F(ViewCodingSwitch, EachCodingGetsItsOwnFontSettings)
 {
-    const BYTE defaultSets[] = {RUSSIAN_CHARSET, OEM_CHARSET, DEFAULT_CHARSET};
-    for (Coding view : {CodingOem, CodingKoi8, CodingAnsi}) {
+    const BYTE defaultSets[ViewRowCount] = {RUSSIAN_CHARSET, OEM_CHARSET, DEFAULT_CHARSET, DEFAULT_CHARSET};
+    for (Coding view : {CodingOem, CodingKoi8, CodingUtf8, CodingAnsi}) {
         View(view);
         CHARFORMATA format = EditorFormat();
-        EXPECT_EQ(format.bCharSet, defaultSets[view]);
+        EXPECT_EQ(format.bCharSet, defaultSets[ViewRow(view)]);
         EXPECT_EQ(format.yHeight, 200);
         EXPECT_EQ(format.bPitchAndFamily, FF_MODERN);
         EXPECT_STREQ(format.szFaceName, "");

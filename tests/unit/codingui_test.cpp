@@ -6,6 +6,7 @@
 #include "codingui/font_choices.h"
 #include "codingui/font_preview_text.h"
 #include "coding/unicode_tables.h"
+#include "coding/utf16.h"
 
 TEST(FontPreview, SamePictureInEveryCodingThatHasBoxCharacters)
 {
@@ -13,7 +14,7 @@ TEST(FontPreview, SamePictureInEveryCodingThatHasBoxCharacters)
         u"Face кривой?\r\n┌──────┐\r\n│ \\  / │\r\n│ O  O │\r\n│  ..  │\r\n│  ──  │\r\n└──────┘";
     for (Coding coding : {CodingAnsi, CodingOem, CodingKoi8}) {
         std::u16string shown;
-        for (char b : std::string(FontPreviewFor(coding).data())) shown += ByteToUnicode(coding, uint8_t(b));
+        for (char b : FontPreviewFor(coding)) shown += ByteToUnicode(coding, uint8_t(b));
         ASSERT_EQ(shown.size(), FontPreviewLength);
         if (coding != CodingAnsi) {
             EXPECT_EQ(shown, picture) << coding;
@@ -21,6 +22,10 @@ TEST(FontPreview, SamePictureInEveryCodingThatHasBoxCharacters)
         EXPECT_EQ(shown.substr(0, 14), picture.substr(0, 14));   // in ANSI the frame turns to look-alikes
         for (char16_t ch : shown) EXPECT_NE(ch, 0xFFFD);
     }
+    const std::string utf8 = FontPreviewFor(CodingUtf8);
+    std::u16string shown(utf8.size(), u'\0');
+    shown.resize(Utf8ToUtf16(reinterpret_cast<const uint8_t*>(utf8.data()), utf8.size(), &shown[0]));
+    EXPECT_EQ(shown, picture);
 }
 
 // Size - stops only at 80 and Size + only at 520: a size beyond an end still steps towards it.
