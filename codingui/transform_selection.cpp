@@ -242,6 +242,23 @@ void RtfToAnsi(Range& r)
     RemakeEditor();
 }
 
+// The best chain of wrong readings found is undone. A whole text is then shown
+// in the coding its bytes are in; a selection is written in the view coding.
+// A chain that loses characters is applied only when the user agrees.
+void RepairCoding(Range& r)
+{
+    Repair repair = RepairBytes(r.bytes.get(), r.length, Editor.ViewCoding);
+    if (!repair.found) return ShowNotice(L"Nothing to repair: the text already reads as Russian.");
+    if (!r.wholeText && repair.coding != Editor.ViewCoding) repair.lost += WriteRepairAs(repair, Editor.ViewCoding);
+    const std::wstring question = L"The repair cannot restore " + std::to_wstring(repair.lost)
+        + (repair.lost == 1 ? L" character: it becomes \"?\"." : L" characters: they become \"?\".") + L" Repair anyway?";
+    if (repair.lost && !AskYesNo(question)) return;
+    if (repair.bytes.size() > Room(r)) return ReportTooLong();
+    r.bytes.reset();
+    PutBackInView(r, repair.bytes.data(), repair.bytes.size(), Coding(repair.coding));
+    HostShowNote(RepairStatusText(repair.chain).c_str());
+}
+
 void Transform(Transformation transformation, Range& r)
 {
     switch (transformation) {
@@ -285,23 +302,6 @@ void ConvertUtf8(Range& r, int from, int to)
     if (count == ConvertedTooLong) return ReportTooLong();
     r.bytes.reset();
     PutBackInView(r, out.get(), count, ViewAfterConversion(from, to, r.wholeText, Editor.ViewCoding));
-}
-
-// The best chain of wrong readings found is undone. A whole text is then shown
-// in the coding its bytes are in; a selection is written in the view coding.
-// A chain that loses characters is applied only when the user agrees.
-void RepairCoding(Range& r)
-{
-    Repair repair = RepairBytes(r.bytes.get(), r.length, Editor.ViewCoding);
-    if (!repair.found) return ShowNotice(L"Nothing to repair: the text already reads as Russian.");
-    if (!r.wholeText && repair.coding != Editor.ViewCoding) repair.lost += WriteRepairAs(repair, Editor.ViewCoding);
-    const std::wstring question = L"The repair cannot restore " + std::to_wstring(repair.lost)
-        + (repair.lost == 1 ? L" character: it becomes \"?\"." : L" characters: they become \"?\".") + L" Repair anyway?";
-    if (repair.lost && !AskYesNo(question)) return;
-    if (repair.bytes.size() > Room(r)) return ReportTooLong();
-    r.bytes.reset();
-    PutBackInView(r, repair.bytes.data(), repair.bytes.size(), Coding(repair.coding));
-    HostShowNote(RepairStatusText(repair.chain).c_str());
 }
 
 // Switches redrawing off, takes the range and, when there is one, runs the

@@ -291,18 +291,20 @@ TEST_F(TransformCommands, RepairCodingUndoesTheWrongReadingInOneStepAndAsksBefor
         Coding viewAfter;
         std::string repaired;
         std::string status;
+        bool selected = false;   // from the third byte to the end, else the caret there
     } cases[] = {
         {CodingAnsi, InCoding(CodingAnsi, ReadAs(CodingAnsi, utf8)), CodingUtf8, utf8, "Repaired: UTF-8 read as 1251"},
         {CodingUtf8, InCoding(CodingUtf8, ReadAs(CodingWestern, utf8)), CodingUtf8, utf8, "Repaired: UTF-8 read as 1252"},
         {CodingUtf8, InCoding(CodingUtf8, ReadAs(CodingWestern, ansi)), CodingAnsi, ansi, "Repaired: 1251 read as 1252"},
         {CodingAnsi, koi8, CodingKoi8, koi8, "Repaired: KOI8-R read as 1251"},
         {CodingAnsi, oem, CodingOem, oem, "Repaired: 866 read as 1251"},
+        {CodingAnsi, "> " + koi8, CodingAnsi, "> " + ansi, "Repaired: KOI8-R read as 1251", true},   // the view stays
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.status);
         ViewCodingCommand(c.view);
         SetDocument(c.garbled);
-        Select(2, 2);
+        Select(2, c.selected ? LONG(c.garbled.size()) : 2);
         PressKey('R', Ctrl);
         EXPECT_EQ(EditorBytes(), c.repaired);
         EXPECT_EQ(SendMessageA(Editor.Window, TCM_GETVIEWCODING, 0, 0), c.viewAfter);
