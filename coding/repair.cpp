@@ -200,8 +200,12 @@ private:
 
     void Consider(const Node& node)
     {
-        // Weighed in full on the longer sample: here only reading better than the text as it is.
-        if (node.coding == CodingWestern || !node.reading.russian || node.reading.score <= rootScore_) return;
+        // Weighed in full on the longer sample: here only reading as Russian at
+        // all and better than the text as it is, so that garbage that loses
+        // nothing does not crowd out a chain that loses a character or two.
+        if (node.coding == CodingWestern || !node.reading.russian || node.reading.score <= rootScore_ ||
+            node.reading.score < Floor)
+            return;
         const Outcome outcome{node.chain, node.lost + node.readLost == 0, node.reading};
         auto at = finalists_.begin();
         while (at != finalists_.end() && !Better(outcome, *at)) ++at;

@@ -1,8 +1,6 @@
 // The commands of the Coding and Align menus and the Coding dialog through
 // their one frame: the range, the result, the selection and view afterwards,
 // and one Undo back.
-#include <commctrl.h>
-
 #include <functional>
 #include <sstream>
 #include <string>
@@ -15,6 +13,8 @@
 #include "editor/view_coding.h"
 #include "tests/program/editor_test_support.h"
 #include "tests/program/pictures.h"
+
+#include <commctrl.h>
 
 namespace {
 
