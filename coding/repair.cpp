@@ -302,7 +302,11 @@ RepairChain Weigh(const std::vector<Outcome>& finalists, const Node& sample)
     for (const Outcome& finalist : finalists) {
         const Repair repair = UndoChain(sample.bytes.data(), sample.bytes.size(), sample.coding, finalist.chain);
         const Outcome weighed{finalist.chain, repair.lost == 0, ReadingOf(repair)};
-        if (ClearlyMoreRussian(weighed.reading, finalist.chain.length, repair.lost, sample.reading.score) && (best.chain.length == 0 || Better(weighed, best)))
+        // A repair leaves no more odd characters than it found: a lone quote
+        // in English does not become three Cyrillic letters.
+        const bool fewerOdd = weighed.reading.odd <= sample.reading.odd;
+        if (fewerOdd && ClearlyMoreRussian(weighed.reading, finalist.chain.length, repair.lost, sample.reading.score) &&
+            (best.chain.length == 0 || Better(weighed, best)))
             best = weighed;
     }
     return best.chain;
