@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr size_t SearchBytes = 384;
+constexpr size_t SearchBytes = 1024;   // a look-alike differs in a few letters: a longer sample finds them
 constexpr size_t WeighBytes = 4096;
 constexpr size_t Finalists = 8;
 constexpr size_t SampleContext = 16;   // ASCII before the first byte past ASCII
