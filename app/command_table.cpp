@@ -92,6 +92,7 @@ constexpr Command SingleCommands[] = {
     {CMD_FONT_KOI8, [] { EditCodingFont(CodingKoi8); }},
     {CMD_FONT_UTF8, [] { EditCodingFont(CodingUtf8); }},
     {CMD_BYTE_EDITOR, OpenByteEditor},
+    {CMD_REPAIR_CODING, TransformCommand<Transformation::RepairCoding>},
     {CMD_EXIT, CloseProgram},
     {CMD_HTML_REFRESH, RefreshHtmlColors},
     {CMD_TOOLBAR, CustomizeToolbar},

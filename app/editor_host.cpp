@@ -42,6 +42,11 @@ void HostShowCaretPosition()
     ShowCaretPosition();
 }
 
+void HostShowNote(const char* text)
+{
+    ShowStatusNote(text);
+}
+
 void HostKeyboardLayoutChanged()
 {
     ShowKeyboardPane();

@@ -11,7 +11,17 @@ namespace {
 enum Pane { CaretPane, KeyboardPane, CodingPane, InsertModePane };
 // Right edges in pixels; the last pane reaches the right edge.
 constexpr int PaneRightEdges[] = {88, 166, 276, -1};
+constexpr int NoteWidth = 260;   // the first pane while it holds a note
 constexpr UINT StatusBarId = 1;
+
+bool NoteShown = false;
+
+void SetPaneEdges(int widening)
+{
+    int edges[std::size(PaneRightEdges)];
+    for (size_t i = 0; i < std::size(edges); ++i) edges[i] = PaneRightEdges[i] < 0 ? -1 : PaneRightEdges[i] + widening;
+    SendMessageA(App.StatusBarWindow, SB_SETPARTS, std::size(edges), reinterpret_cast<LPARAM>(edges));
+}
 
 void SetPaneText(Pane pane, const char* text, WPARAM drawing = 0)
 {
@@ -25,7 +35,8 @@ void CreateStatusBar()
 {
     App.StatusBarWindow = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER, nullptr, App.MainWindow, StatusBarId);
     if (!App.StatusBarWindow) return;
-    SendMessageA(App.StatusBarWindow, SB_SETPARTS, std::size(PaneRightEdges), reinterpret_cast<LPARAM>(PaneRightEdges));
+    NoteShown = false;
+    SetPaneEdges(0);
     ShowCodingPane();
     ShowKeyboardPane();
 }
@@ -42,6 +53,8 @@ void ShowCaretPosition()
     CHARRANGE selection = EditorSelection();
     if (selection.cpMin == App.LastCaretRange.cpMin && selection.cpMax == App.LastCaretRange.cpMax) return;
     App.LastCaretRange = selection;
+    if (NoteShown) SetPaneEdges(0);
+    NoteShown = false;
     // Columns count bytes, in the UTF-8 view characters.
     LONG column = EditorColumnOf(selection.cpMin) + 1;
     SetPaneText(CaretPane, CaretPaneText(column, EditorLineOf(selection.cpMin) + 1).c_str());
@@ -50,6 +63,15 @@ void ShowCaretPosition()
 void ForgetCaretPosition()
 {
     App.LastCaretRange.cpMin = -1;
+}
+
+void ShowStatusNote(const char* text)
+{
+    if (!App.StatusBarWindow || !Editor.Window) return;
+    SetPaneEdges(NoteWidth - PaneRightEdges[0]);
+    NoteShown = true;
+    SetPaneText(CaretPane, text);
+    App.LastCaretRange = EditorSelection();   // the note stays until the selection changes
 }
 
 void ShowKeyboardPane()

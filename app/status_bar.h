@@ -8,6 +8,8 @@ void DestroyStatusBar();
 void ShowCaretPosition();
 // The next ShowCaretPosition writes the pane even when the selection is unchanged.
 void ForgetCaretPosition();
+// A note in the caret's pane, widened to hold it, until the caret moves.
+void ShowStatusNote(const char* text);
 void ShowKeyboardPane();
 void ShowCodingPane();
 void ShowInsertModePane();

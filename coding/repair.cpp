@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr size_t SearchBytes = 384;
+constexpr size_t SearchBytes = 1024;   // a look-alike differs in a few letters: a longer sample finds them
 constexpr size_t WeighBytes = 4096;
 constexpr size_t Finalists = 8;
 constexpr size_t SampleContext = 16;   // ASCII before the first byte past ASCII
@@ -23,7 +23,13 @@ constexpr double Floor = -4.0;
 constexpr double Margin = 8;
 constexpr double StepCost = 4;
 constexpr double LossCost = 10;   // for each character that becomes '?'
-// A text that reads at least this Russian is not taken for garbled any further.
+// Of two chains, the longer must read better by this much in all (a step is
+// less likely than none); between texts that differ only in case, the one
+// with the likelier capitals wins.
+constexpr double StepPrior = 4;
+constexpr double CaseWeight = 0.02;
+// A text that reads at least this Russian, with no odd character, is not
+// taken for garbled any further.
 constexpr double ReadsRussian = -3.5;
 // A step that loses more than one character in this many of the sample is cut.
 constexpr size_t LossShare = 16;
@@ -34,8 +40,10 @@ using Bytes = std::vector<uint8_t>;
 
 struct Reading {
     double score = 0;   // the model's, higher reads more Russian
+    double cased = 0;   // the same with every capital weighed as it is
     bool russian = false;   // mostly Russian letters past ASCII
     size_t letters = 0;
+    size_t odd = 0;   // characters past ASCII but letters and punctuation, and capitals inside words
 };
 
 struct Node {
@@ -55,7 +63,9 @@ struct Node {
 // into quotes and dashes would read well: it is weighed as an odd character,
 // and a text counts as Russian only when most of its characters past ASCII
 // are Russian letters. The frames and rules of a table, between spaces, are
-// weighed as spaces.
+// weighed as spaces. A look-alike of the text (Mac Cyrillic shares the
+// capitals of 866 and the small letters of 1251) differs in a few capitals,
+// я or ё: they show as odd characters or capitals inside words.
 bool IsCapital(char16_t ch)
 {
     return (ch >= u'А' && ch <= u'Я') || ch == u'Ё';
@@ -71,24 +81,47 @@ bool IsGap(char16_t ch)
     return ch == u' ' || ch == u'\n' || ch == u'\r' || ch == u'\t' || IsFrame(ch);
 }
 
+bool IsSmall(char16_t ch)
+{
+    return (ch >= u'а' && ch <= u'я') || ch == u'ё';
+}
+
+bool IsOdd(char16_t ch)
+{
+    const RussianSymbol symbol = RussianSymbolOf(ch);
+    return symbol == RussianForeign || symbol == RussianOdd;
+}
+
 Reading Read(std::u16string text)
 {
-    size_t high = 0, letters = 0;
-    bool afterGap = true, afterCapital = false;
+    size_t high = 0, letters = 0, odd = 0;
+    std::u16string cased = text;
+    bool afterGap = true, afterCapital = false, afterSmall = false;
     for (size_t i = 0; i < text.size(); ++i) {
         char16_t& ch = text[i];
         const bool gap = IsGap(ch), capital = IsCapital(ch);
         const bool nextCapital = i + 1 < text.size() && IsCapital(text[i + 1]);
-        if (IsFrame(ch) && afterGap && (i + 1 == text.size() || IsGap(text[i + 1]))) ch = u' ';
+        if (IsFrame(ch) && afterGap && (i + 1 == text.size() || IsGap(text[i + 1])))
+            ch = cased[i] = u' ';
+        else
+            odd += IsOdd(ch) || (capital && afterSmall);
+        afterSmall = IsSmall(ch);
         if (capital && (afterCapital || nextCapital)) ch = ch == u'Ё' ? u'ё' : char16_t(ch + (u'а' - u'А'));
         afterGap = gap;
         afterCapital = capital;
-        const bool letter = capital || (ch >= u'а' && ch <= u'я') || ch == u'ё';
-        if (ch >= 0xA1 && !letter) ch = 0xFFFD;
+        const bool letter = capital || IsSmall(ch);
+        if (ch >= 0xA1 && !letter) ch = cased[i] = 0xFFFD;
         high += ch >= 0x80;
         letters += letter;
     }
-    return {RussianScore(text.data(), text.size()), letters * LetterShare >= high * (LetterShare - 1), letters};
+    return {RussianScore(text.data(), text.size()), RussianScore(cased.data(), cased.size()),
+            letters * LetterShare >= high * (LetterShare - 1), letters, odd};
+}
+
+// Russian with no odd character: not garbled, or not any further.
+bool ReadsClean(const Reading& reading)
+{
+    return reading.russian && reading.score >= ReadsRussian && reading.odd == 0;
 }
 
 bool IsRepairCoding(int coding)
@@ -125,10 +158,16 @@ struct Outcome {
     Reading reading;
 };
 
+double Rank(const Outcome& outcome)
+{
+    const Reading& r = outcome.reading;
+    return r.score + CaseWeight * r.cased - StepPrior * outcome.chain.length / double(r.letters + 1);
+}
+
 // Lossless first, then the more Russian.
 bool Better(const Outcome& a, const Outcome& b)
 {
-    return a.whole != b.whole ? a.whole : a.reading.score > b.reading.score;
+    return a.whole != b.whole ? a.whole : Rank(a) > Rank(b);
 }
 
 bool ClearlyMoreRussian(Reading reading, int steps, size_t lost, double asItIs)
@@ -161,8 +200,12 @@ private:
 
     void Consider(const Node& node)
     {
-        // Weighed in full on the longer sample: here only reading better than the text as it is.
-        if (node.coding == CodingWestern || !node.reading.russian || node.reading.score <= rootScore_) return;
+        // Weighed in full on the longer sample: here only reading as Russian at
+        // all and better than the text as it is, so that garbage that loses
+        // nothing does not crowd out a chain that loses a character or two.
+        if (node.coding == CodingWestern || !node.reading.russian || node.reading.score <= rootScore_ ||
+            node.reading.score < Floor)
+            return;
         const Outcome outcome{node.chain, node.lost + node.readLost == 0, node.reading};
         auto at = finalists_.begin();
         while (at != finalists_.end() && !Better(outcome, *at)) ++at;
@@ -177,7 +220,7 @@ private:
     // that reads as Russian already is not garbled further back.
     void Expand(const Node& node, bool root, std::vector<Node>* keep)
     {
-        if (!root && node.reading.russian && node.reading.score >= ReadsRussian) return;
+        if (!root && ReadsClean(node.reading)) return;
         for (int readAs = 0; readAs < RepairCodingCount; ++readAs) {
             const bool rewritten = readAs != node.coding;
             if (!rewritten && !root) continue;   // a reading of unchanged bytes is only seen by the viewer
@@ -226,14 +269,12 @@ bool IsValidChain(const RepairChain& chain)
 
 // Text of an origin the view cannot show goes into the view coding, or into
 // UTF-8 when the view coding lacks some of its characters.
-size_t IntoViewCoding(Repair& repair, int from, int viewCoding)
+size_t IntoViewCoding(Repair& repair, int viewCoding)
 {
     std::u16string text;
-    size_t lost = ReadBytesAs(from, repair.bytes.data(), repair.bytes.size(), text);
+    ReadBytesAs(repair.coding, repair.bytes.data(), repair.bytes.size(), text);
     Bytes written;
-    repair.coding = WriteTextAs(viewCoding, text.data(), text.size(), written) == 0 ? viewCoding : CodingUtf8;
-    lost += WriteTextAs(repair.coding, text.data(), text.size(), repair.bytes);
-    return lost;
+    return WriteRepairAs(repair, WriteTextAs(viewCoding, text.data(), text.size(), written) == 0 ? viewCoding : CodingUtf8);
 }
 
 Node Root(const uint8_t* bytes, size_t length, int viewCoding, size_t sampleBytes)
@@ -261,7 +302,11 @@ RepairChain Weigh(const std::vector<Outcome>& finalists, const Node& sample)
     for (const Outcome& finalist : finalists) {
         const Repair repair = UndoChain(sample.bytes.data(), sample.bytes.size(), sample.coding, finalist.chain);
         const Outcome weighed{finalist.chain, repair.lost == 0, ReadingOf(repair)};
-        if (ClearlyMoreRussian(weighed.reading, finalist.chain.length, repair.lost, sample.reading.score) && (best.chain.length == 0 || Better(weighed, best)))
+        // A repair leaves no more odd characters than it found: a lone quote
+        // in English does not become three Cyrillic letters.
+        const bool fewerOdd = weighed.reading.odd <= sample.reading.odd;
+        if (fewerOdd && ClearlyMoreRussian(weighed.reading, finalist.chain.length, repair.lost, sample.reading.score) &&
+            (best.chain.length == 0 || Better(weighed, best)))
             best = weighed;
     }
     return best.chain;
@@ -272,13 +317,15 @@ RepairChain Weigh(const std::vector<Outcome>& finalists, const Node& sample)
 Repair RepairBytes(const uint8_t* bytes, size_t length, int viewCoding)
 {
     if (!IsViewCoding(viewCoding)) return Repair();
+    const Node weighed = Root(bytes, length, viewCoding, WeighBytes);
+    if (ReadsClean(weighed.reading)) return Repair();
     Node root = Root(bytes, length, viewCoding, SearchBytes);
     size_t highBytes = 0;
     for (uint8_t b : root.bytes) highBytes += b >= 0x80;
     if (highBytes == 0) return Repair();
     const std::vector<Outcome> finalists = Search(std::move(root), highBytes).Run();
     if (finalists.empty()) return Repair();
-    const RepairChain chain = Weigh(finalists, Root(bytes, length, viewCoding, WeighBytes));
+    const RepairChain chain = Weigh(finalists, weighed);
     if (chain.length == 0) return Repair();
     return UndoChain(bytes, length, viewCoding, chain);
 }
@@ -304,10 +351,18 @@ Repair UndoChain(const uint8_t* bytes, size_t length, int viewCoding, const Repa
     }
     repair.coding = coding;
     if (!IsViewCoding(coding))
-        repair.lost += IntoViewCoding(repair, coding, viewCoding);
+        repair.lost += IntoViewCoding(repair, viewCoding);
     else if (coding == CodingUtf8)
         repair.lost += ReadBytesAs(coding, repair.bytes.data(), repair.bytes.size(), text);
     return repair;
+}
+
+size_t WriteRepairAs(Repair& repair, int coding)
+{
+    std::u16string text;
+    size_t lost = ReadBytesAs(repair.coding, repair.bytes.data(), repair.bytes.size(), text);
+    repair.coding = coding;
+    return lost + WriteTextAs(coding, text.data(), text.size(), repair.bytes);
 }
 
 std::string RepairStatusText(const RepairChain& chain)

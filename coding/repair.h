@@ -40,5 +40,9 @@ Repair RepairBytes(const uint8_t* bytes, size_t length, int viewCoding);
 // they were read as.
 Repair UndoChain(const uint8_t* bytes, size_t length, int viewCoding, const RepairChain& chain);
 
+// Writes the repaired text in `coding` instead (ANSI, OEM, KOI8 or
+// CodingUtf8); returns the characters that coding lacks, each written as '?'.
+size_t WriteRepairAs(Repair& repair, int coding);
+
 // "Repaired: UTF-8 read as 1251", steps joined by ", then ".
 std::string RepairStatusText(const RepairChain& chain);

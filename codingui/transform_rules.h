@@ -20,6 +20,7 @@ enum class Transformation {
     RtfToAnsi,
     DecodeQuotedPrintable,
     CompleteLineBreaks,
+    RepairCoding,   // undoes the wrong readings that garbled the text
     Justify,
     Center,
     Left,

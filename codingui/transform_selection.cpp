@@ -11,12 +11,14 @@
 
 #include "coding/align.h"
 #include "coding/coding_tables.h"
+#include "coding/repair.h"
 #include "coding/transform.h"
 #include "coding/utf8.h"
 #include "coding/utf8_chars.h"
 #include "codingui/transform_rules.h"
 #include "editor/editor_calls.h"
 #include "editor/editor_control.h"
+#include "editor/editor_host.h"
 #include "editor/editor_state.h"
 #include "editor/memory_stream.h"
 #include "editor/message_box.h"
@@ -134,8 +136,27 @@ void SelectResult(const Range& r, size_t count)
     SelectEditorRange(r.starting.cpMin, r.starting.cpMin + static_cast<LONG>(count));
 }
 
+// The result in place of the range, shown in `view`. A change of view (only
+// of a whole text) is a snapshot that keeps the view too, so Undo shows the old
+// bytes as they were shown. A whole text keeps the caret where it was, though
+// never inside a character of the UTF-8 view.
+void PutBackInView(const Range& r, const uint8_t* result, size_t count, Coding view)
+{
+    if (view != Editor.ViewCoding) {
+        RecordUndo(UndoWholeText, static_cast<int32_t>(count));
+        Editor.ViewCoding = view;
+        ApplyViewCoding();   // selects the whole text again
+        StreamOver(r, result, count);
+    } else {
+        PutBack(r, result, count);
+    }
+    if (!r.wholeText) return SelectResult(r, count);
+    size_t caret = std::min(static_cast<size_t>(r.starting.cpMin), count);
+    if (view == CodingUtf8) caret = Utf8CharStart(result, count, caret);
+    SelectEditorRange(static_cast<LONG>(caret), static_cast<LONG>(caret));
+}
+
 // To or from UTF-8: decoding never lengthens the text, encoding makes each byte at most three.
-// A whole text shown in another view afterwards is one snapshot that keeps the old view too.
 void ConvertLengths(Range& r, int from, int to, Coding view, bool fido)
 {
     const size_t room = Room(r);
@@ -146,22 +167,7 @@ void ConvertLengths(Range& r, int from, int to, Coding view, bool fido)
     if (count == ConvertedTooLong) return ReportTooLong();
     if (fido) FidoSubstitute(out.get(), count);
     r.bytes.reset();
-    if (view != Editor.ViewCoding) {
-        RecordUndo(UndoWholeText, static_cast<int32_t>(count));
-        Editor.ViewCoding = view;
-        ApplyViewCoding();   // the range is the whole text, which this selects again
-    } else {
-        RecordUndo(UndoReplaceSelection, static_cast<int32_t>(count));
-    }
-    StreamOver(r, out.get(), count);
-    if (r.wholeText) {
-        // The caret stays where it was, though never inside a character of the UTF-8 view.
-        size_t caret = std::min(static_cast<size_t>(r.starting.cpMin), count);
-        if (view == CodingUtf8) caret = Utf8CharStart(out.get(), count, caret);
-        SelectEditorRange(static_cast<LONG>(caret), static_cast<LONG>(caret));
-    } else {
-        SelectResult(r, count);
-    }
+    PutBackInView(r, out.get(), count, view);
 }
 
 // The recoding of each piece as it streams into the editor.
@@ -297,6 +303,23 @@ void RtfToAnsi(Range& r)
     RemakeEditor();
 }
 
+// The best chain of wrong readings found is undone. A whole text is then shown
+// in the coding its bytes are in; a selection is written in the view coding.
+// A chain that loses characters is applied only when the user agrees.
+void RepairCoding(Range& r)
+{
+    Repair repair = RepairBytes(r.bytes.get(), r.length, Editor.ViewCoding);
+    if (!repair.found) return ShowNotice(L"Nothing to repair: the text already reads as Russian.");
+    if (!r.wholeText && repair.coding != Editor.ViewCoding) repair.lost += WriteRepairAs(repair, Editor.ViewCoding);
+    const std::wstring question = L"The repair cannot restore " + std::to_wstring(repair.lost)
+        + (repair.lost == 1 ? L" character: it becomes \"?\"." : L" characters: they become \"?\".") + L" Repair anyway?";
+    if (repair.lost && !AskYesNo(question)) return;
+    if (repair.bytes.size() > Room(r)) return ReportTooLong();
+    r.bytes.reset();
+    PutBackInView(r, repair.bytes.data(), repair.bytes.size(), Coding(repair.coding));
+    HostShowNote(RepairStatusText(repair.chain).c_str());
+}
+
 void Transform(Transformation transformation, Range& r)
 {
     switch (transformation) {
@@ -310,6 +333,8 @@ void Transform(Transformation transformation, Range& r)
     case Transformation::DecodeQuotedPrintable:
     case Transformation::CompleteLineBreaks:
         return Rewrite(transformation, r);
+    case Transformation::RepairCoding:
+        return RepairCoding(r);
     case Transformation::RtfToAnsi:
         return RtfToAnsi(r);
     case Transformation::Justify:

@@ -21,6 +21,8 @@ void HostShowCaretPosition();
 void HostKeyboardLayoutChanged();
 // Insert switched Editor.OverwriteMode.
 void HostInsertModeChanged();
+// A short note in the status bar, such as what a command did, until the caret moves.
+void HostShowNote(const char* text);
 // The view coding changed: its radio mark in the Coding menu and its status pane.
 void HostShowViewCoding(Coding coding);
 // The check mark of "&Word Wrap".

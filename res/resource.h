@@ -54,6 +54,7 @@
 #define CMD_VIEW_UTF8       43
 #define CMD_FONT_UTF8       44
 #define CMD_TO_UTF8         45
+#define CMD_REPAIR_CODING   46
 #define CMD_EXIT            101
 #define CMD_HTML_REFRESH    102
 #define CMD_TOOLBAR         103

@@ -7,10 +7,14 @@
 #include <vector>
 
 #include "coding/coding_tables.h"
+#include "coding/repair.h"
 #include "coding/utf8.h"
 #include "editor/undo.h"
+#include "editor/view_coding.h"
 #include "tests/program/editor_test_support.h"
 #include "tests/program/pictures.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -42,6 +46,21 @@ std::string Recoded(std::string bytes, Coding from, Coding to)
 {
     ConvertCoding(reinterpret_cast<uint8_t*>(&bytes[0]), bytes.size(), from, to);
     return bytes;
+}
+
+// The text written in a coding of the repair, and bytes read in one.
+std::string InCoding(int coding, const std::u16string& text)
+{
+    std::vector<uint8_t> bytes;
+    EXPECT_EQ(WriteTextAs(coding, text.data(), text.size(), bytes), 0u);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::u16string ReadAs(int coding, const std::string& bytes)
+{
+    std::u16string text;
+    ReadBytesAs(coding, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), text);
+    return text;
 }
 
 // Each line as its words: what is left when blanks do not count.
@@ -272,3 +291,70 @@ TEST_F(TransformCommands, TheCodingDialogConvertsUtf8AsIconvDoesBothWaysAndLoses
 }
 
 }   // namespace
+
+TEST_F(TransformCommands, RepairCodingUndoesTheWrongReadingInOneStepAndAsksBeforeLosingCharacters)
+{
+    const std::u16string russian = u"Привет! Это письмо пришло в странном виде, но теперь всё снова читается.";
+    const std::string utf8 = InCoding(CodingUtf8, russian), ansi = InCoding(CodingAnsi, russian);
+    const std::string koi8 = InCoding(CodingKoi8, russian), oem = InCoding(CodingOem, russian);
+    const struct {
+        Coding view;
+        std::string garbled;
+        Coding viewAfter;
+        std::string repaired;
+        std::string status;
+        bool selected = false;   // from the third byte to the end, else the caret there
+    } cases[] = {
+        {CodingAnsi, InCoding(CodingAnsi, ReadAs(CodingAnsi, utf8)), CodingUtf8, utf8, "Repaired: UTF-8 read as 1251"},
+        {CodingUtf8, InCoding(CodingUtf8, ReadAs(CodingWestern, utf8)), CodingUtf8, utf8, "Repaired: UTF-8 read as 1252"},
+        {CodingUtf8, InCoding(CodingUtf8, ReadAs(CodingWestern, ansi)), CodingAnsi, ansi, "Repaired: 1251 read as 1252"},
+        {CodingAnsi, koi8, CodingKoi8, koi8, "Repaired: KOI8-R read as 1251"},
+        {CodingAnsi, oem, CodingOem, oem, "Repaired: 866 read as 1251"},
+        {CodingAnsi, "> " + koi8, CodingAnsi, "> " + ansi, "Repaired: KOI8-R read as 1251", true},   // the view stays
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.status);
+        ViewCodingCommand(c.view);
+        SetDocument(c.garbled);
+        Select(2, c.selected ? LONG(c.garbled.size()) : 2);
+        PressKey('R', Ctrl);
+        EXPECT_EQ(EditorBytes(), c.repaired);
+        EXPECT_EQ(SendMessageA(Editor.Window, TCM_GETVIEWCODING, 0, 0), c.viewAfter);
+        char pane[64] = "";
+        SendMessageA(App.StatusBarWindow, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(pane));
+        EXPECT_EQ(pane, c.status);
+        Undo();
+        EXPECT_EQ(EditorBytes(), c.garbled);
+        EXPECT_EQ(SendMessageA(Editor.Window, TCM_GETVIEWCODING, 0, 0), c.view);
+        EXPECT_FALSE(UndoAvailable());
+    }
+
+    // Clean text, selected or whole: a box says so and nothing changes.
+    ViewCodingCommand(CodingAnsi);
+    for (LONG end : {0, 20}) {
+        SetDocument(ansi);
+        Select(0, end);
+        std::string text;
+        ExpectMessageBox("VERKO", IDOK, &text);
+        SendCommand(CMD_REPAIR_CODING);
+        VerifyModalsSeen();
+        EXPECT_EQ(text, "Nothing to repair: the text already reads as Russian.");
+        EXPECT_EQ(EditorBytes(), ansi);
+        EXPECT_FALSE(UndoAvailable() || EditorModified());
+    }
+
+    // UTF-8 read as 1251 and saved as UTF-8, then two smiles typed in, which
+    // 1251 lacks: the repair asks first, and only Yes applies it.
+    ViewCodingCommand(CodingUtf8);
+    const std::string lossy = InCoding(CodingUtf8, ReadAs(CodingAnsi, utf8) + u" ☺ ☺");
+    for (int answer : {IDNO, IDYES}) {
+        SetDocument(lossy);
+        std::string question;
+        ExpectMessageBox("VERKO", answer, &question);
+        SendCommand(CMD_REPAIR_CODING);
+        VerifyModalsSeen();
+        EXPECT_NE(question.find(" 2 characters"), std::string::npos) << question;
+        EXPECT_EQ(EditorBytes(), answer == IDYES ? utf8 + " ? ?" : lossy);
+        EXPECT_EQ(UndoAvailable(), answer == IDYES);
+    }
+}
