@@ -58,7 +58,7 @@ configure() {
   [ -f "$dir/build.ninja" ] || cmake -G Ninja -S "$ROOT" -B "$dir" -Wno-dev "$@" >/dev/null
 }
 
-# The libFuzzer targets, built with clang in a folder of their own; tests/fuzz/run*.sh run them.
+# The libFuzzer targets, built with clang in a folder of their own; tests/fuzz/run.sh runs them.
 build_fuzz() {
   configure "$BUILD/fuzz" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVERKO_FUZZ=ON
   ninja -C "$BUILD/fuzz"
