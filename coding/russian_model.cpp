@@ -108,6 +108,20 @@ RussianLikelihood RussianLikelihoodOf(const char16_t* text, size_t length)
     return Likelihood(length, [text](size_t i) { return text[i]; });
 }
 
+double RussianTripleSum(const char16_t* text, size_t length)
+{
+    int64_t tenths = 0;
+    int before = -1, prev = -1;
+    for (size_t i = 0; i < length; ++i) {
+        const RussianSymbol symbol = RussianSymbolOf(text[i]);
+        const int letter = ClassOf(symbol) < RussianLetterCount ? ClassOf(symbol) : -1;
+        if (before >= 0 && prev >= 0 && letter >= 0) tenths += RussianTripleTenths[before][prev][letter];
+        before = prev;
+        prev = letter;
+    }
+    return tenths / 10.0;
+}
+
 double RussianScore(const char16_t* text, size_t length)
 {
     return Average(RussianLikelihoodOf(text, length));

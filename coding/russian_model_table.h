@@ -16,3 +16,7 @@ extern const float RussianPairLog[RussianClassCount][RussianClassCount];
 // Log-probability that a letter is upper case (column 0) or lower case
 // (column 1) after no letter (row 0), an upper-case (1) or a lower-case letter (2).
 extern const float RussianCaseLog[3][2];
+// What a letter after two letters tells beyond the letter before it, case
+// folded: the log-probability of [c] after [a][b] less that of [c] after [b],
+// in tenths of a nat.
+extern const signed char RussianTripleTenths[RussianLetterCount][RussianLetterCount][RussianLetterCount];

@@ -87,8 +87,9 @@ def texts(held_out):
 def count():
     pairs = [[0] * CLASSES for _ in range(CLASSES)]
     cases = [[0, 0] for _ in range(3)]   # previous case -> upper, lower
+    triples = [[[0] * LETTERS for _ in range(LETTERS)] for _ in range(LETTERS)]
     for text in texts(held_out=False):
-        prev_class, prev_case = BREAK, 0
+        before, prev_class, prev_case = BREAK, BREAK, 0
         for ch in text:
             cls, case = letter_class(ch)
             if cls == ODD and prev_class == ODD:
@@ -96,8 +97,31 @@ def count():
             pairs[prev_class][cls] += 1
             if case:
                 cases[prev_case][case - 1] += 1
-            prev_class, prev_case = cls, case
-    return pairs, cases
+            if max(before, prev_class, cls) < LETTERS:
+                triples[before][prev_class][cls] += 1
+            before, prev_class, prev_case = prev_class, cls, case
+    return pairs, cases, triples
+
+
+def triple_corrections(triples, pairs, weight=4.0):
+    """What a letter after two letters tells beyond the letter before it: the
+    log-probability of the letter after both (pulled towards the pair's own by
+    `weight` counts, so that rare contexts say little) less the pair's, in
+    tenths of a nat."""
+    out = []
+    for a in range(LETTERS):
+        for b in range(LETTERS):
+            row = triples[a][b]
+            total = sum(row)
+            pair_row = pairs[b][:LETTERS]
+            pair_total = sum(pair_row) + 0.5 * LETTERS
+            values = []
+            for c in range(LETTERS):
+                p2 = (pair_row[c] + 0.5) / pair_total
+                p3 = (row[c] + weight * p2) / (total + weight)
+                values.append(max(-127, min(127, round(10 * math.log(p3 / p2)))))
+            out.append(values)
+    return out
 
 
 def log_rows(rows, smoothing=0.5):
@@ -114,7 +138,7 @@ def case_pattern(logs):
 
 
 def write_table(out):
-    pairs, cases = count()
+    pairs, cases, triples = count()
     letters = sum(sum(row[:LETTERS]) for row in pairs)
     names = "абвгдежзийклмнопрстуфхцчшщъыьэюяё"
     out.write("// Generated from %d Russian letters of fortunes-ru and manpages-ru by\n" % letters)
@@ -128,6 +152,13 @@ def write_table(out):
     out.write("const float RussianCaseLog[3][2] = {\n")
     for row in case_pattern(log_rows(cases)):
         out.write("    {" + ", ".join(("%.3f" % v).replace("-0.000", "0.000") + "f" for v in row) + "},\n")
+    out.write("};\n\n")
+    out.write("const signed char RussianTripleTenths[RussianLetterCount][RussianLetterCount][RussianLetterCount] = {\n")
+    for a in range(LETTERS):
+        out.write("    {\n")
+        for row in triple_corrections(triples, pairs)[a * LETTERS:(a + 1) * LETTERS]:
+            out.write("        {" + ",".join("%d" % v for v in row) + "},\n")
+        out.write("    },\n")
     out.write("};\n")
 
 

@@ -31,6 +31,12 @@ TEST(RussianModel, ScoresRussianAboveGarbledText)
     // Mixed case inside a word reads worse than a capital at its start.
     const std::u16string capital = u"Привет", inverted = u"пРИВЕТ";
     EXPECT_GT(RussianScore(capital.data(), capital.size()), RussianScore(inverted.data(), inverted.size()) + 1);
+    // Letter triples tell apart words whose letter pairs read alike.
+    for (auto [word, lookAlike] : {std::pair{u"стандарт", u"чтандарт"}, {u"значение", u"аначение"}, {u"файл", u"уайл"}}) {
+        const std::u16string a = word, b = lookAlike;
+        EXPECT_GT(RussianTripleSum(a.data(), a.size()), RussianTripleSum(b.data(), b.size()) + 1)
+            << RussianTripleSum(a.data(), a.size());
+    }
 }
 
 TEST(RussianModel, AsciiIsNoEvidence)
