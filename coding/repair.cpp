@@ -1,7 +1,7 @@
 // The search runs breadth first over a short sample of the text, so of two
-// chains that give the same text the shorter is kept; its best few chains are
-// weighed again on a longer sample, and the one chosen is undone once on the
-// whole text.
+// chains that give the same text in the same coding the shorter is kept; its
+// best few chains are weighed again on a longer sample, and the one chosen is
+// undone once on the whole text.
 #include "coding/repair.h"
 #include "coding/russian_model.h"
 
@@ -23,32 +23,38 @@ constexpr double Floor = -4.0;
 constexpr double Margin = 8;
 constexpr double StepCost = 4;
 constexpr double LossCost = 10;   // for each character that becomes '?'
+// Each odd character a repair mends counts as this much gain, and each one a
+// chain leaves ranks it as much lower: a look-alike of the text differs from
+// it in a letter or two, each showing as an odd character.
+constexpr double OddCredit = 8;
 // Of two chains, the longer must read better by this much in all (a step is
 // less likely than none); between texts that differ only in case, the one
 // with the likelier capitals wins.
 constexpr double StepPrior = 4;
-constexpr double CaseWeight = 0.02;
+constexpr double CaseWeight = 0.3;
 // A text that reads at least this Russian, with no odd character, is not
-// taken for garbled any further.
+// taken for garbled.
 constexpr double ReadsRussian = -3.5;
 // A step that loses more than one character in this many of the sample is cut.
 constexpr size_t LossShare = 16;
 
 constexpr size_t LetterShare = 4;   // three in four and more
+constexpr size_t ShoutingLetters = 20;
 
 using Bytes = std::vector<uint8_t>;
 
 struct Reading {
-    double score = 0;   // the model's, higher reads more Russian
-    double cased = 0;   // the same with every capital weighed as it is
+    double score = 0;       // the model's, higher reads more Russian
+    double cased = 0;       // the same with every capital weighed as it is
     bool russian = false;   // mostly Russian letters past ASCII
     size_t letters = 0;
-    size_t odd = 0;   // characters past ASCII but letters and punctuation, and capitals inside words
+    size_t odd = 0;          // characters past ASCII but letters and punctuation, and capitals inside words
+    bool shouting = false;   // Russian in capitals only, beside Latin in small letters
 };
 
 struct Node {
     Bytes bytes;
-    int coding = 0;   // of `bytes`
+    int coding = 0;        // of `bytes`
     std::u16string text;   // `bytes` read in `coding`
     RepairChain chain;     // the steps undone to get here
     size_t lost = 0;       // in those steps
@@ -86,36 +92,90 @@ bool IsSmall(char16_t ch)
     return (ch >= u'а' && ch <= u'я') || ch == u'ё';
 }
 
+// Punctuation that stands apart from a word's start in Russian text, yet is
+// what a capital read in a look-alike coding shows.
+bool IsGlued(char16_t ch)
+{
+    return ch == u'—' || ch == u'–' || ch == u'”' || ch == u'»' || ch == u'…' || ch == u'’';
+}
+
 bool IsOdd(char16_t ch)
 {
     const RussianSymbol symbol = RussianSymbolOf(ch);
     return symbol == RussianForeign || symbol == RussianOdd;
 }
 
-Reading Read(std::u16string text)
+// The model's score with the evidence of letter triples.
+double Score(const std::u16string& text, double triples)
 {
-    size_t high = 0, letters = 0, odd = 0;
-    std::u16string cased = text;
-    bool afterGap = true, afterCapital = false, afterSmall = false;
+    const RussianLikelihood l = RussianLikelihoodOf(text.data(), text.size());
+    return l.pairs ? (l.sum + triples) / l.pairs : RussianScoreNoEvidence;
+}
+
+bool IsLatin(char16_t ch)
+{
+    return (ch | 0x20) >= u'a' && (ch | 0x20) <= u'z';
+}
+
+// A frame or rule of a table standing apart, one character long or three and
+// more: a run of two is what a misread short word shows.
+bool IsRule(const std::u16string& text, size_t i)
+{
+    if (!IsFrame(text[i])) return false;
+    size_t start = i, end = i + 1;
+    while (start > 0 && IsFrame(text[start - 1])) --start;
+    while (end < text.size() && IsFrame(text[end])) ++end;
+    const bool apart = (start == 0 || IsGap(text[start - 1])) && (end == text.size() || IsGap(text[end]));
+    return apart && end - start != 2;
+}
+
+// An odd character, a capital after small letters or alone among words in
+// small letters, a dash or quote stuck to the start of a word, or a Russian
+// letter stuck to a Latin one.
+bool LooksMisread(const std::u16string& text, size_t i, size_t smallRun)
+{
+    const char16_t ch = text[i];
+    auto at = [&](size_t k) { return k < text.size() ? text[k] : u' '; };
+    const char16_t prev = i > 0 ? text[i - 1] : u' ', next = at(i + 1);
+    if (IsOdd(ch) || (IsCapital(ch) && smallRun >= 2)) return true;
+    if (IsGap(prev) && IsGlued(ch) && IsSmall(next)) return true;
+    if (IsCapital(ch) && i >= 2 && IsSmall(text[i - 2]) && prev == u' ' && next == u' ' && IsSmall(at(i + 2)))
+        return true;
+    return (IsCapital(ch) || IsSmall(ch)) && (IsLatin(prev) || IsLatin(next));
+}
+
+Reading Read(const std::u16string& original)
+{
+    size_t high = 0, letters = 0, odd = 0, small = 0, latinSmall = 0;
+    std::u16string text = original, cased = original;
+    bool afterCapital = false;
+    size_t smallRun = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         char16_t& ch = text[i];
-        const bool gap = IsGap(ch), capital = IsCapital(ch);
+        const bool capital = IsCapital(ch);
         const bool nextCapital = i + 1 < text.size() && IsCapital(text[i + 1]);
-        if (IsFrame(ch) && afterGap && (i + 1 == text.size() || IsGap(text[i + 1])))
+        if (IsRule(original, i))
             ch = cased[i] = u' ';
         else
-            odd += IsOdd(ch) || (capital && afterSmall);
-        afterSmall = IsSmall(ch);
+            odd += LooksMisread(original, i, smallRun);
+        smallRun = IsSmall(ch) ? smallRun + 1 : 0;
         if (capital && (afterCapital || nextCapital)) ch = ch == u'Ё' ? u'ё' : char16_t(ch + (u'а' - u'А'));
-        afterGap = gap;
         afterCapital = capital;
         const bool letter = capital || IsSmall(ch);
+        small += IsSmall(ch) && !capital;
+        latinSmall += ch >= u'a' && ch <= u'z';
         if (ch >= 0xA1 && !letter) ch = cased[i] = 0xFFFD;
         high += ch >= 0x80;
         letters += letter;
     }
-    return {RussianScore(text.data(), text.size()), RussianScore(cased.data(), cased.size()),
-            letters * LetterShare >= high * (LetterShare - 1), letters, odd};
+    const bool shouting = letters >= ShoutingLetters && small * 20 <= letters && latinSmall >= ShoutingLetters / 4;
+    const double triples = RussianTripleSum(text.data(), text.size());
+    return {Score(text, triples),
+            Score(cased, triples),
+            letters * LetterShare >= high * (LetterShare - 1),
+            letters,
+            odd + shouting,
+            shouting};
 }
 
 // Russian with no odd character: not garbled, or not any further.
@@ -161,7 +221,8 @@ struct Outcome {
 double Rank(const Outcome& outcome)
 {
     const Reading& r = outcome.reading;
-    return r.score + CaseWeight * r.cased - StepPrior * outcome.chain.length / double(r.letters + 1);
+    const double doubts = StepPrior * outcome.chain.length + OddCredit * r.odd;
+    return r.score + CaseWeight * r.cased - doubts / double(r.letters + 1);
 }
 
 // Lossless first, then the more Russian.
@@ -170,17 +231,27 @@ bool Better(const Outcome& a, const Outcome& b)
     return a.whole != b.whole ? a.whole : Rank(a) > Rank(b);
 }
 
-bool ClearlyMoreRussian(Reading reading, int steps, size_t lost, double asItIs)
+// The score a reading is compared with the text as it is by. Case is weighed
+// in full only against Russian in capitals beside Latin in small letters:
+// rare as written, but what two readings between 1251 and ISO 8859-5 make
+// of small letters.
+double ScoreAgainst(const Reading& reading, const Reading& asItIs)
 {
-    const double gain = (reading.score - asItIs) * reading.letters;
-    return reading.russian && reading.score >= Floor && gain >= Margin + StepCost * steps + LossCost * lost;
+    return asItIs.shouting ? reading.cased : reading.score;
+}
+
+bool ClearlyMoreRussian(Reading reading, int steps, size_t lost, const Reading& asItIs)
+{
+    const double gain = (ScoreAgainst(reading, asItIs) - ScoreAgainst(asItIs, asItIs)) * reading.letters;
+    const double mended = OddCredit * double(asItIs.odd - reading.odd);
+    return reading.russian && reading.score >= Floor && gain + mended >= Margin + StepCost * steps + LossCost * lost;
 }
 
 class Search {
 public:
-    Search(Node root, size_t highBytes) : lossLimit_(highBytes / LossShare), rootScore_(root.reading.score)
+    Search(Node root, size_t highBytes) : lossLimit_(highBytes / LossShare), root_(root.reading)
     {
-        seen_.insert(Hash(root.text));
+        seen_.insert(Key(root.text, root.coding));
         level_.push_back(std::move(root));
     }
 
@@ -196,15 +267,19 @@ public:
     }
 
 private:
-    static size_t Hash(const std::u16string& text) { return std::hash<std::u16string>()(text); }
+    // The same text in another coding is other bytes, with other readings further back.
+    static size_t Key(const std::u16string& text, int coding)
+    {
+        return std::hash<std::u16string>()(text) * RepairCodingCount + size_t(coding);
+    }
 
     void Consider(const Node& node)
     {
         // Weighed in full on the longer sample: here only reading as Russian at
         // all and better than the text as it is, so that garbage that loses
         // nothing does not crowd out a chain that loses a character or two.
-        if (node.coding == CodingWestern || !node.reading.russian || node.reading.score <= rootScore_ ||
-            node.reading.score < Floor)
+        if (node.coding == CodingWestern || !node.reading.russian || node.reading.score < Floor
+            || ScoreAgainst(node.reading, root_) <= ScoreAgainst(root_, root_))
             return;
         const Outcome outcome{node.chain, node.lost + node.readLost == 0, node.reading};
         auto at = finalists_.begin();
@@ -216,11 +291,9 @@ private:
 
     // Every way the node's text can have come about by one more wrong reading:
     // bytes in some coding read as `readAs` and written in the node's coding
-    // (at the root also read as the view coding and never written). A text
-    // that reads as Russian already is not garbled further back.
+    // (at the root also read as the view coding and never written).
     void Expand(const Node& node, bool root, std::vector<Node>* keep)
     {
-        if (!root && ReadsClean(node.reading)) return;
         for (int readAs = 0; readAs < RepairCodingCount; ++readAs) {
             const bool rewritten = readAs != node.coding;
             if (!rewritten && !root) continue;   // a reading of unchanged bytes is only seen by the viewer
@@ -240,7 +313,7 @@ private:
     {
         Node child;
         child.readLost = ReadBytesAs(step.actual, bytes.data(), bytes.size(), child.text);
-        if (child.readLost > lossLimit_ || !seen_.insert(Hash(child.text)).second) return;
+        if (child.readLost > lossLimit_ || !seen_.insert(Key(child.text, step.actual)).second) return;
         child.coding = step.actual;
         child.chain = Before(parent.chain, step);
         child.lost = lost;
@@ -252,7 +325,7 @@ private:
     }
 
     size_t lossLimit_;
-    double rootScore_;
+    Reading root_;
     std::unordered_set<size_t> seen_;
     std::vector<Node> level_;
     std::vector<Outcome> finalists_;
@@ -274,7 +347,8 @@ size_t IntoViewCoding(Repair& repair, int viewCoding)
     std::u16string text;
     ReadBytesAs(repair.coding, repair.bytes.data(), repair.bytes.size(), text);
     Bytes written;
-    return WriteRepairAs(repair, WriteTextAs(viewCoding, text.data(), text.size(), written) == 0 ? viewCoding : CodingUtf8);
+    return WriteRepairAs(repair,
+                         WriteTextAs(viewCoding, text.data(), text.size(), written) == 0 ? viewCoding : CodingUtf8);
 }
 
 Node Root(const uint8_t* bytes, size_t length, int viewCoding, size_t sampleBytes)
@@ -292,7 +366,7 @@ Reading ReadingOf(const Repair& repair)
 {
     std::u16string text;
     ReadBytesAs(repair.coding, repair.bytes.data(), repair.bytes.size(), text);
-    return Read(std::move(text));
+    return Read(text);
 }
 
 // The finalists undone on the longer sample: the best that still reads clearly more Russian.
@@ -305,8 +379,8 @@ RepairChain Weigh(const std::vector<Outcome>& finalists, const Node& sample)
         // A repair leaves no more odd characters than it found: a lone quote
         // in English does not become three Cyrillic letters.
         const bool fewerOdd = weighed.reading.odd <= sample.reading.odd;
-        if (fewerOdd && ClearlyMoreRussian(weighed.reading, finalist.chain.length, repair.lost, sample.reading.score) &&
-            (best.chain.length == 0 || Better(weighed, best)))
+        if (fewerOdd && ClearlyMoreRussian(weighed.reading, finalist.chain.length, repair.lost, sample.reading)
+            && (best.chain.length == 0 || Better(weighed, best)))
             best = weighed;
     }
     return best.chain;

@@ -79,6 +79,33 @@ TEST(Repair, UndoesChainsOfTwoAndThreeSteps)
     EXPECT_EQ(r.bytes, utf8);
 }
 
+// Garblings whose result differs from the text in a letter or two, or only in
+// case: Mac Cyrillic shares the small letters of 1251, and two readings
+// between 1251 and ISO 8859-5 turn small letters into capitals.
+TEST(Repair, TellsLookAlikesApart)
+{
+    const std::u16string notInUse = u"Они работали правильно. Не используйте различные препроцессоры troff.";
+    const std::u16string shouted = u"Параметр relax_domain_level будет зависеть от внутренней реализации кода.";
+    const std::u16string licence = u"; прочитайте Стандартную общественную лицензию GNU версии 3.";
+    const struct {
+        std::u16string text;
+        Bytes bytes;   // as garbled
+        int view;
+        const char* status;
+    } cases[] = {
+        {notInUse, Written(CodingMac, notInUse), CodingAnsi, "Repaired: Mac read as 1251"},
+        {shouted, Written(CodingIso, Read(CodingAnsi, Written(CodingIso, shouted))), CodingAnsi,
+         "Repaired: ISO 8859-5 read as 1251, then ISO 8859-5 read as 1251"},
+        {licence, Written(CodingAnsi, Read(CodingMac, Written(CodingAnsi, licence))), CodingKoi8,
+         "Repaired: 1251 read as Mac, then 1251 read as KOI8-R"},
+    };
+    for (const auto& c : cases) {
+        const Repair r = RepairBytes(c.bytes.data(), c.bytes.size(), c.view);
+        EXPECT_EQ(RepairStatusText(r.chain), c.status);
+        EXPECT_TRUE(Read(r.coding, r.bytes) == c.text) << c.status;
+    }
+}
+
 TEST(Repair, LeavesCleanTextAlone)
 {
     const std::u16string texts[] = {
@@ -86,6 +113,8 @@ TEST(Repair, LeavesCleanTextAlone)
         u"The quick brown fox jumps over the lazy dog. It’s “fine” — really.",
         u"Команда ls -l /usr/bin выводит список файлов; see ls(1) for the options «-a» and «-h».",
         u"ЁЛКИ-ПАЛКИ! ВСЁ ЗАГЛАВНЫМИ БУКВАМИ.",
+        u"ПОЧТОВЫЕ СЕРВЕРЫ (SMTP) ЧАСТО ЗАПУСКАЮТСЯ С ПОМОЩЬЮ СИСТЕМНЫХ СЦЕНАРИЕВ.",
+        u"Размер: 4 ГиБ, то есть 4096 МиБ; «ВКонтакте» — точка А и точка Б.",
         u"",
     };
     for (const auto& text : texts) {
