@@ -40,6 +40,7 @@ constexpr size_t LossShare = 16;
 
 constexpr size_t LetterShare = 4;   // three in four and more
 constexpr size_t ShoutingLetters = 20;
+constexpr size_t ShoutingWords = 5;
 
 using Bytes = std::vector<uint8_t>;
 
@@ -129,7 +130,8 @@ bool IsRule(const std::u16string& text, size_t i)
     return apart && end - start != 2;
 }
 
-// An odd character, a capital after small letters or alone among words in
+// An odd character but one standing alone (a sign in a table), a capital
+// after small letters or alone among words in
 // small letters, a dash or quote stuck to the start of a word, or a Russian
 // letter stuck to a Latin one.
 bool LooksMisread(const std::u16string& text, size_t i, size_t smallRun)
@@ -137,7 +139,7 @@ bool LooksMisread(const std::u16string& text, size_t i, size_t smallRun)
     const char16_t ch = text[i];
     auto at = [&](size_t k) { return k < text.size() ? text[k] : u' '; };
     const char16_t prev = i > 0 ? text[i - 1] : u' ', next = at(i + 1);
-    if (IsOdd(ch) || (IsCapital(ch) && smallRun >= 2)) return true;
+    if ((IsOdd(ch) && !(IsGap(prev) && IsGap(next))) || (IsCapital(ch) && smallRun >= 2)) return true;
     if (IsGap(prev) && IsGlued(ch) && IsSmall(next)) return true;
     if (IsCapital(ch) && i >= 2 && IsSmall(text[i - 2]) && prev == u' ' && next == u' ' && IsSmall(at(i + 2)))
         return true;
@@ -146,7 +148,7 @@ bool LooksMisread(const std::u16string& text, size_t i, size_t smallRun)
 
 Reading Read(const std::u16string& original)
 {
-    size_t high = 0, letters = 0, odd = 0, small = 0, latinSmall = 0;
+    size_t high = 0, letters = 0, odd = 0, small = 0, latinSmall = 0, words = 0;
     std::u16string text = original, cased = original;
     bool afterCapital = false;
     size_t smallRun = 0;
@@ -163,12 +165,15 @@ Reading Read(const std::u16string& original)
         afterCapital = capital;
         const bool letter = capital || IsSmall(ch);
         small += IsSmall(ch) && !capital;
+        words += letter && (i == 0 || !(IsCapital(original[i - 1]) || IsSmall(original[i - 1])));
         latinSmall += ch >= u'a' && ch <= u'z';
         if (ch >= 0xA1 && !letter) ch = cased[i] = 0xFFFD;
         high += ch >= 0x80;
         letters += letter;
     }
-    const bool shouting = letters >= ShoutingLetters && small * 20 <= letters && latinSmall >= ShoutingLetters / 4;
+    // Many words, not a heading beside a paragraph of English.
+    const bool shouting = letters >= ShoutingLetters && small * 20 <= letters && latinSmall >= ShoutingLetters / 4 &&
+                          letters >= 2 * latinSmall && words >= ShoutingWords;
     const double triples = RussianTripleSum(text.data(), text.size());
     return {Score(text, triples),
             Score(cased, triples),
