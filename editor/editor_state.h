@@ -3,7 +3,6 @@
 // the rest. Names the editor and the shell share stand here too.
 #pragma once
 #include <windows.h>
-#include <commdlg.h>
 #include <cstdint>
 #include <cwchar>
 
