@@ -39,6 +39,7 @@ constexpr double ReadsRussian = -3.5;
 constexpr size_t LossShare = 16;
 
 constexpr size_t LetterShare = 4;   // three in four and more
+// Shouting: this many Russian letters and words at least, all capitals.
 constexpr size_t ShoutingLetters = 20;
 constexpr size_t ShoutingWords = 5;
 
@@ -49,7 +50,7 @@ struct Reading {
     double cased = 0;       // the same with every capital weighed as it is
     bool russian = false;   // mostly Russian letters past ASCII
     size_t letters = 0;
-    size_t odd = 0;          // characters past ASCII but letters and punctuation, and capitals inside words
+    size_t odd = 0;          // characters that look misread (LooksMisread), and shouting counts one
     bool shouting = false;   // Russian in capitals only, beside Latin in small letters
 };
 
@@ -72,7 +73,8 @@ struct Node {
 // are Russian letters. The frames and rules of a table, between spaces, are
 // weighed as spaces. A look-alike of the text (Mac Cyrillic shares the
 // capitals of 866 and the small letters of 1251) differs in a few capitals,
-// я or ё: they show as odd characters or capitals inside words.
+// я or ё: they show as odd characters, capitals inside words or dashes stuck
+// to them, and letter triples tell the rest.
 bool IsCapital(char16_t ch)
 {
     return (ch >= u'А' && ch <= u'Я') || ch == u'Ё';
