@@ -37,6 +37,9 @@ constexpr double CaseWeight = 0.3;
 constexpr double ReadsRussian = -3.5;
 // A step that loses more than one character in this many of the sample is cut.
 constexpr size_t LossShare = 16;
+// Fewer bytes past ASCII than this say too little to tell one reading from
+// another: a lone letter would become a word of three.
+constexpr size_t LeastEvidence = 3;
 
 constexpr size_t LetterShare = 4;   // three in four and more
 // Shouting: this many Russian letters and words at least, all capitals.
@@ -403,7 +406,7 @@ Repair RepairBytes(const uint8_t* bytes, size_t length, int viewCoding)
     Node root = Root(bytes, length, viewCoding, SearchBytes);
     size_t highBytes = 0;
     for (uint8_t b : root.bytes) highBytes += b >= 0x80;
-    if (highBytes == 0) return Repair();
+    if (highBytes < LeastEvidence) return Repair();
     const std::vector<Outcome> finalists = Search(std::move(root), highBytes).Run();
     if (finalists.empty()) return Repair();
     const RepairChain chain = Weigh(finalists, weighed);

@@ -115,6 +115,7 @@ TEST(Repair, LeavesCleanTextAlone)
         u"ЁЛКИ-ПАЛКИ! ВСЁ ЗАГЛАВНЫМИ БУКВАМИ.",
         u"ПОЧТОВЫЕ СЕРВЕРЫ (SMTP) ЧАСТО ЗАПУСКАЮТСЯ С ПОМОЩЬЮ СИСТЕМНЫХ СЦЕНАРИЕВ.",
         u"Размер: 4 ГиБ, то есть 4096 МиБ; «ВКонтакте» — точка А и точка Б.",
+        u"Ъ",   // too little to tell readings apart
         u"",
     };
     for (const auto& text : texts) {
