@@ -98,6 +98,11 @@ bool IsSmall(char16_t ch)
     return (ch >= u'а' && ch <= u'я') || ch == u'ё';
 }
 
+bool IsLetter(char16_t ch)
+{
+    return IsCapital(ch) || IsSmall(ch);
+}
+
 // Punctuation that stands apart from a word's start in Russian text, yet is
 // what a capital read in a look-alike coding shows.
 bool IsGlued(char16_t ch)
@@ -136,9 +141,8 @@ bool IsRule(const std::u16string& text, size_t i)
 }
 
 // An odd character but one standing alone (a sign in a table), a capital
-// after small letters or alone among words in
-// small letters, a dash or quote stuck to the start of a word, or a Russian
-// letter stuck to a Latin one.
+// after small letters or alone among words in small letters, a dash or quote
+// stuck to the start of a word, or a Russian letter stuck to a Latin one.
 bool LooksMisread(const std::u16string& text, size_t i, size_t smallRun)
 {
     const char16_t ch = text[i];
@@ -148,7 +152,7 @@ bool LooksMisread(const std::u16string& text, size_t i, size_t smallRun)
     if (IsGap(prev) && IsGlued(ch) && IsSmall(next)) return true;
     if (IsCapital(ch) && i >= 2 && IsSmall(text[i - 2]) && prev == u' ' && next == u' ' && IsSmall(at(i + 2)))
         return true;
-    return (IsCapital(ch) || IsSmall(ch)) && (IsLatin(prev) || IsLatin(next));
+    return IsLetter(ch) && (IsLatin(prev) || IsLatin(next));
 }
 
 Reading Read(const std::u16string& original)
@@ -170,7 +174,7 @@ Reading Read(const std::u16string& original)
         afterCapital = capital;
         const bool letter = capital || IsSmall(ch);
         small += IsSmall(ch) && !capital;
-        words += letter && (i == 0 || !(IsCapital(original[i - 1]) || IsSmall(original[i - 1])));
+        words += letter && (i == 0 || !IsLetter(original[i - 1]));
         latinSmall += ch >= u'a' && ch <= u'z';
         if (ch >= 0xA1 && !letter) ch = cased[i] = 0xFFFD;
         high += ch >= 0x80;
@@ -188,7 +192,7 @@ Reading Read(const std::u16string& original)
             shouting};
 }
 
-// Russian with no odd character: not garbled, or not any further.
+// Russian with no odd character: not garbled.
 bool ReadsClean(const Reading& reading)
 {
     return reading.russian && reading.score >= ReadsRussian && reading.odd == 0;
