@@ -154,9 +154,10 @@ def write_table(out):
         out.write("    {" + ", ".join(("%.3f" % v).replace("-0.000", "0.000") + "f" for v in row) + "},\n")
     out.write("};\n\n")
     out.write("const signed char RussianTripleTenths[RussianLetterCount][RussianLetterCount][RussianLetterCount] = {\n")
+    corrections = triple_corrections(triples, pairs)
     for a in range(LETTERS):
         out.write("    {\n")
-        for row in triple_corrections(triples, pairs)[a * LETTERS:(a + 1) * LETTERS]:
+        for row in corrections[a * LETTERS:(a + 1) * LETTERS]:
             out.write("        {" + ",".join("%d" % v for v in row) + "},\n")
         out.write("    },\n")
     out.write("};\n")
